@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QtGlobal>
+
+class BoardModel;
+class Fleet;
+class RandomSource;
+class ShotRecord;
+
+// The Hard level's memory; it lives on the main window and survives between games.
+struct HardLevelFields
+{
+    bool mRandomSearch = false;
+    bool mWalkUp = false;
+    qint16 mTrackCell = 0;
+    bool mLastShotHit = false;
+};
+
+// What the computer fires at: the player's fleet, own board and shot record.
+struct ComputerTarget
+{
+    Fleet &ships;
+    BoardModel &board;
+    ShotRecord &shots;
+};
+
+// Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible.
+// Fires exactly one shot for 1..4 and returns its cell; returns 0 (no shot) otherwise.
+qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
+                     RandomSource &random);
+
+// Start of a single-player battle: the Hard level begins with a search, walking up.
+void StartHardLevel(HardLevelFields &hard);

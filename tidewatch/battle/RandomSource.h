@@ -1,0 +1,31 @@
+#pragma once
+
+#include <random>
+
+// Uniform numbers in [0, 1). The game reseeds from the clock; tests inject a script.
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+    virtual void reseedFromClock() = 0;
+};
+
+class ClockSeededRandom final : public RandomSource
+{
+public:
+    ClockSeededRandom();
+    double next() override;
+    void reseedFromClock() override;
+
+private:
+    std::mt19937_64 mEngine;
+    std::uniform_real_distribution<double> mUniform{0.0, 1.0};
+};
+
+// Whole number nearest to x, an exact half going to the even neighbour.
+int RoundHalfToEven(double x);
+// A random cell 1..100: nearest whole number to r * 99 + 1.
+int RandomCell(RandomSource &random);
+// A random start cell 1..90 for the computer's fleet: r * 89 + 1.
+int RandomStartCell(RandomSource &random);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "board/clsShip.h"
+
+#include <array>
+
+// Five ships in slots 1..5; slot i always holds ship number i once placed.
+class Fleet
+{
+public:
+    static constexpr int kSlots = 5;
+
+    // Slots are 1-based; a slot outside 1..5 is a programming error (asserted).
+    clsShip &operator[](int slot);
+    const clsShip &operator[](int slot) const;
+
+    bool isEmpty() const; // no ship placed
+    bool isComplete() const; // all five placed
+
+private:
+    std::array<clsShip, kSlots> mShips{};
+};

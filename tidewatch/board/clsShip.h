@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QtGlobal>
+
+class BoardModel;
+class Fleet;
+
+// One ship of a fleet. It runs straight down one column from its start cell.
+// An empty ship (all fields zero, no board) covers no cell.
+class clsShip
+{
+public:
+    bool IsDestroyed() const;
+    qint16 ShipIndex() const;
+
+    // Paints ship DrawShipType from Index downward without recording anything.
+    // Cells that would fall outside 1..100 are skipped.
+    void DrawShip(qint16 Index, qint32 DrawShipType, BoardModel *MapControl) const;
+    bool CanDrawShip(qint16 Index, qint32 DrawShipType, BoardModel *MapControl,
+                     const Fleet &GridClassArrayName) const;
+    void CreateShip(qint16 Index, qint32 DrawShipType, BoardModel *MapControl, bool bDrawShip);
+    void ReDrawShip() const;
+    bool cShipIsHit(qint16 Index) const;
+    void IncrementHitCount();
+    void DeleteShip();
+
+    qint32 DrawShipType() const { return mDrawShipType; }
+    qint16 HitCount() const { return mHitCount; }
+    BoardModel *MapControl() const { return mMapControl; }
+
+private:
+    qint16 mIndex = 0;
+    qint32 mDrawShipType = 0;
+    BoardModel *mMapControl = nullptr;
+    qint16 mHitCount = 0;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the game goes through here: modal, one OK button.
+void ShowWarning(QWidget *parent, const QString &text);     // exclamation icon
+void ShowInformation(QWidget *parent, const QString &text); // information icon

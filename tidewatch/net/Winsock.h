@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+
+// A small TCP socket control: the members and events the game expects of a
+// Winsock-style control, over QTcpServer and QTcpSocket. Events arrive on the
+// event loop, never from inside the call that caused them.
+class Winsock : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum StateValue { sckClosed = 0, sckListening = 2, sckConnecting = 6, sckConnected = 7, sckError = 9 };
+
+    explicit Winsock(QObject *parent = nullptr);
+    ~Winsock() override;
+
+    void Close();
+    void setLocalPort(quint16 port);
+    quint16 LocalPort() const;
+    void Listen();                  // failure raises Error
+    int State() const;
+    void Accept(qintptr requestID); // takes the connection announced by ConnectionRequest
+    void setRemotePort(quint16 port);
+    void setRemoteHost(const QString &host);
+    void Connect();
+    void SendData(const QByteArray &data); // skipped when not connected
+    QByteArray GetData(qint64 bytes);
+    QString LocalHostName() const;
+    QString LocalIP() const;
+
+signals:
+    void ConnectionRequest(qintptr requestID);
+    void Connected();
+    void DataArrival(qint64 bytesTotal);
+    void Error(const QString &description);
+    void PeerClosed(); // the other side closed the connection
+
+private:
+    // ... implementation details
+};

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/build.sh gifsicle
+cd build
+ctest --output-on-failure -j2
