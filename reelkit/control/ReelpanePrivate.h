@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Reelpane.h"
+#include "control/FrameStepper.h"
+#include "gif/FrameElements.h"
+
+#include <QImage>
+
+// The control's state behind its public face; tests reach it through get().
+class ReelpanePrivate
+{
+public:
+    explicit ReelpanePrivate(Reelpane *control);
+
+    static ReelpanePrivate *get(Reelpane *control) { return control->d.get(); }
+
+    void UserControl_Initialize();
+    void tmrMain_Timer();
+
+    Reelpane *q;
+    reelkit::FrameElements imgMain;
+    reelkit::FrameStepper stepper;
+    // What the last opaque step painted; the surface keeps it until the next step.
+    QImage surfacePicture;
+    quint32 backColor = Reelpane::DefaultBackColor;
+    Reelpane::enumBackStyle backStyle = Reelpane::Opaque;
+    Reelpane::enumBorderStyle borderStyle = Reelpane::None;
+    bool loading = false;
+};

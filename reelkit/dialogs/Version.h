@@ -1,0 +1,9 @@
+#pragma once
+
+namespace reelkit {
+
+inline constexpr int kVersionMajor = 0;
+inline constexpr int kVersionMinor = 0;
+inline constexpr int kVersionRevision = 3;
+
+} // namespace reelkit

@@ -1,0 +1,116 @@
+#include "dialogs/frmAbout.h"
+
+#include "dialogs/LinkLabel.h"
+#include "dialogs/ProductIcon.h"
+#include "dialogs/ReportError.h"
+#include "dialogs/Version.h"
+#include "gif/Twips.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+
+namespace reelkit {
+namespace {
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+template <typename Label>
+Label *place(Label *label, const char *name, QRect geometry)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Orvane Reelpane"));
+    setFixedSize(twipsToPixels(5385), twipsToPixels(3825));
+
+    auto *imgMain = new QLabel(this);
+    imgMain->setObjectName(QStringLiteral("imgMain"));
+    imgMain->setGeometry(twipsRect(120, 120, 480, 480));
+    imgMain->setPixmap(productIcon());
+
+    auto *lblAppName = place(new QLabel(QStringLiteral("Orvane Reelpane"), this), "lblAppName",
+                             twipsRect(960, 120, 1740, 195));
+    QFont bold = lblAppName->font();
+    bold.setBold(true);
+    lblAppName->setFont(bold);
+
+    lblVersion = place(new QLabel(QStringLiteral("Version ?.?.?"), this), "lblVersion", twipsRect(960, 360, 930, 195));
+    place(new QLabel(QString::fromUtf8(kRightsNotice), this), "lblCopyright", twipsRect(960, 720, 3915, 195));
+
+    lblWebSite = place(new LinkLabel(QString::fromLatin1(kMakerSite), this), "lblWebSite",
+                       twipsRect(960, 2640, 1995, 195));
+    lblProductSite = place(new LinkLabel(QString::fromLatin1(kProductSite), this), "lblProductSite",
+                           twipsRect(960, 2880, 3405, 195));
+    connect(lblWebSite, &LinkLabel::clicked, this, &frmAbout::lblWebSite_Click);
+    connect(lblProductSite, &LinkLabel::clicked, this, &frmAbout::lblProductSite_Click);
+
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twipsRect(4200, 3360, 1095, 375));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    Form_Load();
+    QDialog::showEvent(event);
+}
+
+void frmAbout::Form_Load()
+{
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+}
+
+// The white text panel and the etched dividers around it.
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(twipsRect(840, 0, 4575, 3255), Qt::white);
+    const int stripX = twipsToPixels(840);
+    const int rowY = twipsToPixels(3240);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawLine(stripX, 0, stripX, rowY);
+    painter.drawLine(0, rowY, width(), rowY);
+    painter.setPen(Qt::white);
+    painter.drawLine(stripX + 1, 0, stripX + 1, rowY);
+    painter.drawLine(0, rowY + 1, width(), rowY + 1);
+}
+
+void frmAbout::cmdOK_Click()
+{
+    accept();
+}
+
+void frmAbout::lblWebSite_Click()
+{
+    reportFailures(QStringLiteral("frmAbout.lblWebSite_Click()"), [this] { openCaption(lblWebSite); });
+}
+
+void frmAbout::lblProductSite_Click()
+{
+    reportFailures(QStringLiteral("frmAbout.lblProductSite_Click()"), [this] { openCaption(lblProductSite); });
+}
+
+// The shell's answer is not examined: with no handler for the address nothing happens.
+void frmAbout::openCaption(const LinkLabel *link)
+{
+    QDesktopServices::openUrl(QUrl(link->text()));
+}
+
+} // namespace reelkit

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace reelkit {
+
+class LinkLabel;
+
+inline constexpr char kMakerSite[] = "https://www.orvane.example/";
+inline constexpr char kProductSite[] = "https://www.orvane.example/reelkit/";
+inline constexpr char kRightsNotice[] = "Copyright \u00A9 2026 Orvane. All rights reserved.";
+
+// The library's about box; the version text is filled in each time it is shown.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void Form_Load();
+    void cmdOK_Click();
+    void lblWebSite_Click();
+    void lblProductSite_Click();
+    void openCaption(const LinkLabel *link);
+
+    QLabel *lblVersion = nullptr;
+    LinkLabel *lblWebSite = nullptr;
+    LinkLabel *lblProductSite = nullptr;
+};
+
+} // namespace reelkit

@@ -1,0 +1,52 @@
+#include "gif/FrameElements.h"
+
+#include "dialogs/ReelkitError.h"
+
+namespace reelkit {
+
+FrameElements::FrameElements() : m_elements(1) {}
+
+FrameElement &FrameElements::at(qsizetype index)
+{
+    if (index < 0 || index >= count())
+        throw ReelkitError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+    return m_elements[size_t(index)];
+}
+
+const FrameElement &FrameElements::at(qsizetype index) const
+{
+    return const_cast<FrameElements *>(this)->at(index);
+}
+
+FrameElement &FrameElements::append()
+{
+    FrameElement element = m_elements.front();
+    element.Visible = false;
+    m_elements.push_back(std::move(element));
+    return m_elements.back();
+}
+
+void FrameElements::removeAllButFirst()
+{
+    m_elements.resize(1);
+}
+
+qint64 FrameElements::pictureBytes() const
+{
+    qint64 total = 0;
+    for (const FrameElement &element : m_elements)
+        total += element.Picture.sizeInBytes();
+    return total;
+}
+
+qint32 FrameElements::delayOf(qsizetype index) const
+{
+    const QString &tag = at(index).Tag;
+    bool ok = false;
+    const qint32 delay = tag.toInt(&ok);
+    if (!ok)
+        throw ReelkitError(QStringLiteral("Type mismatch: frame %1 has no delay ('%2')").arg(index).arg(tag));
+    return delay;
+}
+
+} // namespace reelkit

@@ -1,0 +1,143 @@
+#include "gif/modAniGif.h"
+
+#include "dialogs/ReportError.h"
+#include "gif/FrameElements.h"
+#include "gif/GifBytes.h"
+#include "gif/Twips.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace reelkit {
+
+qint32 gLastFrame = 0;
+
+namespace {
+
+const QString kLabel = QStringLiteral("modAniGif.LoadGif()");
+
+// The split counts its passes in 16 bits.
+constexpr qint32 kMaxFrameCounter = 32767;
+
+QByteArray readWholeFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ReelkitError(file.errorString());
+    if (file.size() > kMaxGifFileBytes)
+        throw ReelkitError(QStringLiteral("The file is too large (%1 bytes)").arg(file.size()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw ReelkitError(file.errorString());
+    return bytes;
+}
+
+class Splitter
+{
+public:
+    Splitter(QByteArrayView header, FrameElements &elements, const LoadGifHooks &hooks)
+        : m_header(header), m_elements(elements), m_hooks(hooks)
+    {
+    }
+
+    // One frame from the chunk that starts with the F9 of its marker: decoded
+    // completely before its element is touched, so a failure leaves no half frame.
+    void addFrame(qint32 k, QByteArrayView chunk)
+    {
+        const qint32 delay = readU16(chunk, 3, "delay");
+        qint32 x = 0;
+        qint32 y = 0;
+        if (k >= 2) {
+            x = readU16(chunk, 8, "left position");
+            y = readU16(chunk, 10, "top position");
+        }
+        QByteArray frameFile;
+        frameFile.reserve(m_header.size() + chunk.size());
+        frameFile.append(m_header.data(), m_header.size());
+        frameFile.append(chunk.data(), chunk.size());
+        QImage picture = m_hooks.decode(frameFile);
+        if (picture.isNull())
+            throw ReelkitError(QStringLiteral("The frame could not be decoded"));
+        m_pictureBytes += picture.sizeInBytes();
+        if (m_pictureBytes > kMaxLoadedPictureBytes)
+            throw ReelkitError(QStringLiteral("The frames need more than %1 bytes of memory").arg(kMaxLoadedPictureBytes));
+
+        FrameElement &element = k >= 2 ? m_elements.append() : m_elements.at(0);
+        if (k >= 2) {
+            const FrameElement &first = m_elements.at(0);
+            element.Left = first.Left + pixelsToTwips(x);
+            element.Top = first.Top + pixelsToTwips(y);
+        }
+        element.Tag = QString::number(delay * 10);
+        element.Picture = std::move(picture);
+    }
+
+private:
+    QByteArrayView m_header;
+    FrameElements &m_elements;
+    const LoadGifHooks &m_hooks;
+    qint64 m_pictureBytes = 0;
+};
+
+bool pump(const LoadGifHooks &hooks)
+{
+    if (hooks.pumpEvents)
+        return hooks.pumpEvents();
+    QCoreApplication::processEvents();
+    return true;
+}
+
+} // namespace
+
+bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hooks)
+{
+    if (sFilename.isEmpty() || !QFileInfo(sFilename).isFile()) {
+        ReportError(QLatin1Char('\'') + sFilename + QStringLiteral("' not found"), kLabel);
+        return false;
+    }
+
+    bool result = false;
+    bool alive = true;
+    reportFailures(kLabel, [&] {
+        imgMain.removeAllButFirst();
+        const QByteArray file = readWholeFile(sFilename);
+        const QByteArrayView bytes(file);
+        const qsizetype n = bytes.size();
+
+        const qsizetype m0 = findFrameMarker(bytes, 0);
+        const QByteArrayView header = m0 >= 0 ? bytes.first(m0 + 2) : bytes.first(std::min<qsizetype>(n, 1));
+        if (m0 < 0 || !header.startsWith(QByteArrayView("GIF"))) {
+            ReportError(QStringLiteral("This file is not a valid *.gif file"), kLabel);
+            return;
+        }
+
+        result = true;
+        Splitter splitter(header, imgMain, hooks);
+        qsizetype pos = m0 + kFrameMarkerLength;
+        qint32 k = 0;
+        for (;;) {
+            if (k >= kMaxFrameCounter)
+                throw ReelkitError(QStringLiteral("Overflow: more than %1 frame markers").arg(kMaxFrameCounter));
+            ++k;
+            const qsizetype q = findFrameMarker(bytes, pos);
+            if (q < 0) {
+                alive = pump(hooks);
+                break;
+            }
+            splitter.addFrame(k, bytes.sliced(pos - 1, q - pos + 3));
+            pos = q + kFrameMarkerLength;
+            alive = pump(hooks);
+            if (!alive)
+                return;
+        }
+        if (!alive)
+            return;
+        if (pos + 1 < n)
+            splitter.addFrame(k, bytes.sliced(pos - 1, n - pos - 1));
+        gLastFrame = qint32(imgMain.count() - 1);
+    });
+    return result;
+}
+
+} // namespace reelkit
