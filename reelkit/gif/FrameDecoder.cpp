@@ -125,22 +125,24 @@ QImage decodeImage(GifFileType *gif, std::optional<int> transparentIndex)
                  transparentIndex ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
         throw ReelkitError(QStringLiteral("Out of memory"));
-    image.fill(transparentIndex ? Qt::transparent : Qt::black);
 
     std::vector<GifPixelType> line(size_t(desc.Width));
     const std::vector<int> rows = rowOrder(desc.Height, desc.Interlace);
     const GifPixelType fill = GifPixelType(transparentIndex.value_or(0));
     for (size_t i = 0; i < rows.size(); ++i) {
-        std::fill(line.begin(), line.end(), fill);
         const bool ok = DGifGetLine(gif, line.data(), desc.Width) == GIF_OK;
         if (!ok && i == 0)
             throw ReelkitError(giflibError(gif->Error));
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(rows[i]));
         for (int x = 0; x < desc.Width; ++x)
             out[x] = palette[line[size_t(x)]];
-        // Like the platform loader, a frame cut short keeps the rows decoded so far.
-        if (!ok)
+        if (!ok) {
+            // Like the platform loader, a frame cut short keeps the rows decoded so
+            // far; the rest show the transparent colour, or the first one.
+            for (size_t rest = i + 1; rest < rows.size(); ++rest)
+                std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(rows[rest])), desc.Width, palette[fill]);
             break;
+        }
     }
     return image;
 }
