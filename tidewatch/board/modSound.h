@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,11 +19,15 @@ public:
     CuePlayer &operator=(const CuePlayer &) = delete;
 
     void PlayWave(const QString &name);
+    // Loads the cues ahead, so the first play has no delay.
+    void preload(const QStringList &names);
 
     // Tests watch what would play; the real effect still runs.
     void setListener(std::function<void(const QString &name)> listener);
 
     QString pathFor(const QString &name) const;
+    // The loaded effect of a cue; null when its file is missing or not loaded yet.
+    const QSoundEffect *effect(const QString &name) const { return mEffects.value(name); }
 
 private:
     QSoundEffect *effectFor(const QString &name);

@@ -1,0 +1,136 @@
+#pragma once
+
+// Drives the real game window the way a player does: clicks, key presses and mouse
+// moves on its controls, found by their design names. Message boxes are read and
+// closed as they open.
+
+#include "board/BoardWidget.h"
+#include "main/frmMain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+#include <random>
+
+struct SeenBox
+{
+    QMessageBox::Icon icon;
+    QString text;
+};
+
+// Records and closes every message box that becomes the active modal window.
+class MessageBoxWatcher : public QObject
+{
+public:
+    MessageBoxWatcher()
+    {
+        connect(&mPoll, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen.push_back({box->icon(), box->text()});
+                box->accept();
+            }
+        });
+        mPoll.start(5);
+    }
+    SeenBox last() const { return seen.empty() ? SeenBox{QMessageBox::NoIcon, {}} : seen.back(); }
+    QStringList texts() const
+    {
+        QStringList all;
+        for (const SeenBox &box : seen)
+            all << box.text;
+        return all;
+    }
+    std::vector<SeenBox> seen;
+
+private:
+    QTimer mPoll;
+};
+
+template <typename T = QWidget>
+T *control(const frmMain &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+inline void click(const frmMain &window, const QString &name)
+{
+    QAbstractButton *button = control<QAbstractButton>(window, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+inline bool visible(const frmMain &window, const QString &name)
+{
+    return control(window, name)->isVisible();
+}
+
+inline QString statusText(const frmMain &window)
+{
+    return control<QLabel>(window, QStringLiteral("lblStatus"))->text();
+}
+
+inline QPoint cellCentre(int index)
+{
+    return BoardWidget::cellOrigin(index) + QPoint(BoardWidget::kCellPixels / 2, BoardWidget::kCellPixels / 2);
+}
+
+inline void pressCell(const frmMain &window, const QString &grid, int index,
+                      Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mousePress(control(window, grid), button, {}, cellCentre(index));
+    QTest::mouseRelease(control(window, grid), button, {}, cellCentre(index));
+}
+
+inline void hoverCell(const frmMain &window, const QString &grid, int index)
+{
+    QTest::mouseMove(control(window, grid), cellCentre(index));
+}
+
+inline void typeInto(const frmMain &window, const QString &name, const QString &text)
+{
+    QWidget *field = control(window, name);
+    if (auto *combo = qobject_cast<QComboBox *>(field))
+        field = combo->lineEdit();
+    auto *edit = qobject_cast<QLineEdit *>(field);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+inline void pressEnter(const frmMain &window, const QString &name)
+{
+    QTest::keyClick(control(window, name), Qt::Key_Return);
+}
+
+// Creates an account and logs in with it, through the log-in panel.
+inline void createAndLogIn(const frmMain &window, const QString &name, const QString &password)
+{
+    typeInto(window, QStringLiteral("cboPlayers"), name);
+    typeInto(window, QStringLiteral("txtPassword"), password);
+    click(window, QStringLiteral("cmdLogin")); // "Create Player"
+    click(window, QStringLiteral("cmdLogin")); // "Login"
+}
+
+// From the game-type screen to placement of a single-player game at a level.
+inline void startSinglePlayer(const frmMain &window, int difficulty)
+{
+    click(window, QStringLiteral("optGameType0"));
+    click(window, QStringLiteral("cmdNext"));
+    click(window, QStringLiteral("optComputerDifficulty%1").arg(difficulty));
+    click(window, QStringLiteral("cmdStartGame"));
+}
+
+// Places the five ships in columns 1..5 from the top, through real presses.
+inline void placeFleetInFirstColumns(const frmMain &window)
+{
+    for (int column = 1; column <= 5; ++column)
+        pressCell(window, QStringLiteral("imgPlayer1Grid"), column);
+}

@@ -1,0 +1,330 @@
+// Two game windows in one process, server and client over loopback on port 1987,
+// and a raw socket standing in for a hostile or vanishing opponent.
+
+#include "UiHarness.h"
+#include "main/GameStart.h"
+
+#include <QPlainTextEdit>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+namespace {
+
+const QByteArray S("\xB6", 1);
+
+std::unique_ptr<frmMain> loggedInWindow(const QTemporaryDir &dir, const QString &name,
+                                        bool reveal = false)
+{
+    auto window = Main({dir.filePath(name + QStringLiteral(".txt")),
+                        QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+    if (reveal) {
+        click(*window, QStringLiteral("cmdAbout"));
+        QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
+        click(*window, QStringLiteral("cmdAboutOK"));
+    }
+    createAndLogIn(*window, name, QStringLiteral("pw"));
+    return window;
+}
+
+void listenAsServer(const frmMain &window)
+{
+    click(window, QStringLiteral("optGameType1"));
+    click(window, QStringLiteral("cmdNext"));
+}
+
+void connectAsClient(const frmMain &window)
+{
+    click(window, QStringLiteral("optGameType2"));
+    click(window, QStringLiteral("cmdNext"));
+    typeInto(window, QStringLiteral("txtMultiplayerClientHostConnect"), QStringLiteral("127.0.0.1"));
+    click(window, QStringLiteral("cmdMultiplayerClientStartGame"));
+}
+
+QStringList chatLines(const frmMain &window)
+{
+    return control<QPlainTextEdit>(window, QStringLiteral("txtChatBoxMsgs"))
+        ->toPlainText()
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void say(const frmMain &window, const QString &text)
+{
+    typeInto(window, QStringLiteral("txtChatBox"), text);
+    pressEnter(window, QStringLiteral("txtChatBox"));
+}
+
+std::vector<int> shipCells(const Fleet &fleet)
+{
+    std::vector<int> cells;
+    for (int cell = 1; cell <= 100; ++cell)
+        for (int slot = 1; slot <= 5; ++slot)
+            if (fleet[slot].cShipIsHit(qint16(cell))) {
+                cells.push_back(cell);
+                break;
+            }
+    return cells;
+}
+
+int firstWaterCell(const Fleet &fleet, const ShotRecord &shots)
+{
+    for (int cell = 1; cell <= 100; ++cell) {
+        bool ship = false;
+        for (int slot = 1; slot <= 5; ++slot)
+            ship = ship || fleet[slot].cShipIsHit(qint16(cell));
+        if (!ship && !shots.isSet(cell))
+            return cell;
+    }
+    return 0;
+}
+
+QByteArray readFromPeer(QTcpSocket &peer, qsizetype bytes)
+{
+    QByteArray received;
+    QTRY_VERIFY_WITH_TIMEOUT((received += peer.readAll()).size() >= bytes, 5000);
+    return received;
+}
+
+} // namespace
+
+class NetworkGameTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A server window in placement with a raw socket for its opponent.
+    std::unique_ptr<frmMain> serverWithRawPeer(QTcpSocket &peer)
+    {
+        auto server = loggedInWindow(mDir, QStringLiteral("Host"));
+        listenAsServer(*server);
+        peer.connectToHost(QHostAddress::LocalHost, 1987);
+        [&] { QVERIFY(peer.waitForConnected(5000)); }();
+        [&] { QTRY_COMPARE(server->state.gGamePhase, 2); }();
+        return server;
+    }
+    QTemporaryDir mDir;
+
+private slots:
+    void twoPlayersPlayAWholeGame_data()
+    {
+        QTest::addColumn<bool>("serverFinishesFirst");
+        QTest::newRow("server finishes first") << true;
+        QTest::newRow("client finishes first") << false;
+    }
+    void twoPlayersPlayAWholeGame()
+    {
+        QFETCH(bool, serverFinishesFirst);
+        MessageBoxWatcher boxes;
+        auto server = loggedInWindow(mDir, QStringLiteral("Sally"));
+        auto client = loggedInWindow(mDir, QStringLiteral("Clark"), true);
+        listenAsServer(*server);
+        connectAsClient(*client);
+        QTRY_COMPARE(server->state.gGamePhase, 2);
+        QTRY_COMPARE(client->state.gGamePhase, 2);
+        QCOMPARE(control<QLabel>(*server, QStringLiteral("lblMultiplayerServerStatus"))->text(),
+                 QStringLiteral("Status: Connected"));
+        for (const frmMain *side : {server.get(), client.get()}) {
+            QVERIFY(visible(*side, QStringLiteral("txtChatBox")));
+            QVERIFY(visible(*side, QStringLiteral("picContainerShipPlace")));
+            QCOMPARE(statusText(*side), QStringLiteral("Place Your Ships"));
+        }
+
+        say(*client, QStringLiteral("/slap"));
+        QCOMPARE(chatLines(*client).last(), QStringLiteral("Clark slapped Opponent"));
+        QTRY_COMPARE(chatLines(*server).value(0), QStringLiteral("Clark slapped you!"));
+
+        frmMain &first = serverFinishesFirst ? *server : *client;
+        frmMain &second = serverFinishesFirst ? *client : *server;
+        placeFleetInFirstColumns(first);
+        click(first, QStringLiteral("cmdFinishPlacingShips"));
+        QCOMPARE(statusText(first), QStringLiteral("Waiting for Opponent... (Opponent)"));
+        QVERIFY(!control(first, QStringLiteral("cmdFinishPlacingShips"))->isEnabled());
+        QTRY_VERIFY(second.state.gOpponentShipsPlaced);
+        if (&second == client.get()) // reveal mode draws the received fleet at once
+            QCOMPARE(client->player2Grid.cell(1).kind, CellPicture::Kind::ShipSegment);
+        for (int column = 6; column <= 10; ++column)
+            pressCell(second, QStringLiteral("imgPlayer1Grid"), column);
+        click(second, QStringLiteral("cmdFinishPlacingShips"));
+        QTRY_COMPARE(first.state.gGamePhase, 3);
+        QCOMPARE(second.state.gGamePhase, 3);
+        QCOMPARE(statusText(*server), QStringLiteral("Game Ready... Your Turn (Sally)"));
+        QCOMPARE(statusText(*client), QStringLiteral("Game Ready... Opponents Turn (Sally)"));
+        QCOMPARE(server->state.gOpponentName, QStringLiteral("Clark"));
+
+        say(*server, QStringLiteral("ready?"));
+        QTRY_COMPARE(chatLines(*client).value(0), QStringLiteral("Sally: ready?"));
+        say(*client, QStringLiteral("/slap"));
+        QTRY_COMPARE(chatLines(*server).last(), QStringLiteral("Clark slapped you!"));
+
+        // The server sinks the client's fleet; the client only ever hits water.
+        QStringList clientCues;
+        client->modSound().setListener([&](const QString &cue) { clientCues << cue; });
+        const std::vector<int> targets = shipCells(server->state.gOpponentShips);
+        for (size_t shot = 0; shot < targets.size(); ++shot) {
+            QTRY_VERIFY(server->state.gMyTurn);
+            pressCell(*server, QStringLiteral("imgPlayer2Grid"), targets[shot]);
+            if (shot + 1 == targets.size())
+                break;
+            QCOMPARE(statusText(*server), QStringLiteral("Opponents Turn (Clark)"));
+            QTRY_COMPARE(statusText(*client), QStringLiteral("Your Turn"));
+            pressCell(*client, QStringLiteral("imgPlayer2Grid"),
+                      firstWaterCell(client->state.gOpponentShips, client->state.gOpponentShots));
+        }
+        QCOMPARE(statusText(*server), QStringLiteral("You Won"));
+        QTRY_COMPARE(statusText(*client), QStringLiteral("Opponent Won"));
+        QCOMPARE(client->state.gPlayerShots.count(), 20); // the winning shot came before the end
+        QTRY_VERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Lose")));
+        QVERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Win.")));
+        QTRY_COMPARE(clientCues.last(), QStringLiteral("youlose"));
+        QVERIFY(visible(*client, QStringLiteral("cmdMainMenu")));
+        QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+        QCOMPARE(client->state.gGamePhase, 1);
+    }
+
+    void theGameSendsExactBytes()
+    {
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        placeFleetInFirstColumns(*server);
+        click(*server, QStringLiteral("cmdFinishPlacingShips"));
+        QCOMPARE(readFromPeer(peer, 26),
+                 "/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Host");
+        peer.write("/placeships" + S + "6" + S + "7" + S + "8" + S + "9" + S + "10" + S + "Eve");
+        QTRY_COMPARE(server->state.gGamePhase, 3);
+        QCOMPARE(server->state.gOpponentName, QStringLiteral("Eve"));
+        pressCell(*server, QStringLiteral("imgPlayer2Grid"), 37);
+        QCOMPARE(readFromPeer(peer, 8), "/fire" + S + "37");
+        say(*server, QStringLiteral(" hi there"));
+        QCOMPARE(readFromPeer(peer, 19), "/msg" + S + "Host" + S + " hi there");
+    }
+
+    void messagesSurviveAnyWayTheStreamIsCut()
+    {
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        // Two messages in one write.
+        peer.write("/msg" + S + "Eve" + S + "one" + "/msg" + S + "Eve" + S + "two");
+        QTRY_COMPARE(chatLines(*server), QStringList({"Eve: one", "Eve: two"}));
+        // One message in two writes.
+        peer.write("/msg" + S + "Ev");
+        peer.flush();
+        QTest::qWait(50);
+        peer.write("e" + S + "three");
+        QTRY_COMPARE(chatLines(*server).value(2), QStringLiteral("Eve: three"));
+        QCOMPARE(chatLines(*server).size(), 3);
+        // A separator inside the text cuts it.
+        peer.write("/msg" + S + "Eve" + S + "cut" + S + "off");
+        QTRY_COMPARE(chatLines(*server).value(3), QStringLiteral("Eve: cut"));
+        // Rich text stays plain.
+        peer.write("/msg" + S + "<b>Eve</b>" + S + "<i>x</i>");
+        QTRY_COMPARE(chatLines(*server).value(4), QStringLiteral("<b>Eve</b>: <i>x</i>"));
+    }
+
+    void hostileMessagesAreRejectedAndChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1");
+        QTest::newRow("fire without a number") << QByteArray("/fire" + S + "x7" + "/msg" + S);
+        QTest::newRow("cell 0") << QByteArray("/fire" + S + "0");
+        QTest::newRow("cell 101") << QByteArray("/fire" + S + "101");
+        QTest::newRow("cell far out") << QByteArray("/fire" + S + "4294967297");
+        QTest::newRow("ship off the board") << QByteArray("/placeships" + S + "95" + S + "2" + S + "3"
+                                                          + S + "4" + S + "5" + S + "Eve");
+        QTest::newRow("ships overlap") << QByteArray("/placeships" + S + "1" + S + "1" + S + "3"
+                                                     + S + "4" + S + "5" + S + "Eve");
+        QTest::newRow("missing fields") << QByteArray("/placeships" + S + "1" + S + "2" + "/fire" + S
+                                                      + "50");
+    }
+    void hostileMessagesAreRejectedAndChangeNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        peer.write(bytes);
+        QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
+        QVERIFY(!server->state.gOpponentShipsPlaced);
+        QVERIFY(server->state.gPlayerShots.count() <= 1); // only a valid trailing shot lands
+        for (int cell = 1; cell <= 100; ++cell)
+            if (!server->state.gPlayerShots.isSet(cell))
+                QCOMPARE(server->player1Grid.cell(cell), CellPicture::water());
+        QCOMPARE(server->state.gGamePhase, 2);
+    }
+
+    void aSecondFleetInOneGameIsRejected()
+    {
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
+        QTRY_VERIFY(server->state.gOpponentShipsPlaced);
+        peer.write("/placeships" + S + "41" + S + "42" + S + "43" + S + "44" + S + "45" + S + "Mal");
+        QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
+        QCOMPARE(server->state.gOpponentShips[1].ShipIndex(), qint16(1));
+        QCOMPARE(server->state.gOpponentName, QStringLiteral("Eve"));
+    }
+
+    void aRepeatedShotCountsNoSecondHit()
+    {
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        placeFleetInFirstColumns(*server); // the Destroyer lies on 5 and 15
+        peer.write("/fire" + S + "5");
+        QTRY_COMPARE(server->state.gPlayerShips[1].HitCount(), qint16(1));
+        peer.write("/fire" + S + "5");
+        peer.write("/msg" + S + "Eve" + S + "done");
+        QTRY_COMPARE(chatLines(*server).value(0), QStringLiteral("Eve: done"));
+        QCOMPARE(server->state.gPlayerShips[1].HitCount(), qint16(1));
+        QVERIFY(!server->state.gPlayerShips[1].IsDestroyed());
+    }
+
+    void aFloodOfGarbageCostsTheConnection()
+    {
+        MessageBoxWatcher boxes;
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        const QByteArray garbage(1024 * 1024, 'z');
+        peer.write(garbage);
+        QTRY_COMPARE_WITH_TIMEOUT(peer.state(), QAbstractSocket::UnconnectedState, 10000);
+        QTRY_VERIFY(!boxes.seen.empty());
+        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        QCOMPARE(server->state.gGamePhase, 1);
+        QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+    }
+
+    void aVanishingOpponentEndsTheGame_data()
+    {
+        QTest::addColumn<int>("phase");
+        QTest::newRow("in placement") << 2;
+        QTest::newRow("in battle") << 3;
+        QTest::newRow("after the end") << 1;
+    }
+    void aVanishingOpponentEndsTheGame()
+    {
+        QFETCH(int, phase);
+        MessageBoxWatcher boxes;
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        if (phase >= 1 && phase != 2) {
+            placeFleetInFirstColumns(*server);
+            click(*server, QStringLiteral("cmdFinishPlacingShips"));
+            peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
+            QTRY_COMPARE(server->state.gGamePhase, 3);
+        }
+        if (phase == 1) {
+            peer.write("/gameover" + S + "1");
+            QTRY_COMPARE(server->state.gGamePhase, 1);
+            QTRY_COMPARE(boxes.seen.size(), size_t(1));
+        }
+        const size_t boxesBefore = boxes.seen.size();
+        peer.disconnectFromHost();
+        QTRY_COMPARE(boxes.seen.size(), boxesBefore + 1);
+        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        QCOMPARE(server->state.gGamePhase, 1);
+        QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+        say(*server, QStringLiteral("anyone?")); // sending now is skipped quietly
+        QCOMPARE(boxes.seen.size(), boxesBefore + 1);
+        click(*server, QStringLiteral("cmdMainMenu"));
+        QVERIFY(visible(*server, QStringLiteral("picContainerGameType")));
+    }
+};
+
+QTEST_MAIN(NetworkGameTest)
+#include "test_network_game.moc"

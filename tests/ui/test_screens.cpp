@@ -1,0 +1,309 @@
+// The menu screens: the flow between them, the reveal switch and the Main Menu reset.
+
+#include "UiHarness.h"
+#include "main/GameStart.h"
+
+#include "Reelpane.h"
+
+#include <QDialog>
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+namespace {
+
+const QStringList kScreens = {"picContainerLogin",
+                              "picContainerGameType",
+                              "picContainerComputerDifficulty",
+                              "picContainerMultiPlayerServer",
+                              "picContainerMultiPlayerClient",
+                              "picContainerPlayer1",
+                              "picContainerPlayer2",
+                              "picContainerShipPlace",
+                              "lblStatus",
+                              "imgTopShip",
+                              "gifRadarAnimation",
+                              "cmdMainMenu",
+                              "txtChatBoxMsgs",
+                              "txtChatBox",
+                              "lblAbout1",
+                              "lblAbout2",
+                              "lblWebSite",
+                              "imgAbout1",
+                              "cmdAboutOK",
+                              "cmdAboutReelpane"};
+
+QStringList shownScreens(const frmMain &window)
+{
+    QStringList shown;
+    for (const QString &name : kScreens)
+        if (visible(window, name))
+            shown << name;
+    return shown;
+}
+
+QString optionCaption(const frmMain &window, int index)
+{
+    return control<QAbstractButton>(window, QStringLiteral("optComputerDifficulty%1").arg(index))->text();
+}
+
+bool checked(const frmMain &window, const QString &name)
+{
+    return control<QAbstractButton>(window, name)->isChecked();
+}
+
+} // namespace
+
+class ScreensTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmMain> loggedIn()
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        return window;
+    }
+    QTemporaryDir mDir;
+
+private slots:
+    void everyMenuScreenShowsItsOwnControls()
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerLogin"}));
+        click(*window, QStringLiteral("cmdAbout"));
+        QCOMPARE(shownScreens(*window),
+                 QStringList({"lblAbout1", "lblAbout2", "lblWebSite", "imgAbout1", "cmdAboutOK",
+                              "cmdAboutReelpane"}));
+        click(*window, QStringLiteral("cmdAboutOK"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerLogin"}));
+
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+        QVERIFY(!control(*window, QStringLiteral("cmdNext"))->isEnabled());
+        click(*window, QStringLiteral("optGameType0"));
+        QVERIFY(control(*window, QStringLiteral("cmdNext"))->isEnabled());
+        click(*window, QStringLiteral("cmdNext"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerComputerDifficulty"}));
+        QVERIFY(!control(*window, QStringLiteral("cmdStartGame"))->isEnabled());
+        click(*window, QStringLiteral("cmdBackSinglePlayer"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+
+        click(*window, QStringLiteral("optGameType2"));
+        click(*window, QStringLiteral("cmdNext"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerMultiPlayerClient"}));
+        QCOMPARE(window->state.gGameType, 4);
+        QCOMPARE(window->state.gOpponentName, QStringLiteral("Opponent"));
+        click(*window, QStringLiteral("cmdMultiplayerClientCancel"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+        click(*window, QStringLiteral("cmdLogOff"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerLogin"}));
+    }
+
+    void startGameLeadsIntoPlacement()
+    {
+        auto window = loggedIn();
+        startSinglePlayer(*window, 3);
+        QCOMPARE(shownScreens(*window),
+                 QStringList({"picContainerPlayer1", "picContainerShipPlace", "lblStatus",
+                              "imgTopShip", "gifRadarAnimation"}));
+        QCOMPARE(statusText(*window), QStringLiteral("Place Your Ships"));
+        QCOMPARE(window->state.gGameType, 2);
+        QCOMPARE(window->state.gDifficulty, 3);
+        QCOMPARE(window->state.gGamePhase, 2);
+        for (int cell = 1; cell <= 100; ++cell)
+            QCOMPARE(window->player1Grid.cell(cell), CellPicture::water());
+    }
+
+    void backAndNextKeepTheChosenDifficulty()
+    {
+        auto window = loggedIn();
+        click(*window, QStringLiteral("optGameType0"));
+        click(*window, QStringLiteral("cmdNext"));
+        click(*window, QStringLiteral("optComputerDifficulty2"));
+        click(*window, QStringLiteral("cmdBackSinglePlayer"));
+        click(*window, QStringLiteral("cmdNext"));
+        QVERIFY(checked(*window, QStringLiteral("optComputerDifficulty2")));
+        QVERIFY(control(*window, QStringLiteral("cmdStartGame"))->isEnabled());
+    }
+
+    void theRevealSwitchRenamesTheLevelsOnTheNextNext()
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        click(*window, QStringLiteral("cmdAbout"));
+        QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
+        QVERIFY(window->state.gRevealMode);
+        click(*window, QStringLiteral("cmdAboutOK"));
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        click(*window, QStringLiteral("optGameType0"));
+        QCOMPARE(optionCaption(*window, 1), QStringLiteral("Easy")); // not yet: Next sets them
+        click(*window, QStringLiteral("cmdNext"));
+        QCOMPARE(QStringList({optionCaption(*window, 1), optionCaption(*window, 2),
+                              optionCaption(*window, 3), optionCaption(*window, 4)}),
+                 QStringList({"No Brain", "Peanut Sized Brain", "Human", "Brainbox"}));
+
+        click(*window, QStringLiteral("cmdBackSinglePlayer"));
+        click(*window, QStringLiteral("cmdLogOff"));
+        click(*window, QStringLiteral("cmdAbout"));
+        QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
+        QVERIFY(!window->state.gRevealMode);
+        click(*window, QStringLiteral("cmdAboutOK"));
+        click(*window, QStringLiteral("cmdLogin"));
+        click(*window, QStringLiteral("cmdNext"));
+        QCOMPARE(QStringList({optionCaption(*window, 1), optionCaption(*window, 2),
+                              optionCaption(*window, 3), optionCaption(*window, 4)}),
+                 QStringList({"Easy", "Moderate", "Hard", "Impossible"}));
+    }
+
+    void theAboutViewKeepsWhatWasTyped()
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("half typed"));
+        click(*window, QStringLiteral("cmdAbout"));
+        QVERIFY(!visible(*window, QStringLiteral("picContainerLogin")));
+        click(*window, QStringLiteral("cmdAboutOK"));
+        QCOMPARE(control<QComboBox>(*window, QStringLiteral("cboPlayers"))->currentText(),
+                 QStringLiteral("half typed"));
+    }
+
+    void mainMenuResetsTheGame()
+    {
+        auto window = loggedIn();
+        startSinglePlayer(*window, 4);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        pressCell(*window, QStringLiteral("imgPlayer2Grid"), 100);
+        QVERIFY(window->state.gOpponentShots.count() == 1 && window->state.gPlayerShots.count() == 1);
+        control(*window, QStringLiteral("cmdMainMenu"))->show(); // as the end of a game does
+        click(*window, QStringLiteral("cmdMainMenu"));
+
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+        for (int index = 0; index <= 2; ++index)
+            QVERIFY(!checked(*window, QStringLiteral("optGameType%1").arg(index)));
+        for (int index = 1; index <= 4; ++index)
+            QVERIFY(!checked(*window, QStringLiteral("optComputerDifficulty%1").arg(index)));
+        QVERIFY(!control(*window, QStringLiteral("cmdNext"))->isEnabled());
+        QVERIFY(!control(*window, QStringLiteral("cmdStartGame"))->isEnabled());
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShip5")));
+        for (int ship = 1; ship <= 5; ++ship) {
+            QVERIFY(control(*window, QStringLiteral("optSelectedShip%1").arg(ship))->isEnabled());
+            QCOMPARE(window->state.gPlayerShips[ship].ShipIndex(), qint16(0));
+            QCOMPARE(window->state.gOpponentShips[ship].ShipIndex(), qint16(0));
+        }
+        QVERIFY(!control(*window, QStringLiteral("cmdFinishPlacingShips"))->isEnabled());
+        QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
+    }
+
+    void serverListensAnewEachTimeItIsChosen()
+    {
+        auto window = loggedIn();
+        for (int round = 0; round < 2; ++round) {
+            click(*window, QStringLiteral("optGameType1"));
+            click(*window, QStringLiteral("cmdNext"));
+            QCOMPARE(shownScreens(*window), QStringList({"picContainerMultiPlayerServer"}));
+            QCOMPARE(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerStatus"))->text(),
+                     QStringLiteral("Status: Waiting for Connection"));
+            QVERIFY(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerIP"))
+                        ->text()
+                        .startsWith(QStringLiteral("Your Computer: ")));
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, 1987);
+            QVERIFY(probe.waitForConnected(3000));
+            probe.abort();
+            click(*window, QStringLiteral("cmdMultiplayerServerCancel"));
+            QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+        }
+    }
+
+    void aPortInUseIsReportedAsAWinsockError()
+    {
+        QTcpServer holder;
+        QVERIFY(holder.listen(QHostAddress::Any, 1987));
+        auto window = loggedIn();
+        MessageBoxWatcher boxes;
+        click(*window, QStringLiteral("optGameType1"));
+        click(*window, QStringLiteral("cmdNext"));
+        QTRY_COMPARE(boxes.seen.size(), size_t(1));
+        QVERIFY(boxes.last().text.startsWith(QStringLiteral("Winsock Error: ")));
+        QVERIFY(boxes.last().text.size() > QStringLiteral("Winsock Error: ").size());
+        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+    }
+
+    void anEmptyHostIsRefused()
+    {
+        auto window = loggedIn();
+        MessageBoxWatcher boxes;
+        click(*window, QStringLiteral("optGameType2"));
+        click(*window, QStringLiteral("cmdNext"));
+        typeInto(*window, QStringLiteral("txtMultiplayerClientHostConnect"), QStringLiteral("   "));
+        click(*window, QStringLiteral("cmdMultiplayerClientStartGame"));
+        QCOMPARE(boxes.texts(), QStringList({"No host was entered."}));
+        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+    }
+
+    void theRadarPlaysInTheTopLeftCorner()
+    {
+        QStringList reports;
+        Reelpane::setReportHandler([&](const QString &label, const QString &) { reports << label; });
+        auto window = loggedIn();
+        startSinglePlayer(*window, 1);
+        QWidget *radar = control(*window, QStringLiteral("gifRadarAnimation"));
+        QVERIFY(radar->isVisible());
+        QCOMPARE(radar->geometry(), QRect(8, 8, 73, 73));
+        QVERIFY(Reelpane::LastFrame() >= 7); // the shipped radar has at least eight frames
+        QVERIFY(reports.isEmpty());
+        Reelpane::setReportHandler({});
+    }
+
+    void aMissingRadarIsReportedAndTheGameGoesOn()
+    {
+        QStringList reports;
+        Reelpane::setReportHandler([&](const QString &label, const QString &text) {
+            reports << label + QStringLiteral(": ") + text;
+        });
+        const QString missing = mDir.filePath(QStringLiteral("no-radar.gif"));
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")), missing});
+        Reelpane::setReportHandler({});
+        QCOMPARE(reports, QStringList({"modAniGif.LoadGif(): '" + missing + "' not found"}));
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        QVERIFY(visible(*window, QStringLiteral("picContainerGameType")));
+    }
+
+    void aboutReelpaneShowsTheLibrarysDialog()
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        click(*window, QStringLiteral("cmdAbout"));
+        QString seenTitle;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            seenTitle = QApplication::activeModalWidget()->windowTitle();
+            qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject();
+        });
+        click(*window, QStringLiteral("cmdAboutReelpane"));
+        QCOMPARE(seenTitle, QStringLiteral("About Orvane Reelpane"));
+        QVERIFY(visible(*window, QStringLiteral("cmdAboutOK")));
+    }
+
+    void controlsAreNamedForScreenReaders()
+    {
+        auto window = loggedIn();
+        QCOMPARE(control(*window, QStringLiteral("cboPlayers"))->accessibleName(), QStringLiteral("Username"));
+        QCOMPARE(control(*window, QStringLiteral("txtPassword"))->accessibleName(), QStringLiteral("Password"));
+        QCOMPARE(control(*window, QStringLiteral("txtMultiplayerClientHostConnect"))->accessibleName(),
+                 QStringLiteral("Server Computer"));
+        QCOMPARE(control(*window, QStringLiteral("picContainerGameType"))->accessibleName(),
+                 QStringLiteral("Select Game Type"));
+    }
+};
+
+QTEST_MAIN(ScreensTest)
+#include "test_screens.moc"

@@ -1,0 +1,284 @@
+// A single-player game through the real window: placing the fleet with the mouse,
+// firing at the computer, and the end of the game at each level.
+
+#include "ScriptedRandom.h"
+#include "UiHarness.h"
+#include "battle/ShotRule.h"
+#include "main/GameStart.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kOwnGrid = QStringLiteral("imgPlayer1Grid");
+const QString kOpponentGrid = QStringLiteral("imgPlayer2Grid");
+
+// The fleet placeFleetInFirstColumns() lays down, ship by ship from the top.
+const std::deque<int> kOwnShipCells = {1,  11, 21, 31, 41, 51, 2,  12, 22, 32,
+                                       42, 3,  13, 23, 33, 4,  14, 24, 5,  15};
+
+std::vector<int> cellsOf(const Fleet &fleet, bool shipCells)
+{
+    std::vector<int> cells;
+    for (int cell = 1; cell <= 100; ++cell) {
+        bool covered = false;
+        for (int slot = 1; slot <= 5; ++slot)
+            covered = covered || fleet[slot].cShipIsHit(qint16(cell));
+        if (covered == shipCells)
+            cells.push_back(cell);
+    }
+    return cells;
+}
+
+QCursor boardCursor(const frmMain &window)
+{
+    return control(window, QStringLiteral("picContainerPlayer1"))->cursor();
+}
+
+bool enabled(const frmMain &window, const QString &name)
+{
+    return control(window, name)->isEnabled();
+}
+
+bool checked(const frmMain &window, const QString &name)
+{
+    return control<QAbstractButton>(window, name)->isChecked();
+}
+
+} // namespace
+
+class SinglePlayerTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmMain> inPlacement(int difficulty = 2, bool reveal = false)
+    {
+        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
+                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        if (reveal) {
+            click(*window, QStringLiteral("cmdAbout"));
+            QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
+            click(*window, QStringLiteral("cmdAboutOK"));
+        }
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        startSinglePlayer(*window, difficulty);
+        return window;
+    }
+    QTemporaryDir mDir;
+
+private slots:
+    void theBattleshipGoesDownFromTheCellPressed()
+    {
+        auto window = inPlacement();
+        hoverCell(*window, kOwnGrid, 51);
+        QCOMPARE(boardCursor(*window).shape(), Qt::ForbiddenCursor);
+        pressCell(*window, kOwnGrid, 51);
+        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(0));
+
+        hoverCell(*window, kOwnGrid, 50);
+        QCOMPARE(boardCursor(*window).shape(), Qt::ArrowCursor);
+        QCOMPARE(window->player1Grid.cell(50), CellPicture::shipSegment(5, 1)); // preview only
+        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(0));
+        pressCell(*window, kOwnGrid, 50);
+        for (int segment = 1; segment <= 6; ++segment)
+            QCOMPARE(window->player1Grid.cell(40 + segment * 10), CellPicture::shipSegment(5, segment));
+        QVERIFY(!enabled(*window, QStringLiteral("optSelectedShip5")));
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShip4")));
+        QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+    }
+
+    void aPreviewLeavesNoTraceWhenThePointerMovesOn()
+    {
+        auto window = inPlacement();
+        hoverCell(*window, kOwnGrid, 7);
+        QCOMPARE(window->player1Grid.cell(57), CellPicture::shipSegment(5, 6));
+        hoverCell(*window, kOwnGrid, 8);
+        QCOMPARE(window->player1Grid.cell(57), CellPicture::water());
+        QCOMPARE(window->player1Grid.cell(58), CellPicture::shipSegment(5, 6));
+    }
+
+    void shipsMayLieSideBySideButNotCrossEachOther()
+    {
+        auto window = inPlacement();
+        pressCell(*window, kOwnGrid, 31); // Battleship 31..81
+        pressCell(*window, kOwnGrid, 32); // Aircraft Carrier beside it, 32..72
+        QCOMPARE(window->state.gPlayerShips[4].ShipIndex(), qint16(32));
+        hoverCell(*window, kOwnGrid, 2); // Missile Launcher 2..32 would cross the carrier
+        QCOMPARE(boardCursor(*window).shape(), Qt::ForbiddenCursor);
+        pressCell(*window, kOwnGrid, 2);
+        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(0));
+    }
+
+    void pickingASmallerShipPlacesItThenTheLargestFollows()
+    {
+        auto window = inPlacement();
+        pressCell(*window, kOwnGrid, 1); // Battleship
+        click(*window, QStringLiteral("optSelectedShip2"));
+        pressCell(*window, kOwnGrid, 10, Qt::RightButton); // any button places
+        QCOMPARE(window->state.gPlayerShips[2].ShipIndex(), qint16(10));
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShip4")));
+    }
+
+    void theFifthShipOpensFinishAndRemovalTakesAShipBack()
+    {
+        auto window = inPlacement();
+        placeFleetInFirstColumns(*window);
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
+        for (int ship = 1; ship <= 5; ++ship)
+            QVERIFY(!enabled(*window, QStringLiteral("optSelectedShip%1").arg(ship)));
+        QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+
+        hoverCell(*window, kOwnGrid, 60);
+        QCOMPARE(boardCursor(*window).shape(), Qt::BitmapCursor);
+        pressCell(*window, kOwnGrid, 23, Qt::MiddleButton); // a cell of the Missile Launcher
+        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(0));
+        QVERIFY(enabled(*window, QStringLiteral("optSelectedShip3")));
+        QVERIFY(!checked(*window, QStringLiteral("optSelectedShip3")));
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
+        QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+        QCOMPARE(window->player1Grid.cell(23), CellPicture::shipSegment(3, 3)); // until the next move
+        hoverCell(*window, kOwnGrid, 99);
+        QCOMPARE(window->player1Grid.cell(23), CellPicture::water());
+        pressCell(*window, kOwnGrid, 99); // water: nothing to remove
+        QCOMPARE(window->state.gPlayerShips.isComplete(), false);
+    }
+
+    void finishShowsAnEmptyOpponentBoardAndGivesThePlayerTheTurn()
+    {
+        auto window = inPlacement();
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QVERIFY(visible(*window, QStringLiteral("picContainerPlayer2")));
+        QVERIFY(!visible(*window, QStringLiteral("picContainerShipPlace")));
+        QCOMPARE(statusText(*window), QStringLiteral("Game Ready... Your Turn"));
+        QCOMPARE(window->state.gGamePhase, 3);
+        QVERIFY(window->state.gMyTurn);
+        QVERIFY(window->state.gOpponentShips.isComplete());
+        for (int cell = 1; cell <= 100; ++cell)
+            QCOMPARE(window->player2Grid.cell(cell), CellPicture::water());
+        QVERIFY(window->hardLevel.mRandomSearch && window->hardLevel.mWalkUp);
+    }
+
+    void inRevealModeTheComputersFleetShows()
+    {
+        auto window = inPlacement(1, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        for (int cell : cellsOf(window->state.gOpponentShips, true))
+            QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+    }
+
+    void aShotIsAnsweredAndRepeatsAreIgnored()
+    {
+        auto window = inPlacement(2, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        window->setRandomSource(std::make_unique<ScriptedRandom>(std::deque<int>{100}));
+        QStringList cues;
+        window->modSound().setListener([&](const QString &cue) { cues << cue; });
+        const int water = cellsOf(window->state.gOpponentShips, false).front();
+        pressCell(*window, kOpponentGrid, water, Qt::RightButton);
+        QCOMPARE(window->player2Grid.cell(water), CellPicture::miss());
+        QCOMPARE(window->player1Grid.cell(100), CellPicture::miss());
+        QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
+        QCOMPARE(cues, QStringList({"miss"}));
+
+        pressCell(*window, kOpponentGrid, water);
+        QCOMPARE(window->state.gPlayerShots.count(), 1); // no second reply
+        QCOMPARE(cues, QStringList({"miss"}));
+        QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
+    }
+
+    void theComputerPausesBeforeReplyingOutsideRevealMode()
+    {
+        auto window = inPlacement(2, false);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QStringList seenDuringPause;
+        QTimer peek;
+        QObject::connect(&peek, &QTimer::timeout, [&] { seenDuringPause << statusText(*window); });
+        peek.start(1);
+        const int water = cellsOf(window->state.gOpponentShips, false).front();
+        pressCell(*window, kOpponentGrid, water);
+        peek.stop();
+        QVERIFY(seenDuringPause.contains(QStringLiteral("Opponents Turn")));
+        QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
+        QCOMPARE(window->state.gPlayerShots.count(), 1);
+    }
+
+    void aWholeGameEndsInTheRightOrder_data()
+    {
+        QTest::addColumn<int>("difficulty");
+        QTest::addColumn<bool>("playerWins");
+        for (int level = 1; level <= 4; ++level) {
+            QTest::addRow("level %d, player wins", level) << level << true;
+            QTest::addRow("level %d, computer wins", level) << level << false;
+        }
+    }
+    void aWholeGameEndsInTheRightOrder()
+    {
+        QFETCH(int, difficulty);
+        QFETCH(bool, playerWins);
+        auto window = inPlacement(difficulty, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        // The computer aims at the player's ships only when it is meant to win.
+        window->setRandomSource(std::make_unique<ScriptedRandom>(
+            playerWins ? std::deque<int>{} : kOwnShipCells));
+        MessageBoxWatcher boxes;
+        QStringList cues;
+        window->modSound().setListener([&](const QString &cue) { cues << cue; });
+
+        const std::vector<int> targets = cellsOf(window->state.gOpponentShips, playerWins);
+        for (int cell : targets) {
+            if (window->state.gGamePhase != 3)
+                break;
+            QVERIFY(!visible(*window, QStringLiteral("cmdMainMenu")));
+            pressCell(*window, kOpponentGrid, cell);
+        }
+        QCOMPARE(window->state.gGamePhase, 1);
+        QCOMPARE(boxes.seen.size(), size_t(1));
+        QCOMPARE(boxes.last().icon, QMessageBox::Information);
+        QVERIFY(visible(*window, QStringLiteral("cmdMainMenu")));
+        if (playerWins) {
+            QCOMPARE(statusText(*window), QStringLiteral("You Won"));
+            QCOMPARE(boxes.last().text, QStringLiteral("Game Over. You Win."));
+            QCOMPARE(cues.count(QStringLiteral("sunk")), 5);
+            QCOMPARE(cues.count(QStringLiteral("hit")), 15);
+            QCOMPARE(cues.mid(cues.size() - 2), QStringList({"sunk", "clap"}));
+        } else {
+            QCOMPARE(statusText(*window), QStringLiteral("Opponent Won"));
+            QCOMPARE(boxes.last().text, QStringLiteral("Game Over. You Lose."));
+            QCOMPARE(cues.last(), QStringLiteral("youlose"));
+            QCOMPARE(cues.count(QStringLiteral("miss")), cues.size() - 1);
+        }
+
+        // A finished game takes no more shots from either side.
+        const int shotsBefore = window->state.gPlayerShots.count();
+        pressCell(*window, kOpponentGrid, cellsOf(window->state.gOpponentShips, false).back());
+        QCOMPARE(window->state.gPlayerShots.count(), shotsBefore);
+        QCOMPARE(boxes.seen.size(), size_t(1));
+
+        click(*window, QStringLiteral("cmdMainMenu"));
+        startSinglePlayer(*window, difficulty);
+        QCOMPARE(window->state.gGamePhase, 2);
+        QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
+    }
+
+    void impossibleSinksBothFleetsInTheSameClickAndThePlayerWins()
+    {
+        auto window = inPlacement(4, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        MessageBoxWatcher boxes;
+        for (int cell : cellsOf(window->state.gOpponentShips, true))
+            pressCell(*window, kOpponentGrid, cell);
+        QVERIFY(IsFleetDestroyed(window->state.gPlayerShips));
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(statusText(*window), QStringLiteral("You Won"));
+    }
+};
+
+QTEST_MAIN(SinglePlayerTest)
+#include "test_single_player.moc"

@@ -1,0 +1,147 @@
+// Placing the fleet on the own board, and "Finish".
+
+#include "battle/FleetPlacement.h"
+#include "board/BoardProcedures.h"
+#include "board/ShipKinds.h"
+#include "main/WidgetFactory.h"
+#include "main/frmMain.h"
+#include "net/Winsock.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+void frmMain::buildPlacementPanel()
+{
+    using namespace WidgetFactory;
+    picContainerShipPlace = panel(this, QStringLiteral("picContainerShipPlace"),
+                                  QStringLiteral("Place Your Ships"), 5400, 1440, 4785, 5150);
+    title(picContainerShipPlace, QStringLiteral("Place Your Ships"), 240, 120, 4305);
+    optSelectedShipGroup = new QButtonGroup(this);
+    for (int ship = ShipKinds::kShipCount; ship >= 1; --ship) {
+        const int top = 480 + (ShipKinds::kShipCount - ship) * 360;
+        QLabel *picture = label(picContainerShipPlace, QStringLiteral("imgShipPicture%1").arg(ship),
+                                QString(), 360, top, 1095, 315);
+        picture->setPixmap(QPixmap(QStringLiteral(":/tidewatch/shipicon%1.png").arg(ship)));
+        picture->setAccessibleName(ShipKinds::name(ship));
+        optSelectedShip[ship] = option(picContainerShipPlace,
+                                       QStringLiteral("optSelectedShip%1").arg(ship),
+                                       ShipKinds::name(ship), 1680, top, 2055, 255);
+        optSelectedShipGroup->addButton(optSelectedShip[ship], ship);
+    }
+    optSelectedShipClear = option(picContainerShipPlace, QStringLiteral("optSelectedShipClear"),
+                                  QStringLiteral("Clear Ship"), 1680, 2280, 2055, 255);
+    optSelectedShipGroup->addButton(optSelectedShipClear, 0);
+    optSelectedShip[5]->setChecked(true);
+    cmdFinishPlacingShips = button(picContainerShipPlace, QStringLiteral("cmdFinishPlacingShips"),
+                                   QStringLiteral("Finish"), 3480, 4560, 1095, 375);
+    cmdFinishPlacingShips->setEnabled(false);
+    connect(cmdFinishPlacingShips, &QPushButton::clicked, this,
+            &frmMain::cmdFinishPlacingShips_Click);
+}
+
+qint16 frmMain::GetSelectedShipType() const
+{
+    for (int ship = 1; ship <= ShipKinds::kShipCount; ++ship)
+        if (optSelectedShip[ship]->isChecked())
+            return qint16(ship);
+    return 0;
+}
+
+qint16 frmMain::GetNextShipType() const
+{
+    for (int ship = ShipKinds::kShipCount; ship >= 1; --ship)
+        if (optSelectedShip[ship]->isEnabled())
+            return qint16(ship);
+    return 0;
+}
+
+// After "Finish" in a network game the opponent holds these positions: the fleet
+// stays frozen until the battle, so both sides judge shots against the same ships.
+bool frmMain::placementOpen() const
+{
+    return state.gGamePhase == GameState::PlacingShips && !state.gShipsPlaced;
+}
+
+void frmMain::imgPlayer1Grid_MouseMove(int index)
+{
+    if (!placementOpen())
+        return;
+    ClearGrid(player1Grid);
+    ReDrawShips(state.gPlayerShips);
+    if (optSelectedShipClear->isChecked()) {
+        const QPixmap removal(QStringLiteral(":/tidewatch/cursor_remove.png"));
+        picContainerPlayer1->setCursor(QCursor(removal, removal.width() / 2, removal.height() / 2));
+        return;
+    }
+    picContainerPlayer1->setCursor(Qt::ArrowCursor);
+    const qint16 ship = GetSelectedShipType();
+    if (ship == 0)
+        return;
+    clsShip &preview = state.gPlayerShips[ship];
+    if (preview.CanDrawShip(qint16(index), ship, &player1Grid, state.gPlayerShips))
+        preview.DrawShip(qint16(index), ship, &player1Grid);
+    else
+        picContainerPlayer1->setCursor(Qt::ForbiddenCursor);
+}
+
+void frmMain::imgPlayer1Grid_MouseDown(int index)
+{
+    if (!placementOpen())
+        return;
+    if (optSelectedShipClear->isChecked()) {
+        for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+            if (state.gPlayerShips[slot].cShipIsHit(qint16(index))) {
+                state.gPlayerShips[slot].DeleteShip();
+                optSelectedShip[slot]->setEnabled(true);
+                cmdFinishPlacingShips->setEnabled(false);
+                return;
+            }
+        }
+        return;
+    }
+    const qint16 ship = GetSelectedShipType();
+    if (ship == 0)
+        return;
+    clsShip &placed = state.gPlayerShips[ship];
+    if (!placed.CanDrawShip(qint16(index), ship, &player1Grid, state.gPlayerShips))
+        return;
+    placed.CreateShip(qint16(index), ship, &player1Grid, true);
+    optSelectedShip[ship]->setEnabled(false);
+    if (const qint16 next = GetNextShipType(); next != 0) {
+        optSelectedShip[next]->setChecked(true);
+    } else {
+        optSelectedShipClear->setChecked(true);
+        ReDrawShips(state.gPlayerShips);
+        cmdFinishPlacingShips->setEnabled(true);
+    }
+}
+
+void frmMain::cmdFinishPlacingShips_Click()
+{
+    if (state.gGameType == GameState::SinglePlayer) {
+        picContainerPlayer1->setCursor(Qt::ArrowCursor);
+        ClearGrid(player2Grid);
+        picContainerShipPlace->hide();
+        picContainerPlayer2->show();
+        PlaceComputerFleet(state.gOpponentShips, player2Grid, state.gRevealMode, *mRandom);
+        state.gGamePhase = GameState::Battle;
+        state.gMyTurn = true;
+        lblStatus->setText(QStringLiteral("Game Ready... Your Turn"));
+        StartHardLevel(hardLevel);
+    } else if (state.isNetworkGame()) {
+        picContainerPlayer1->setCursor(Qt::ArrowCursor);
+        cmdFinishPlacingShips->setEnabled(false);
+        state.gShipsPlaced = true;
+        ClearGrid(player2Grid);
+        if (state.gRevealMode)
+            ReDrawShips(state.gOpponentShips);
+        Protocol::PlaceShips fleet;
+        for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+            fleet.starts[slot - 1] = state.gPlayerShips[slot].ShipIndex();
+        fleet.name = state.gPlayerName;
+        send(fleet);
+        CheckGameReady();
+    }
+}

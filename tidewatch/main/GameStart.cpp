@@ -1,0 +1,36 @@
+#include "main/GameStart.h"
+
+#include "main/frmMain.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+StartupFiles StartupFiles::besideProgram()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    return {folder + QStringLiteral("/data/players.txt"), folder + QStringLiteral("/data/radar.gif")};
+}
+
+std::unique_ptr<frmMain> Main(const StartupFiles &files)
+{
+    auto window = std::make_unique<frmMain>();
+    window->LoadAccounts(files.accounts);
+    window->PlaceMenuPanels();
+    GameState &state = window->state;
+    state.gGamePhase = GameState::NoGame;
+    state.gGameType = GameState::NoType;
+    state.gFieldSeparator = QChar(0xB6);
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        state.gPlayerShips[slot] = clsShip();
+        state.gOpponentShips[slot] = clsShip();
+    }
+    window->StartRadar(files.radar);
+    state.gRevealMode = false;
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    window->repaint();
+    return window;
+}

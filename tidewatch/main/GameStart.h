@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class frmMain;
+
+// The files start-up reads; the game uses those in data/ beside the program.
+struct StartupFiles
+{
+    QString accounts;
+    QString radar;
+
+    static StartupFiles besideProgram();
+};
+
+// Prepares and shows the game window; the event loop takes over from there.
+std::unique_ptr<frmMain> Main(const StartupFiles &files = StartupFiles::besideProgram());

@@ -1,0 +1,69 @@
+#include "main/WidgetFactory.h"
+
+#include "main/Geometry.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace WidgetFactory {
+
+QWidget *panel(QWidget *parent, const QString &name, const QString &role, int left, int top,
+               int width, int height)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(name);
+    widget->setAccessibleName(role);
+    widget->setAttribute(Qt::WA_StyledBackground);
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    widget->hide();
+    return widget;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top,
+              int width, int height)
+{
+    auto *widget = new QLabel(text, parent);
+    widget->setObjectName(name);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    return widget;
+}
+
+QLabel *title(QWidget *parent, const QString &text, int left, int top, int width)
+{
+    QLabel *widget = label(parent, QString(), text, left, top, width, 330);
+    widget->setProperty("role", QStringLiteral("title"));
+    return widget;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, int left,
+                    int top, int width, int height)
+{
+    auto *widget = new QPushButton(caption, parent);
+    widget->setObjectName(name);
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    return widget;
+}
+
+QRadioButton *option(QWidget *parent, const QString &name, const QString &caption, int left,
+                     int top, int width, int height)
+{
+    auto *widget = new QRadioButton(caption, parent);
+    widget->setObjectName(name);
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    return widget;
+}
+
+void place(QWidget *field, const QString &name, QLabel *label, int left, int top, int width,
+           int height)
+{
+    field->setObjectName(name);
+    field->setGeometry(Twips::rect(left, top, width, height));
+    if (label) {
+        label->setBuddy(field);
+        field->setAccessibleName(label->text().remove(QLatin1Char(':')));
+    }
+}
+
+} // namespace WidgetFactory

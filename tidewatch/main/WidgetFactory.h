@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// Small builders for the window's controls: each gets its design name as objectName,
+// its place in twips, and plain-text captions.
+namespace WidgetFactory {
+
+QWidget *panel(QWidget *parent, const QString &name, const QString &role, int left, int top,
+               int width, int height);
+QLabel *label(QWidget *parent, const QString &name, const QString &text, int left, int top,
+              int width, int height);
+QLabel *title(QWidget *parent, const QString &text, int left, int top, int width);
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, int left,
+                    int top, int width, int height);
+QRadioButton *option(QWidget *parent, const QString &name, const QString &caption, int left,
+                     int top, int width, int height);
+// Places a field in twips and names it; `label` becomes its buddy for screen readers.
+void place(QWidget *field, const QString &name, QLabel *label, int left, int top, int width,
+           int height);
+
+} // namespace WidgetFactory

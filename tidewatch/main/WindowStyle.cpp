@@ -1,0 +1,32 @@
+#include "main/WindowStyle.h"
+
+QString WindowStyleSheet()
+{
+    return QStringLiteral(R"(
+QWidget#picContainerLogin, QWidget#picContainerGameType,
+QWidget#picContainerComputerDifficulty, QWidget#picContainerMultiPlayerServer,
+QWidget#picContainerMultiPlayerClient, QWidget#picContainerPlayer1,
+QWidget#picContainerPlayer2, QWidget#picContainerShipPlace {
+    background-color: rgba(8, 24, 44, 215);
+    border: 1px solid #4f7ea8;
+    border-radius: 6px;
+}
+QLabel { color: #dbe8f5; background: transparent; }
+QLabel[role="title"] { color: #9fd3ff; font-weight: bold; font-size: 10pt; }
+QLabel#lblStatus { color: #ffe9a8; font-weight: bold; font-size: 10pt; }
+QLabel#lblAbout1 { color: #9fd3ff; font-weight: bold; font-size: 16pt; }
+QLabel#lblWebSite { color: #7cc4ff; text-decoration: underline; }
+QRadioButton { color: #dbe8f5; background: transparent; }
+QRadioButton:disabled { color: #6f8194; }
+QPushButton {
+    color: #eaf3fb; background-color: #2c5378; border: 1px solid #6b9cc7;
+    border-radius: 4px; padding: 2px 6px;
+}
+QPushButton:hover { background-color: #3a6894; }
+QPushButton:pressed { background-color: #203f5c; }
+QPushButton:disabled { color: #7d8ea0; background-color: #253a4f; border-color: #3d546b; }
+QLineEdit, QComboBox, QPlainTextEdit {
+    color: #0d1b2a; background-color: #eef5fb; border: 1px solid #6b9cc7; border-radius: 3px;
+}
+)");
+}

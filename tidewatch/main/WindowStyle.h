@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// The window's look: translucent steel panels over the sea background.
+QString WindowStyleSheet();

@@ -1,0 +1,180 @@
+#include "main/frmMain.h"
+
+#include "Reelpane.h"
+#include "battle/RandomSource.h"
+#include "board/BoardWidget.h"
+#include "main/Geometry.h"
+#include "main/WidgetFactory.h"
+#include "main/WindowStyle.h"
+#include "net/Winsock.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using WidgetFactory::button;
+using WidgetFactory::label;
+
+namespace {
+
+const QStringList kCues = {QStringLiteral("hit"),  QStringLiteral("sunk"),
+                           QStringLiteral("miss"), QStringLiteral("clap"),
+                           QStringLiteral("youlose"), QStringLiteral("slap")};
+
+constexpr int kChatLogLines = 5000;
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QWidget(parent)
+    , mSound(QCoreApplication::applicationDirPath() + QStringLiteral("/data/sounds"))
+    , mRandom(std::make_unique<ClockSeededRandom>())
+{
+    buildWindow();
+    buildLoginPanel();
+    buildGameTypePanel();
+    buildDifficultyPanel();
+    buildServerPanel();
+    buildClientPanel();
+    buildBoards();
+    buildPlacementPanel();
+    buildAboutView();
+    buildChat();
+    connectSockets();
+    mSound.preload(kCues);
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::setRandomSource(std::unique_ptr<RandomSource> random)
+{
+    mRandom = std::move(random);
+}
+
+void frmMain::buildWindow()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Orvane Tidewatch"));
+    setWindowIcon(QIcon(QStringLiteral(":/tidewatch/icon.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(Twips::size(10485, 7185));
+    setStyleSheet(WindowStyleSheet());
+
+    QPalette background = palette();
+    background.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/tidewatch/background.png")));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    gifRadarAnimation = new Reelpane(this);
+    gifRadarAnimation->setObjectName(QStringLiteral("gifRadarAnimation"));
+    gifRadarAnimation->setAccessibleName(QStringLiteral("Radar"));
+    gifRadarAnimation->setGeometry(Twips::rect(120, 120, 1095, 1095));
+    gifRadarAnimation->hide();
+
+    imgTopShip = label(this, QStringLiteral("imgTopShip"), QString(), 1560, 120, 8565, 1095);
+    imgTopShip->setPixmap(QPixmap(QStringLiteral(":/tidewatch/topship.png")));
+    imgTopShip->setAccessibleName(QStringLiteral("Warship"));
+    imgTopShip->hide();
+
+    cmdMainMenu = button(this, QStringLiteral("cmdMainMenu"), QStringLiteral("Main Menu"), 120,
+                         6720, 1095, 375);
+    connect(cmdMainMenu, &QPushButton::clicked, this, &frmMain::cmdMainMenu_Click);
+    cmdMainMenu->hide();
+
+    lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
+    lblStatus->setAlignment(Qt::AlignCenter);
+    lblStatus->setAccessibleName(QStringLiteral("Status"));
+    lblStatus->hide();
+}
+
+void frmMain::buildBoards()
+{
+    const auto boardPanel = [this](const QString &name, const QString &caption, int left,
+                                   BoardModel &model, const QString &gridName) {
+        QWidget *panel = WidgetFactory::panel(this, name, caption, left, 1440, 4785, 5150);
+        WidgetFactory::title(panel, caption, 120, 120, 4500);
+        auto *grid = new BoardWidget(model, panel);
+        grid->setObjectName(gridName);
+        grid->setAccessibleName(caption);
+        grid->move(Twips::point(120, 480));
+        return std::pair{panel, grid};
+    };
+    std::tie(picContainerPlayer1, imgPlayer1Grid)
+        = boardPanel(QStringLiteral("picContainerPlayer1"), QStringLiteral("Your Fleet"), 120,
+                     player1Grid, QStringLiteral("imgPlayer1Grid"));
+    std::tie(picContainerPlayer2, imgPlayer2Grid)
+        = boardPanel(QStringLiteral("picContainerPlayer2"), QStringLiteral("Opponent's Fleet"),
+                     5400, player2Grid, QStringLiteral("imgPlayer2Grid"));
+
+    const QPixmap crosshair(QStringLiteral(":/tidewatch/cursor_crosshair.png"));
+    picContainerPlayer2->setCursor(QCursor(crosshair, crosshair.width() / 2, crosshair.height() / 2));
+
+    connect(imgPlayer1Grid, &BoardWidget::cellHovered, this, &frmMain::imgPlayer1Grid_MouseMove);
+    connect(imgPlayer1Grid, &BoardWidget::cellPressed, this, &frmMain::imgPlayer1Grid_MouseDown);
+    connect(imgPlayer2Grid, &BoardWidget::cellPressed, this, &frmMain::imgPlayer2Grid_MouseDown);
+}
+
+void frmMain::buildChat()
+{
+    txtChatBoxMsgs = new QPlainTextEdit(this);
+    txtChatBoxMsgs->setReadOnly(true);
+    // The log lasts the whole run; a peer flooding it must not grow memory without end.
+    txtChatBoxMsgs->setMaximumBlockCount(kChatLogLines);
+    txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
+                         8535, 765);
+    txtChatBoxMsgs->setAccessibleName(QStringLiteral("Chat log"));
+    txtChatBoxMsgs->hide();
+
+    txtChatBox = new QLineEdit(this);
+    WidgetFactory::place(txtChatBox, QStringLiteral("txtChatBox"), nullptr, 1560, 960, 8535, 285);
+    txtChatBox->setAccessibleName(QStringLiteral("Chat message"));
+    txtChatBox->hide();
+    connect(txtChatBox, &QLineEdit::returnPressed, this, &frmMain::txtChatBox_Enter);
+}
+
+void frmMain::connectSockets()
+{
+    wskMain = new Winsock(this);
+    wskMain->setObjectName(QStringLiteral("wskMain"));
+    wskGame = new Winsock(this);
+    wskGame->setObjectName(QStringLiteral("wskGame"));
+    connect(wskMain, &Winsock::ConnectionRequest, this, &frmMain::wskMain_ConnectionRequest);
+    connect(wskMain, &Winsock::Error, this, &frmMain::socketError);
+    connect(wskGame, &Winsock::Connected, this, &frmMain::wskGame_Connect);
+    connect(wskGame, &Winsock::DataArrival, this, &frmMain::wskGame_DataArrival);
+    connect(wskGame, &Winsock::Error, this, &frmMain::socketError);
+    connect(wskGame, &Winsock::PeerClosed, this, &frmMain::wskGame_PeerClosed);
+}
+
+void frmMain::StartRadar(const QString &radarFile)
+{
+    QString path = radarFile;
+    gifRadarAnimation->GifLoad(path);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // Closing ends the program at once; a handler paused in WaitSeconds sees this
+    // and stops instead of playing on against a window that is going away.
+    mClosing = true;
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == imgAbout1 && event->type() == QEvent::MouseButtonDblClick) {
+        imgAbout1_DblClick();
+        return true;
+    }
+    if (watched == lblWebSite && event->type() == QEvent::MouseButtonRelease) {
+        lblWebSite_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,278 @@
+// The menu screens: about view, game type, difficulty, Main Menu reset and exit.
+
+#include "Reelpane.h"
+#include "board/BoardProcedures.h"
+#include "main/Geometry.h"
+#include "main/WidgetFactory.h"
+#include "main/frmMain.h"
+#include "net/Winsock.h"
+
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QUrl>
+
+namespace {
+
+const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
+
+// The frame of a classic fixed-single window, which the menu panels are centred by.
+constexpr int kFrameWidthTwips = 90;
+constexpr int kFrameHeightTwips = 405;
+
+struct DifficultyCaption
+{
+    const char *normal;
+    const char *reveal;
+};
+constexpr DifficultyCaption kDifficultyCaptions[] = {
+    {"Easy", "No Brain"},
+    {"Moderate", "Peanut Sized Brain"},
+    {"Hard", "Human"},
+    {"Impossible", "Brainbox"},
+};
+
+void clearOptions(QButtonGroup *group)
+{
+    // An exclusive group cannot be emptied while exclusive.
+    group->setExclusive(false);
+    for (QAbstractButton *option : group->buttons())
+        option->setChecked(false);
+    group->setExclusive(true);
+}
+
+} // namespace
+
+void frmMain::buildGameTypePanel()
+{
+    using namespace WidgetFactory;
+    picContainerGameType = panel(this, QStringLiteral("picContainerGameType"),
+                                 QStringLiteral("Select Game Type"), 0, 0, 3735, 2055);
+    title(picContainerGameType, QStringLiteral("Select Game Type"), 120, 60, 3495);
+    optGameType = new QButtonGroup(this);
+    const QStringList captions = {QStringLiteral("Single Player"),
+                                  QStringLiteral("Multiplayer (Server)"),
+                                  QStringLiteral("Multiplayer (Client)")};
+    for (int index = 0; index < captions.size(); ++index)
+        optGameType->addButton(option(picContainerGameType,
+                                      QStringLiteral("optGameType%1").arg(index), captions[index],
+                                      240, 480 + index * 315, 3375, 285),
+                               index);
+    cmdLogOff = button(picContainerGameType, QStringLiteral("cmdLogOff"),
+                       QStringLiteral("Log Off"), 120, 1560, 1095, 375);
+    cmdNext = button(picContainerGameType, QStringLiteral("cmdNext"), QStringLiteral("Next >"),
+                     2520, 1560, 1095, 375);
+    cmdNext->setEnabled(false);
+
+    connect(optGameType, &QButtonGroup::idClicked, this, &frmMain::optGameType_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdLogOff, &QPushButton::clicked, this, &frmMain::cmdLogOff_Click);
+}
+
+void frmMain::buildDifficultyPanel()
+{
+    using namespace WidgetFactory;
+    picContainerComputerDifficulty = panel(this, QStringLiteral("picContainerComputerDifficulty"),
+                                           QStringLiteral("Select Computer Difficulty"), 0, 0,
+                                           3735, 2055);
+    title(picContainerComputerDifficulty, QStringLiteral("Select Computer Difficulty"), 120, 60,
+          3495);
+    optComputerDifficulty = new QButtonGroup(this);
+    for (int index = 1; index <= 4; ++index)
+        optComputerDifficulty->addButton(
+            option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
+                   QString::fromLatin1(kDifficultyCaptions[index - 1].normal), 240,
+                   420 + (index - 1) * 270, 3375, 255),
+            index);
+    cmdBackSinglePlayer = button(picContainerComputerDifficulty,
+                                 QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
+                                 120, 1560, 1095, 375);
+    cmdStartGame = button(picContainerComputerDifficulty, QStringLiteral("cmdStartGame"),
+                          QStringLiteral("Start Game"), 2280, 1560, 1335, 375);
+    cmdStartGame->setEnabled(false);
+
+    connect(optComputerDifficulty, &QButtonGroup::idClicked, this,
+            &frmMain::optComputerDifficulty_Click);
+    connect(cmdBackSinglePlayer, &QPushButton::clicked, this, &frmMain::cmdBackSinglePlayer_Click);
+    connect(cmdStartGame, &QPushButton::clicked, this, &frmMain::cmdStartGame_Click);
+}
+
+void frmMain::buildAboutView()
+{
+    using namespace WidgetFactory;
+    imgAbout1 = label(this, QStringLiteral("imgAbout1"), QString(), 3000, 2160, 1440, 1440);
+    imgAbout1->setPixmap(QPixmap(QStringLiteral(":/tidewatch/about.png")));
+    imgAbout1->setAccessibleName(QStringLiteral("Tidewatch emblem"));
+    imgAbout1->installEventFilter(this);
+    lblAbout1 = label(this, QStringLiteral("lblAbout1"), QStringLiteral("Orvane Tidewatch"), 4680,
+                      2160, 4500, 480);
+    lblAbout2 = label(this, QStringLiteral("lblAbout2"),
+                      QStringLiteral("A sea battle for one or two players. Version 0.0.3"), 4680,
+                      2700, 4500, 285);
+    lblWebSite = label(this, QStringLiteral("lblWebSite"), kMakerAddress, 4680, 3060, 4500, 285);
+    lblWebSite->setCursor(Qt::PointingHandCursor);
+    lblWebSite->installEventFilter(this);
+    cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
+                        1095, 375);
+    cmdAboutReelpane = button(this, QStringLiteral("cmdAboutReelpane"),
+                              QStringLiteral("About Reelpane"), 5895, 3600, 1575, 375);
+    connect(cmdAboutOK, &QPushButton::clicked, this, &frmMain::cmdAboutOK_Click);
+    connect(cmdAboutReelpane, &QPushButton::clicked, this, &frmMain::cmdAboutReelpane_Click);
+    showAboutView(false);
+}
+
+void frmMain::PlaceMenuPanels()
+{
+    const int outerWidth = width() * Twips::kPerPixel + kFrameWidthTwips;
+    const int outerHeight = height() * Twips::kPerPixel + kFrameHeightTwips;
+    for (QWidget *panel : {picContainerLogin, picContainerGameType, picContainerComputerDifficulty,
+                           picContainerMultiPlayerServer, picContainerMultiPlayerClient}) {
+        const double left = (outerWidth - panel->width() * Twips::kPerPixel) / 2.0;
+        const double top = (outerHeight - panel->height() * Twips::kPerPixel) / 2.0;
+        panel->move(Twips::point(left, top));
+    }
+}
+
+void frmMain::showAboutView(bool visible)
+{
+    for (QWidget *control : {static_cast<QWidget *>(lblAbout1), static_cast<QWidget *>(lblAbout2),
+                             static_cast<QWidget *>(lblWebSite), static_cast<QWidget *>(imgAbout1),
+                             static_cast<QWidget *>(cmdAboutOK),
+                             static_cast<QWidget *>(cmdAboutReelpane)})
+        control->setVisible(visible);
+}
+
+void frmMain::cmdAbout_Click()
+{
+    picContainerLogin->hide();
+    showAboutView(true);
+}
+
+void frmMain::cmdAboutOK_Click()
+{
+    showAboutView(false);
+    picContainerLogin->show();
+}
+
+void frmMain::cmdAboutReelpane_Click()
+{
+    gifRadarAnimation->Invoke(Reelpane::DispIdAbout);
+}
+
+void frmMain::lblWebSite_Click()
+{
+    QDesktopServices::openUrl(QUrl(kMakerAddress)); // what the desktop does with it is its own
+}
+
+void frmMain::imgAbout1_DblClick()
+{
+    state.gRevealMode = !state.gRevealMode;
+}
+
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
+void frmMain::optGameType_Click()
+{
+    cmdNext->setEnabled(true);
+}
+
+void frmMain::cmdNext_Click()
+{
+    picContainerGameType->hide();
+    switch (optGameType->checkedId()) {
+    case 0:
+        for (int index = 1; index <= 4; ++index) {
+            const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
+            optComputerDifficulty->button(index)->setText(
+                QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));
+        }
+        picContainerComputerDifficulty->show();
+        break;
+    case 1:
+        state.gGameType = GameState::Server;
+        picContainerMultiPlayerServer->show();
+        lblMultiplayerServerStatus->setText(QStringLiteral("Status: Waiting for Connection"));
+        lblMultiplayerServerIP->setText(QStringLiteral("Your Computer: ") + wskMain->LocalHostName()
+                                        + QStringLiteral(" (") + wskMain->LocalIP()
+                                        + QStringLiteral(")"));
+        wskMain->Close();
+        wskMain->setLocalPort(kGamePort);
+        wskMain->Listen();
+        wskGame->Close();
+        wskGame->setLocalPort(kGamePort);
+        mConnectionUp = false;
+        state.gOpponentName = QStringLiteral("Opponent");
+        break;
+    case 2:
+        state.gGameType = GameState::Client;
+        picContainerMultiPlayerClient->show();
+        state.gOpponentName = QStringLiteral("Opponent");
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::optComputerDifficulty_Click()
+{
+    cmdStartGame->setEnabled(true);
+}
+
+void frmMain::cmdBackSinglePlayer_Click()
+{
+    picContainerComputerDifficulty->hide();
+    picContainerGameType->show();
+}
+
+void frmMain::cmdStartGame_Click()
+{
+    const int gameType = optGameType->checkedId();
+    if (const int difficulty = optComputerDifficulty->checkedId(); difficulty >= 1)
+        state.gDifficulty = difficulty;
+    if (gameType == 1 || gameType == 2)
+        return;
+    state.gGameType = GameState::SinglePlayer;
+    picContainerComputerDifficulty->hide();
+    picContainerPlayer1->show();
+    picContainerShipPlace->show();
+    ClearGrid(player1Grid);
+    state.gGamePhase = GameState::PlacingShips;
+    imgTopShip->show();
+    gifRadarAnimation->show();
+    lblStatus->setText(QStringLiteral("Place Your Ships"));
+    lblStatus->show();
+}
+
+void frmMain::cmdMainMenu_Click()
+{
+    cmdMainMenu->hide();
+    picContainerPlayer1->hide();
+    picContainerPlayer2->hide();
+    lblStatus->hide();
+    cmdNext->setEnabled(false);
+    cmdStartGame->setEnabled(false);
+    clearOptions(optGameType);
+    clearOptions(optComputerDifficulty);
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        state.gPlayerShips[slot].DeleteShip();
+        state.gOpponentShips[slot].DeleteShip();
+    }
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+        optSelectedShip[slot]->setEnabled(true);
+    optSelectedShip[5]->setChecked(true);
+    cmdFinishPlacingShips->setEnabled(false);
+    state.gPlayerShots.clear();
+    state.gOpponentShots.clear();
+    imgTopShip->hide();
+    gifRadarAnimation->hide();
+    txtChatBoxMsgs->hide();
+    txtChatBox->hide();
+    picContainerGameType->show();
+}
