@@ -214,6 +214,8 @@ QImage decodeFrameWithQt(QByteArrayView frameFile)
     const std::optional<QRect> rect = firstImageRect(frameFile);
     if (!rect)
         throw ReelkitError(QStringLiteral("The GIF data holds no image"));
+    if (rect->isEmpty())
+        throw ReelkitError(QStringLiteral("The frame's image is empty"));
     if (qint64(rect->width()) * rect->height() > kMaxFramePixels)
         throw ReelkitError(QStringLiteral("The frame's image is too large"));
     QImage frame = screen.copy(*rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
