@@ -70,21 +70,23 @@ void ReelpanePrivate::UserControl_Initialize()
 {
     reelkit::reportFailures(QStringLiteral("Reelpane.UserControl_Initialize()"), [this] {
         stepper.pause();
-        stepper.setOpaqueMode(backStyle == Reelpane::Opaque);
+        applyBackStyle();
     });
 }
 
 void ReelpanePrivate::tmrMain_Timer()
 {
-    reelkit::reportFailures(QStringLiteral("Reelpane.tmrMain_Timer()"), [this] {
-        stepper.setOpaqueMode(backStyle == Reelpane::Opaque);
-        stepper.tick();
-    });
+    reelkit::reportFailures(QStringLiteral("Reelpane.tmrMain_Timer()"), [this] { stepper.tick(); });
+}
+
+void ReelpanePrivate::applyBackStyle()
+{
+    stepper.setOpaqueMode(backStyle == Reelpane::Opaque);
+    q->setAttribute(Qt::WA_OpaquePaintEvent, backStyle == Reelpane::Opaque);
 }
 
 Reelpane::Reelpane(QWidget *parent) : QWidget(parent), d(std::make_unique<ReelpanePrivate>(this))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent, true);
     connect(&d->stepper, &reelkit::FrameStepper::timerFired, this, [this] { d->tmrMain_Timer(); });
     connect(&d->stepper, &reelkit::FrameStepper::paintFrame, this, [this](qint32 index) {
         d->surfacePicture = index < d->imgMain.count() ? d->imgMain.at(index).Picture : QImage();
@@ -170,7 +172,7 @@ Reelpane::enumBackStyle Reelpane::BackStyle() const
 void Reelpane::setBackStyle(enumBackStyle style)
 {
     d->backStyle = checkedBackStyle(style);
-    setAttribute(Qt::WA_OpaquePaintEvent, d->backStyle == Opaque);
+    d->applyBackStyle();
     update();
     emit PropertyChanged(kBackStyleKey);
 }
@@ -199,7 +201,7 @@ void Reelpane::ReadProperties(const PropertyBag &bag)
     d->backColor = color;
     d->backStyle = backStyle;
     d->borderStyle = borderStyle;
-    setAttribute(Qt::WA_OpaquePaintEvent, backStyle == Opaque);
+    d->applyBackStyle();
     update();
 }
 

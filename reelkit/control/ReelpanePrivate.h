@@ -16,6 +16,8 @@ public:
 
     void UserControl_Initialize();
     void tmrMain_Timer();
+    // The animation mode and the surface's painting follow BackStyle.
+    void applyBackStyle();
 
     Reelpane *q;
     reelkit::FrameElements imgMain;
