@@ -1,0 +1,165 @@
+// The library's own dialogs: the four-line error report, a second report while
+// one is up, and the about box with its version text and links.
+#include "ModalCloser.h"
+#include "Reelpane.h"
+#include "dialogs/ReportError.h"
+#include "dialogs/frmException.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+QString shortDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString shortTime()
+{
+    return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
+}
+
+void click(QWidget *dialog, const char *name)
+{
+    auto *target = dialog->findChild<QWidget *>(QLatin1String(name));
+    QVERIFY2(target, name);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+}
+
+} // namespace
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl &url) { opened.append(url); }
+};
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theReportHasFourLinesInTheSystemsFormats()
+    {
+        const QString dateBefore = shortDate();
+        const QString timeBefore = shortTime();
+        const QString report = reelkit::buildReport(QStringLiteral("modAniGif.LoadGif()"),
+                                                    QStringLiteral("'radar.gif' not found"));
+        const QStringList lines = report.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("Procedure: modAniGif.LoadGif()"));
+        QVERIFY(lines[1] == QStringLiteral("Date: ") + dateBefore || lines[1] == QStringLiteral("Date: ") + shortDate());
+        QVERIFY(lines[2] == QStringLiteral("Time: ") + timeBefore || lines[2] == QStringLiteral("Time: ") + shortTime());
+        QCOMPARE(lines[3], QStringLiteral("Error: 'radar.gif' not found"));
+        QCOMPARE(report.count(QStringLiteral("\r\n")), 3);
+        QCOMPARE(report.count(QLatin1Char('\n')), 3);
+    }
+
+    void anEmptyErrorTextLeavesTheLastLineBare()
+    {
+        const QString report = reelkit::buildReport(QStringLiteral("Reelpane.About()"), QString());
+        QVERIFY(report.endsWith(QStringLiteral("\r\nError: ")));
+    }
+
+    void aMissingFileIsReportedInTheLibrarysDialog()
+    {
+        Reelpane pane;
+        QString missing = QStringLiteral("/no/such/radar.gif");
+        QString title;
+        QString shown;
+        QString stored;
+        bool pointerReset = false;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        whenModalShows([&](QWidget *dialog) {
+            title = dialog->windowTitle();
+            shown = dialog->findChild<QPlainTextEdit *>(QStringLiteral("txtException"))->toPlainText();
+            stored = qobject_cast<reelkit::frmException *>(dialog)->report();
+            pointerReset = QGuiApplication::overrideCursor() == nullptr;
+            QCOMPARE(dialog->size(), QSize(480, 294));
+            click(dialog, "cmdContinue");
+        });
+        pane.GifLoad(missing);
+        QCOMPARE(title, QStringLiteral("Error Handler - Program Error [Reelkit.ocx]"));
+        const QStringList lines = stored.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("Procedure: modAniGif.LoadGif()"));
+        QCOMPARE(lines[3], QStringLiteral("Error: '/no/such/radar.gif' not found"));
+        QCOMPARE(shown.split(QLatin1Char('\n')), lines);
+        QVERIFY(pointerReset);
+        // The dialog is destroyed once closed, so the next report starts afresh.
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<reelkit::frmException *>(window));
+    }
+
+    void aSecondReportWhileOneIsUpIsAppended()
+    {
+        QString stored;
+        whenModalShows([&](QWidget *dialog) {
+            reelkit::ReportError(QStringLiteral("second failure"), QStringLiteral("Reelpane.tmrMain_Timer()"));
+            stored = qobject_cast<reelkit::frmException *>(dialog)->report();
+            click(dialog, "cmdContinue");
+        });
+        reelkit::ReportError(QStringLiteral("first failure"), QStringLiteral("Reelpane.GifLoad()"));
+        const QStringList reports = stored.split(QStringLiteral("\r\n\r\n"));
+        QCOMPARE(reports.size(), 2);
+        QVERIFY(reports[0].startsWith(QStringLiteral("Procedure: Reelpane.GifLoad()\r\n")));
+        QVERIFY(reports[0].endsWith(QStringLiteral("Error: first failure")));
+        QVERIFY(reports[1].startsWith(QStringLiteral("Procedure: Reelpane.tmrMain_Timer()\r\n")));
+        QVERIFY(reports[1].endsWith(QStringLiteral("Error: second failure")));
+    }
+
+    void theAboutBoxShowsTheVersionOnEveryShowing()
+    {
+        Reelpane pane;
+        QStringList versions;
+        QString title;
+        for (int showing = 0; showing < 2; ++showing) {
+            whenModalShows([&](QWidget *dialog) {
+                title = dialog->windowTitle();
+                versions.append(dialog->findChild<QLabel *>(QStringLiteral("lblVersion"))->text());
+                QCOMPARE(dialog->size(), QSize(359, 255));
+                click(dialog, "cmdOK");
+            });
+            pane.Invoke(Reelpane::DispIdAbout);
+        }
+        QCOMPARE(title, QStringLiteral("About Orvane Reelpane"));
+        QCOMPARE(versions, (QStringList{QStringLiteral("Version 0.0.3"), QStringLiteral("Version 0.0.3")}));
+    }
+
+    void theLinksOpenTheirOwnCaptionsAndTheDialogStays()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
+        Reelpane pane;
+        QStringList captions;
+        bool stillOpen = false;
+        whenModalShows([&](QWidget *dialog) {
+            for (const char *name : {"lblWebSite", "lblProductSite"}) {
+                captions.append(dialog->findChild<QLabel *>(QLatin1String(name))->text());
+                click(dialog, name);
+            }
+            stillOpen = dialog->isVisible();
+            click(dialog, "cmdOK");
+        });
+        pane.About();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QVERIFY(stillOpen);
+        QCOMPARE(captions.size(), 2);
+        QCOMPARE(recorder.opened, (QList<QUrl>{QUrl(captions[0]), QUrl(captions[1])}));
+        QVERIFY(captions[0] != captions[1]);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
