@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace reelkit {
 namespace {
 
@@ -26,6 +28,9 @@ Label *place(Label *label, const char *name, QRect geometry)
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
+    // The designed sizes fit an 8-point font; a larger system font must not cut the text.
+    const QSize needed = label->sizeHint();
+    label->resize(std::max(geometry.width(), needed.width()), std::max(geometry.height(), needed.height()));
     return label;
 }
 
@@ -74,6 +79,7 @@ void frmAbout::showEvent(QShowEvent *event)
 void frmAbout::Form_Load()
 {
     lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    lblVersion->adjustSize();
 }
 
 // The white text panel and the etched dividers around it.
