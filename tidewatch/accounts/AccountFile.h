@@ -10,12 +10,24 @@ struct AccountList
     QStringList passwords;
 };
 
+// The file is hostile input: a line longer than this makes its account unreadable
+// (it is skipped, the lines after it stay paired), and reading stops after
+// LoginRules::kMaxAccounts accounts, so memory stays bounded.
+constexpr qsizetype kMaxAccountLineLength = 1024;
+
+// What one line of the file can hold.
+bool HasLineBreak(const QString &value);
+bool IsLatin1(const QString &value);
+
 // A missing folder or file gives an empty list; an incomplete last account is ignored.
 // Lines may end in CR LF or LF alone.
 AccountList ReadAccountFile(const QString &path);
 
 // Appends one account, creating the folder and the file (owner read/write only) when
 // missing. Returns false with a description in `error` when nothing could be saved;
-// the file is then left as it was.
+// the file is then left as it was. A name or password that the file cannot hold
+// (a line break, a character outside Latin-1, a line too long) is refused the same way.
+// An incomplete last account in the file (a name without its password) is dropped
+// first, so the new account is not read as that name's password.
 bool AppendAccount(const QString &path, const QString &name, const QString &password,
                    QString *error);

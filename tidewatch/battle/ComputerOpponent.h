@@ -25,7 +25,9 @@ struct ComputerTarget
 };
 
 // Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible.
-// Fires exactly one shot for 1..4 and returns its cell; returns 0 (no shot) otherwise.
+// Fires exactly one shot for 1..4 and returns its cell; returns 0 (no shot) otherwise,
+// and also when no cell is left that the level may fire at (a game that should be over).
+// The caller reseeds `random` before each reply; Hard also reseeds before a search shot.
 qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
                      RandomSource &random);
 

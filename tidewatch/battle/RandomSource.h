@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <random>
 
 // Uniform numbers in [0, 1). The game reseeds from the clock; tests inject a script.
@@ -29,3 +30,11 @@ int RoundHalfToEven(double x);
 int RandomCell(RandomSource &random);
 // A random start cell 1..90 for the computer's fleet: r * 89 + 1.
 int RandomStartCell(RandomSource &random);
+
+// Draws with `draw` until `eligible` accepts the value, as the computer's draw loops do.
+// A fair source finds an eligible value long before kMaxDraws; after that many misses
+// the lowest eligible value in lowest..highest is taken, and 0 when there is none, so
+// a full board or a broken source cannot hang the game.
+constexpr int kMaxDraws = 100000;
+int DrawUntil(RandomSource &random, const std::function<int(RandomSource &)> &draw,
+              const std::function<bool(int)> &eligible, int lowest, int highest);

@@ -18,6 +18,7 @@ struct ShotResult
 // The one rule for every shot: the player's, the computer's and a received one.
 // Marks the cell in `shots`, paints the hit or miss picture, and counts a hit on
 // the first ship covering the cell, but only on the first shot at that cell.
+// A cell outside 1..100 is no shot at all: nothing changes and the result is a miss.
 ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots);
 
 // The cue for the local player's own shot: "miss", "hit" or "sunk".

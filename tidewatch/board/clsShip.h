@@ -20,10 +20,12 @@ public:
                      const Fleet &GridClassArrayName) const;
     void CreateShip(qint16 Index, qint32 DrawShipType, BoardModel *MapControl, bool bDrawShip);
     void ReDrawShip() const;
+    // Whether the ship covers the cell. Cells outside 1..100 are never covered.
     bool cShipIsHit(qint16 Index) const;
     void IncrementHitCount();
     void DeleteShip();
 
+    bool IsEmpty() const { return mIndex == 0 && mDrawShipType == 0; }
     qint32 DrawShipType() const { return mDrawShipType; }
     qint16 HitCount() const { return mHitCount; }
     BoardModel *MapControl() const { return mMapControl; }

@@ -1,0 +1,231 @@
+#include "CellPicturePrinting.h"
+#include "ScriptedRandom.h"
+#include "battle/ComputerOpponent.h"
+#include "battle/FleetPlacement.h"
+#include "battle/ShotRecord.h"
+#include "battle/ShotRule.h"
+#include "board/BoardModel.h"
+#include "board/BoardProcedures.h"
+#include "board/Fleet.h"
+
+#include <QTest>
+
+namespace {
+
+enum Level : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4 };
+
+// One ship in each of the odd columns of the top rows: 20 cells in all.
+void placeFixedFleet(Fleet &fleet, BoardModel &board)
+{
+    for (int number = 1; number <= 5; ++number)
+        fleet[number].CreateShip(qint16(2 * number - 1), number, &board, false);
+}
+
+} // namespace
+
+class ComputerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void easyRepeatShowsTheHitAgainButCountsItOnce();
+    void easyMayFireAtAMissAgain();
+    void easyPlaysAWholeGameWithHonestHitCounts();
+    void levelsThatNeverFireTwice_data();
+    void levelsThatNeverFireTwice();
+    void impossibleWinsWithItsTwentiethShot();
+    void moderatePassesOverCellsFiredAt();
+    void impossibleDrawsOnlyShipCellsNotFiredAt();
+    void unknownDifficultyFiresNothing_data();
+    void unknownDifficultyFiresNothing();
+    void aFullRecordLeavesNothingToFireAt_data();
+    void aFullRecordLeavesNothingToFireAt();
+    void startHardLevelSearchesWalkingUp();
+
+private:
+    ComputerTarget target() { return {mFleet, mBoard, mShots}; }
+
+    Fleet mFleet;
+    BoardModel mBoard;
+    ShotRecord mShots;
+    HardLevelFields mHard;
+};
+
+void ComputerTest::init()
+{
+    mFleet = Fleet();
+    mBoard = BoardModel();
+    mShots.clear();
+    mHard = HardLevelFields();
+    StartHardLevel(mHard);
+    placeFixedFleet(mFleet, mBoard);
+}
+
+void ComputerTest::easyRepeatShowsTheHitAgainButCountsItOnce()
+{
+    ScriptedRandom random;
+    random.appendCells({13, 13});
+    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(13));
+    mBoard.setCell(13, CellPicture::water());
+    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(13));
+    QCOMPARE(mBoard.cell(13), CellPicture::hit());
+    QCOMPARE(mFleet[2].HitCount(), qint16(1));
+    QCOMPARE(mShots.count(), 1);
+}
+
+void ComputerTest::easyMayFireAtAMissAgain()
+{
+    ScriptedRandom random;
+    random.appendCells({50, 50});
+    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(50));
+    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(50));
+    QCOMPARE(mBoard.cell(50), CellPicture::miss());
+    QCOMPARE(mShots.count(), 1);
+}
+
+void ComputerTest::easyPlaysAWholeGameWithHonestHitCounts()
+{
+    ClockSeededRandom random;
+    int repeats = 0;
+    int shots = 0;
+    while (!IsFleetDestroyed(mFleet)) {
+        QVERIFY2(++shots < 100000, "Easy never sank the fleet");
+        const int before = mShots.count();
+        QVERIFY(ComputerReply(Easy, target(), mHard, random) != 0);
+        repeats += mShots.count() == before ? 1 : 0;
+        for (int number = 1; number <= 5; ++number)
+            QVERIFY(mFleet[number].HitCount() <= number + 1);
+    }
+    QVERIFY(shots >= 20);
+    for (int number = 1; number <= 5; ++number)
+        QCOMPARE(mFleet[number].HitCount(), qint16(number + 1));
+    for (int k = 1; k <= 100; ++k) {
+        if (IsShipAt(qint16(k), mFleet))
+            QVERIFY(mShots.isSet(k));
+    }
+    QCOMPARE(shots - repeats, mShots.count());
+}
+
+void ComputerTest::levelsThatNeverFireTwice_data()
+{
+    QTest::addColumn<qint32>("level");
+    QTest::newRow("Moderate") << qint32(Moderate);
+    QTest::newRow("Hard") << qint32(Hard);
+    QTest::newRow("Impossible") << qint32(Impossible);
+}
+
+void ComputerTest::levelsThatNeverFireTwice()
+{
+    QFETCH(qint32, level);
+    ClockSeededRandom random;
+    HardLevelFields hard; // survives from game to game, as on the window
+    for (int game = 0; game < 300; ++game) {
+        Fleet fleet;
+        BoardModel board;
+        ShotRecord shots;
+        PlaceComputerFleet(fleet, board, false, random);
+        StartHardLevel(hard);
+        int fired = 0;
+        while (!IsFleetDestroyed(fleet)) {
+            random.reseedFromClock();
+            const qint16 cell = ComputerReply(level, {fleet, board, shots}, hard, random);
+            QVERIFY2(cell >= 1 && cell <= 100, qPrintable(QString::number(cell)));
+            QVERIFY2(shots.count() == ++fired, qPrintable(QStringLiteral("repeat at %1").arg(cell)));
+        }
+        QVERIFY(fired <= 100);
+        if (level == Impossible)
+            QCOMPARE(fired, 20);
+    }
+}
+
+void ComputerTest::impossibleWinsWithItsTwentiethShot()
+{
+    ScriptedRandom random; // its fixed-seed stream once the script is empty
+    for (int shot = 1; shot <= 20; ++shot) {
+        QVERIFY(!IsFleetDestroyed(mFleet));
+        const qint16 cell = ComputerReply(Impossible, target(), mHard, random);
+        QVERIFY(IsShipAt(cell, mFleet));
+        QCOMPARE(mBoard.cell(cell), CellPicture::hit());
+    }
+    QVERIFY(IsFleetDestroyed(mFleet));
+    QCOMPARE(mShots.count(), 20);
+}
+
+void ComputerTest::moderatePassesOverCellsFiredAt()
+{
+    mShots.set(10);
+    mShots.set(50);
+    ScriptedRandom random;
+    random.appendCells({10, 50, 10, 11});
+    QCOMPARE(ComputerReply(Moderate, target(), mHard, random), qint16(11));
+    QCOMPARE(random.draws(), 4);
+    QCOMPARE(random.reseeds(), 0);
+}
+
+void ComputerTest::impossibleDrawsOnlyShipCellsNotFiredAt()
+{
+    ResolveShot(1, mFleet, mBoard, mShots);
+    ScriptedRandom random;
+    random.appendCells({50, 1, 2, 11});
+    QCOMPARE(ComputerReply(Impossible, target(), mHard, random), qint16(11));
+    QCOMPARE(mFleet[1].HitCount(), qint16(2));
+    QVERIFY(mFleet[1].IsDestroyed());
+}
+
+void ComputerTest::unknownDifficultyFiresNothing_data()
+{
+    QTest::addColumn<qint32>("level");
+    QTest::newRow("0") << qint32(0);
+    QTest::newRow("5") << qint32(5);
+    QTest::newRow("-1") << qint32(-1);
+}
+
+void ComputerTest::unknownDifficultyFiresNothing()
+{
+    QFETCH(qint32, level);
+    ScriptedRandom random;
+    QCOMPARE(ComputerReply(level, target(), mHard, random), qint16(0));
+    QCOMPARE(mShots.count(), 0);
+    QCOMPARE(random.draws(), 0);
+}
+
+void ComputerTest::aFullRecordLeavesNothingToFireAt_data()
+{
+    QTest::addColumn<qint32>("level");
+    QTest::addColumn<bool>("shipCellsOnly");
+    QTest::newRow("Moderate, all fired") << qint32(Moderate) << false;
+    QTest::newRow("Hard search, all fired") << qint32(Hard) << false;
+    QTest::newRow("Impossible, ship cells fired") << qint32(Impossible) << true;
+}
+
+void ComputerTest::aFullRecordLeavesNothingToFireAt()
+{
+    QFETCH(qint32, level);
+    QFETCH(bool, shipCellsOnly);
+    for (int k = 1; k <= 100; ++k) {
+        if (!shipCellsOnly || IsShipAt(qint16(k), mFleet))
+            mShots.set(k);
+    }
+    const int fired = mShots.count();
+    int notices = 0;
+    mBoard.setChangeListener([&](int) { ++notices; });
+    ClockSeededRandom random;
+    QCOMPARE(ComputerReply(level, target(), mHard, random), qint16(0));
+    QCOMPARE(mShots.count(), fired);
+    QCOMPARE(notices, 0);
+    QVERIFY(mHard.mRandomSearch);
+}
+
+void ComputerTest::startHardLevelSearchesWalkingUp()
+{
+    HardLevelFields hard{false, false, 57, true};
+    StartHardLevel(hard);
+    QVERIFY(hard.mRandomSearch);
+    QVERIFY(hard.mWalkUp);
+    QCOMPARE(hard.mTrackCell, qint16(57)); // left from the last game
+    QVERIFY(hard.mLastShotHit);
+}
+
+QTEST_GUILESS_MAIN(ComputerTest)
+#include "tst_computer.moc"

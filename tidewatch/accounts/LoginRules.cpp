@@ -1,0 +1,59 @@
+#include "accounts/LoginRules.h"
+
+#include "accounts/AccountFile.h"
+
+#include <algorithm>
+
+namespace LoginRules {
+
+namespace {
+
+// Only spaces count, as in the name box: a tab is a character like any other.
+bool isBlank(const QString &value)
+{
+    for (const QChar c : value) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString CaptionFor(const QStringList &names, const QString &typedName)
+{
+    return names.contains(typedName, Qt::CaseSensitive) ? kCaptionLogin : kCaptionCreate;
+}
+
+int FindAccount(const QStringList &names, const QStringList &passwords, const QString &name,
+                const QString &password)
+{
+    const qsizetype count = std::min(names.size(), passwords.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        if (names[i] == name && passwords[i] == password)
+            return int(i + 1);
+    }
+    return 0;
+}
+
+QString CreationRefusal(const QStringList &names, const QString &name, const QString &password)
+{
+    if (isBlank(name))
+        return QStringLiteral("You Must Enter a Username");
+    if (isBlank(password))
+        return QStringLiteral("You Must Enter a Password");
+    if (HasLineBreak(name) || HasLineBreak(password))
+        return QStringLiteral("A Username or Password Cannot Contain a Line Break");
+    if (!IsLatin1(name) || !IsLatin1(password))
+        return QStringLiteral(
+            "A Username or Password Can Only Use Western European (Latin-1) Characters");
+    if (names.size() >= kMaxAccounts)
+        return QStringLiteral("No More Players Can Be Created: the Limit is %1")
+            .arg(kMaxAccounts);
+    if (name.size() > kMaxAccountLineLength || password.size() > kMaxAccountLineLength)
+        return QStringLiteral("A Username or Password Can Be at Most %1 Characters Long")
+            .arg(kMaxAccountLineLength);
+    return {};
+}
+
+} // namespace LoginRules

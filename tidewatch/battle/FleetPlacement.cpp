@@ -1,0 +1,24 @@
+#include "battle/FleetPlacement.h"
+
+#include "battle/RandomSource.h"
+#include "board/Fleet.h"
+#include "board/ShipKinds.h"
+
+void PlaceComputerFleet(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
+{
+    // A fleet left over from an earlier game would block cells and keep its hits.
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+        fleet[slot].DeleteShip();
+
+    random.reseedFromClock();
+    constexpr int highestStart = ShipKinds::kBoardCells - ShipKinds::kRowLength;
+    for (int number = 1; number <= ShipKinds::kShipCount; ++number) {
+        clsShip &ship = fleet[number];
+        const int start = DrawUntil(
+            random, RandomStartCell,
+            [&](int cell) { return ship.CanDrawShip(qint16(cell), number, &board, fleet); }, 1,
+            highestStart);
+        // Five ships take at most five of the ten columns, so a start always fits.
+        ship.CreateShip(qint16(start), number, &board, draw);
+    }
+}

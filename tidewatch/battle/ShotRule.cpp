@@ -1,0 +1,54 @@
+#include "battle/ShotRule.h"
+
+#include "battle/ShotRecord.h"
+#include "board/BoardModel.h"
+#include "board/Fleet.h"
+#include "board/ShipKinds.h"
+
+ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots)
+{
+    ShotResult result;
+    if (!ShipKinds::isCell(cell))
+        return result;
+
+    result.repeat = shots.isSet(cell);
+    shots.set(cell);
+    result.shipNumber = ShipNumberAt(cell, fleet);
+    result.hit = result.shipNumber != 0;
+    board.setCell(cell, result.hit ? CellPicture::hit() : CellPicture::miss());
+    if (!result.hit)
+        return result;
+
+    clsShip &ship = fleet[result.shipNumber];
+    // A cell hit twice is still one hole: counting it again could sink a ship
+    // with cells never hit, or push the count past the ship's length.
+    if (!result.repeat)
+        ship.IncrementHitCount();
+    result.sunk = ship.IsDestroyed();
+    return result;
+}
+
+QString CueFor(const ShotResult &result)
+{
+    if (!result.hit)
+        return QStringLiteral("miss");
+    return result.sunk ? QStringLiteral("sunk") : QStringLiteral("hit");
+}
+
+bool IsFleetDestroyed(const Fleet &fleet)
+{
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        if (!fleet[slot].IsDestroyed())
+            return false;
+    }
+    return true;
+}
+
+qint32 ShipNumberAt(qint16 cell, const Fleet &fleet)
+{
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        if (fleet[slot].cShipIsHit(cell))
+            return slot;
+    }
+    return 0;
+}
