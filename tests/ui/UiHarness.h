@@ -65,7 +65,9 @@ T *control(const frmMain &window, const QString &name)
 inline void click(const frmMain &window, const QString &name)
 {
     QAbstractButton *button = control<QAbstractButton>(window, name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    // An option reacts on its indicator and caption only, not on the empty rest of its row.
+    const QPoint spot = button->isCheckable() ? QPoint(8, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, spot);
 }
 
 inline bool visible(const frmMain &window, const QString &name)

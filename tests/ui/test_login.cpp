@@ -68,6 +68,8 @@ private slots:
         QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
         QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window->isVisible());
+        QVERIFY(!control<QLabel>(*window, QStringLiteral("imgTopShip"))->pixmap().isNull());
+        QVERIFY(!QPixmap(QStringLiteral(":/tidewatch/water.png")).isNull());
         QVERIFY(visible(*window, QStringLiteral("picContainerLogin")));
         for (const char *hidden : {"picContainerGameType", "picContainerComputerDifficulty",
                                    "picContainerMultiPlayerServer", "picContainerMultiPlayerClient",

