@@ -32,11 +32,11 @@ void frmMain::buildLoginPanel()
     place(txtPassword, QStringLiteral("txtPassword"), passwordLabel, 1200, 960, 2400, 330);
 
     cmdLogin = button(picContainerLogin, QStringLiteral("cmdLogin"), LoginRules::kCaptionCreate,
-                      120, 1560, 1335, 375);
-    cmdAbout = button(picContainerLogin, QStringLiteral("cmdAbout"), QStringLiteral("About"), 1515,
-                      1560, 975, 375);
-    cmdExit = button(picContainerLogin, QStringLiteral("cmdExit"), QStringLiteral("Exit"), 2550,
-                     1560, 1065, 375);
+                      120, 1560, 1560, 375);
+    cmdAbout = button(picContainerLogin, QStringLiteral("cmdAbout"), QStringLiteral("About"), 1740,
+                      1560, 900, 375);
+    cmdExit = button(picContainerLogin, QStringLiteral("cmdExit"), QStringLiteral("Exit"), 2700,
+                     1560, 915, 375);
 
     connect(cboPlayers, &QComboBox::editTextChanged, this, &frmMain::cboPlayers_Change);
     connect(cboPlayers, &QComboBox::activated, this, &frmMain::cboPlayers_Change);

@@ -18,6 +18,15 @@ QLabel#lblAbout1 { color: #9fd3ff; font-weight: bold; font-size: 16pt; }
 QLabel#lblWebSite { color: #7cc4ff; text-decoration: underline; }
 QRadioButton { color: #dbe8f5; background: transparent; }
 QRadioButton:disabled { color: #6f8194; }
+QRadioButton::indicator {
+    width: 10px; height: 10px; border-radius: 6px;
+    border: 1px solid #8fb7da; background-color: #0d2238;
+}
+QRadioButton::indicator:checked {
+    background-color: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
+                                      stop:0 #d8f0ff, stop:0.55 #7cc4ff, stop:0.6 #0d2238);
+}
+QRadioButton::indicator:disabled { border-color: #4a5d70; }
 QPushButton {
     color: #eaf3fb; background-color: #2c5378; border: 1px solid #6b9cc7;
     border-radius: 4px; padding: 2px 6px;
