@@ -5,6 +5,7 @@
 // closed as they open.
 
 #include "board/BoardWidget.h"
+#include "main/GameStart.h"
 #include "main/frmMain.h"
 
 #include <QAbstractButton>
@@ -52,6 +53,17 @@ public:
 private:
     QTimer mPoll;
 };
+
+inline QString shippedRadar()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif");
+}
+
+// Starts the game as the program does, with its accounts in a file of the test's own.
+inline std::unique_ptr<frmMain> openGame(const QString &accountFile, const QString &radar = shippedRadar())
+{
+    return Main({accountFile, radar});
+}
 
 template <typename T = QWidget>
 T *control(const frmMain &window, const QString &name)

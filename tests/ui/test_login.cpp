@@ -1,7 +1,6 @@
 // Start-up and the log-in panel, driven through the real window.
 
 #include "UiHarness.h"
-#include "main/GameStart.h"
 
 #include "Reelpane.h"
 
@@ -22,7 +21,7 @@ private:
             file.open(QIODevice::WriteOnly);
             file.write(accountFileContent);
         }
-        return Main({path, QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        return openGame(path);
     }
     QByteArray accountFile() const
     {
@@ -251,8 +250,7 @@ private slots:
         QFile blocker(mDir->filePath(QStringLiteral("data")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        auto window = Main({mDir->filePath(QStringLiteral("data/players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = openGame(mDir->filePath(QStringLiteral("data/players.txt")));
         MessageBoxWatcher boxes;
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("Ann"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("apple"));
@@ -269,7 +267,7 @@ private slots:
     void aMissingDataFolderIsCreatedWithTheFirstAccount()
     {
         const QString path = mDir->filePath(QStringLiteral("fresh/data/players.txt"));
-        auto window = Main({path, QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = openGame(path);
         createAndLogIn(*window, QStringLiteral("Neo"), QStringLiteral("m"));
         QCOMPARE(window->state.gPlayerName, QStringLiteral("Neo"));
         QFile file(path);

@@ -2,7 +2,6 @@
 // and a raw socket standing in for a hostile or vanishing opponent.
 
 #include "UiHarness.h"
-#include "main/GameStart.h"
 
 #include <QPlainTextEdit>
 #include <QTcpSocket>
@@ -15,8 +14,7 @@ const QByteArray S("\xB6", 1);
 std::unique_ptr<frmMain> loggedInWindow(const QTemporaryDir &dir, const QString &name,
                                         bool reveal = false)
 {
-    auto window = Main({dir.filePath(name + QStringLiteral(".txt")),
-                        QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+    auto window = openGame(dir.filePath(name + QStringLiteral(".txt")));
     if (reveal) {
         click(*window, QStringLiteral("cmdAbout"));
         QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);

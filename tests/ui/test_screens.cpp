@@ -1,7 +1,6 @@
 // The menu screens: the flow between them, the reveal switch and the Main Menu reset.
 
 #include "UiHarness.h"
-#include "main/GameStart.h"
 
 #include "Reelpane.h"
 
@@ -62,10 +61,10 @@ class ScreensTest : public QObject
     Q_OBJECT
 
 private:
+    std::unique_ptr<frmMain> fresh() { return openGame(mDir.filePath(QStringLiteral("players.txt"))); }
     std::unique_ptr<frmMain> loggedIn()
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = fresh();
         createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
         return window;
     }
@@ -74,8 +73,7 @@ private:
 private slots:
     void everyMenuScreenShowsItsOwnControls()
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = fresh();
         QCOMPARE(shownScreens(*window), QStringList({"picContainerLogin"}));
         click(*window, QStringLiteral("cmdAbout"));
         QCOMPARE(shownScreens(*window),
@@ -135,8 +133,7 @@ private slots:
 
     void theRevealSwitchRenamesTheLevelsOnTheNextNext()
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = fresh();
         click(*window, QStringLiteral("cmdAbout"));
         QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
         QVERIFY(window->state.gRevealMode);
@@ -164,8 +161,7 @@ private slots:
 
     void theAboutViewKeepsWhatWasTyped()
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = fresh();
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("half typed"));
         click(*window, QStringLiteral("cmdAbout"));
         QVERIFY(!visible(*window, QStringLiteral("picContainerLogin")));
@@ -270,7 +266,7 @@ private slots:
             reports << label + QStringLiteral(": ") + text;
         });
         const QString missing = mDir.filePath(QStringLiteral("no-radar.gif"));
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")), missing});
+        auto window = openGame(mDir.filePath(QStringLiteral("players.txt")), missing);
         Reelpane::setReportHandler({});
         QCOMPARE(reports, QStringList({"modAniGif.LoadGif(): '" + missing + "' not found"}));
         createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
@@ -279,8 +275,7 @@ private slots:
 
     void aboutReelpaneShowsTheLibrarysDialog()
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = fresh();
         click(*window, QStringLiteral("cmdAbout"));
         QString seenTitle;
         QTimer::singleShot(0, [&] {

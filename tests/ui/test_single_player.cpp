@@ -4,7 +4,6 @@
 #include "UiHarness.h"
 #include "core/ScriptedRandom.h"
 #include "battle/ShotRule.h"
-#include "main/GameStart.h"
 
 #include <QTemporaryDir>
 
@@ -63,8 +62,7 @@ class SinglePlayerTest : public QObject
 private:
     std::unique_ptr<frmMain> inPlacement(int difficulty = 2, bool reveal = false)
     {
-        auto window = Main({mDir.filePath(QStringLiteral("players.txt")),
-                            QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif")});
+        auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
         if (reveal) {
             click(*window, QStringLiteral("cmdAbout"));
             QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
