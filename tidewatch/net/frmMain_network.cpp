@@ -106,6 +106,8 @@ void frmMain::socketError(const QString &description)
 
 void frmMain::wskGame_PeerClosed()
 {
+    if (!mConnectionUp)
+        return; // already reported, with the error that broke the connection
     connectionLost(QStringLiteral("The opponent has closed the connection."));
 }
 
