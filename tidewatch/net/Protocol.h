@@ -12,9 +12,12 @@
 // escaped: a separator inside a name or chat text cuts it on receipt.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <string_view>
 #include <variant>
 
 namespace Protocol {
@@ -26,24 +29,52 @@ struct PlaceShips
 {
     std::array<qint16, 5> starts{}; // start cell of ship numbers 1..5
     QString name;
+    friend bool operator==(const PlaceShips &, const PlaceShips &) = default;
 };
 struct Fire
 {
     qint16 cell = 0; // 1..100
+    friend bool operator==(const Fire &, const Fire &) = default;
 };
 struct GameOver
 {
     QString field; // only "1" ends the game
+    friend bool operator==(const GameOver &, const GameOver &) = default;
 };
 struct Chat
 {
     QString name;
     QString text;
+    friend bool operator==(const Chat &, const Chat &) = default;
 };
 
 using Message = std::variant<PlaceShips, Fire, GameOver, Chat>;
 
+// The command words and how many fields a message of each has, the command included.
+// Every message starts with its word followed by a separator: that pair is what
+// marks where a message begins in the stream. Free text last (a name, a chat line)
+// may end in any bytes; the other last fields never hold a '/'.
+struct CommandWord
+{
+    std::string_view word;
+    int fieldCount;
+    bool endsInFreeText;
+};
+inline constexpr std::array<CommandWord, 4> kCommands{{
+    {"/placeships", 7, true},
+    {"/fire", 2, false},
+    {"/gameover", 2, false},
+    {"/msg", 3, true},
+}};
+inline constexpr qsizetype kLongestCommandWord = 11; // "/placeships"
+
 QByteArray encode(const Message &message);
+
+// One whole message, command word first, with at least its fields (more are ignored).
+// Returns nothing for an unknown command, missing fields, a number that is not
+// 1..5 decimal digits, a cell outside 1..100, or a fleet that leaves the board or
+// whose ships overlap.
+std::optional<Message> decode(QByteArrayView message);
 
 // Text <-> wire bytes. Characters outside Latin-1 become '?'.
 QByteArray toWire(const QString &text);

@@ -10,6 +10,12 @@ class QTcpSocket;
 // A small TCP socket control: the members and events the game expects of a
 // Winsock-style control, over QTcpServer and QTcpSocket. Events arrive on the
 // event loop, never from inside the call that caused them.
+//
+// ConnectionRequest hands out a connection that nobody owns yet: Accept it (on any
+// instance) from inside the handler, or it is closed once the handlers return.
+// When the other side ends an established connection, PeerClosed is raised; a plain
+// close raises no Error, a failure (such as a reset) raises Error first. Bytes that
+// arrived before the close can still be read with GetData until Close.
 class Winsock : public QObject
 {
     Q_OBJECT
@@ -42,5 +48,18 @@ signals:
     void PeerClosed(); // the other side closed the connection
 
 private:
-    // ... implementation details
+    void adoptSocket(QTcpSocket *socket);
+    void announceRequest(qintptr requestID);
+    template <class Emit>
+    void post(Emit emitEvent);
+    void raiseError(const QString &description);
+
+    QPointer<QTcpServer> mServer;
+    QPointer<QTcpSocket> mSocket;
+    quint16 mLocalPort = 0;
+    quint16 mRemotePort = 0;
+    QString mRemoteHost;
+    bool mFailed = false;     // the last operation ended in an error (State 9)
+    bool mPeerClosed = false; // the connection was ended by the other side
+    quint64 mGeneration = 0;  // bumped by Close: events still queued for the old socket are dropped
 };
