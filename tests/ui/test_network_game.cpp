@@ -45,6 +45,12 @@ QStringList chatLines(const frmMain &window)
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+QString lastChatLine(const frmMain &window)
+{
+    const QStringList lines = chatLines(window);
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
 void say(const frmMain &window, const QString &text)
 {
     typeInto(window, QStringLiteral("txtChatBox"), text);
@@ -127,7 +133,7 @@ private slots:
         }
 
         say(*client, QStringLiteral("/slap"));
-        QCOMPARE(chatLines(*client).last(), QStringLiteral("Clark slapped Opponent"));
+        QCOMPARE(lastChatLine(*client), QStringLiteral("Clark slapped Opponent"));
         QTRY_COMPARE(chatLines(*server).value(0), QStringLiteral("Clark slapped you!"));
 
         frmMain &first = serverFinishesFirst ? *server : *client;
@@ -149,9 +155,9 @@ private slots:
         QCOMPARE(server->state.gOpponentName, QStringLiteral("Clark"));
 
         say(*server, QStringLiteral("ready?"));
-        QTRY_COMPARE(chatLines(*client).last(), QStringLiteral("Sally: ready?"));
+        QTRY_COMPARE(lastChatLine(*client), QStringLiteral("Sally: ready?"));
         say(*client, QStringLiteral("/slap"));
-        QTRY_COMPARE(chatLines(*server).last(), QStringLiteral("Clark slapped you!"));
+        QTRY_COMPARE(lastChatLine(*server), QStringLiteral("Clark slapped you!"));
 
         // The server sinks the client's fleet; the client only ever hits water.
         QStringList clientCues;
@@ -172,7 +178,7 @@ private slots:
         QCOMPARE(client->state.gPlayerShots.count(), 20); // the winning shot came before the end
         QTRY_VERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Lose")));
         QVERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Win.")));
-        QTRY_COMPARE(clientCues.last(), QStringLiteral("youlose"));
+        QTRY_VERIFY(!clientCues.isEmpty() && clientCues.last() == QStringLiteral("youlose"));
         QVERIFY(visible(*client, QStringLiteral("cmdMainMenu")));
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
         QCOMPARE(client->state.gGamePhase, 1);
@@ -286,6 +292,24 @@ private slots:
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
         QCOMPARE(server->state.gGamePhase, 1);
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+    }
+
+    void anOldConnectionCannotTouchALaterSinglePlayerGame()
+    {
+        MessageBoxWatcher boxes;
+        QTcpSocket peer;
+        auto server = serverWithRawPeer(peer);
+        peer.write("/gameover" + S + "1");
+        QTRY_VERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+        click(*server, QStringLiteral("cmdMainMenu"));
+        startSinglePlayer(*server, 1);
+        peer.write("/fire" + S + "5" + "/msg" + S + "Eve" + S + "still here");
+        QTRY_COMPARE(lastChatLine(*server), QStringLiteral("Eve: still here"));
+        peer.disconnectFromHost();
+        QTest::qWait(100);
+        QCOMPARE(server->state.gPlayerShots.count(), 0);
+        QCOMPARE(server->state.gGamePhase, 2);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose"}));
     }
 
     void aVanishingOpponentEndsTheGame_data()

@@ -116,6 +116,8 @@ void frmMain::connectionLost(const QString &warning)
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
     mReader.reset();
+    if (!state.isNetworkGame())
+        return; // a connection left over from an earlier game: this one goes on
     if (!warning.isEmpty())
         ShowWarning(this, warning);
     if (state.gGamePhase == GameState::NoGame)
