@@ -84,7 +84,8 @@ int firstWaterCell(const Fleet &fleet, const ShotRecord &shots)
 QByteArray readFromPeer(QTcpSocket &peer, qsizetype bytes)
 {
     QByteArray received;
-    QTest::qWaitFor([&] { return (received += peer.readAll()).size() >= bytes; }, 5000);
+    if (!QTest::qWaitFor([&] { return (received += peer.readAll()).size() >= bytes; }, 5000))
+        qWarning("only %lld of %lld bytes arrived", qlonglong(received.size()), qlonglong(bytes));
     return received;
 }
 
