@@ -119,7 +119,7 @@ void frmMain::buildAboutView()
     cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
                         1095, 375);
     cmdAboutReelpane = button(this, QStringLiteral("cmdAboutReelpane"),
-                              QStringLiteral("About Reelpane"), 5895, 3600, 1575, 375);
+                              QStringLiteral("About Reelpane"), 5895, 3600, 1800, 375);
     connect(cmdAboutOK, &QPushButton::clicked, this, &frmMain::cmdAboutOK_Click);
     connect(cmdAboutReelpane, &QPushButton::clicked, this, &frmMain::cmdAboutReelpane_Click);
     showAboutView(false);
