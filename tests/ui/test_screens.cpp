@@ -201,6 +201,7 @@ private slots:
     void serverListensAnewEachTimeItIsChosen()
     {
         auto window = loggedIn();
+        MessageBoxWatcher boxes;
         for (int round = 0; round < 2; ++round) {
             click(*window, QStringLiteral("optGameType1"));
             click(*window, QStringLiteral("cmdNext"));
@@ -210,13 +211,31 @@ private slots:
             QVERIFY(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerIP"))
                         ->text()
                         .startsWith(QStringLiteral("Your Computer: ")));
-            QTcpSocket probe;
-            probe.connectToHost(QHostAddress::LocalHost, 1987);
-            QVERIFY(probe.waitForConnected(3000));
-            probe.abort();
-            click(*window, QStringLiteral("cmdMultiplayerServerCancel"));
+            QTcpSocket client;
+            client.connectToHost(QHostAddress::LocalHost, 1987);
+            QTRY_COMPARE(window->state.gGamePhase, 2); // accepted: placement on the server
+            QCOMPARE(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerStatus"))->text(),
+                     QStringLiteral("Status: Connected"));
+            client.abort(); // the opponent leaves; the game ends and Main Menu leads back
+            QTRY_VERIFY(visible(*window, QStringLiteral("cmdMainMenu")));
+            click(*window, QStringLiteral("cmdMainMenu"));
             QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
         }
+        QCOMPARE(boxes.seen.size(), size_t(2)); // one warning per departure
+    }
+
+    void cancelLeavesTheServerListening()
+    {
+        auto window = loggedIn();
+        click(*window, QStringLiteral("optGameType1"));
+        click(*window, QStringLiteral("cmdNext"));
+        click(*window, QStringLiteral("cmdMultiplayerServerCancel"));
+        QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, 1987);
+        QTRY_COMPARE(window->state.gGamePhase, 2);
+        QVERIFY(visible(*window, QStringLiteral("picContainerShipPlace")));
+        QVERIFY(!visible(*window, QStringLiteral("picContainerGameType")));
     }
 
     void aPortInUseIsReportedAsAWinsockError()

@@ -149,6 +149,7 @@ void frmMain::EnterPlacementScreen()
     state.gOpponentShipsPlaced = false;
     picContainerMultiPlayerServer->hide();
     picContainerMultiPlayerClient->hide();
+    picContainerGameType->hide(); // still up when the player cancelled and a client came anyway
     picContainerPlayer1->show();
     picContainerShipPlace->show();
     ClearGrid(player1Grid);
