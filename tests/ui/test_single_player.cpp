@@ -228,6 +228,24 @@ private slots:
         QVERIFY(boxes.seen.empty());
     }
 
+    void aClickDuringThePauseAfterTheWinningShotEndsTheGameOnce()
+    {
+        auto window = inPlacement(2, false);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        window->state.gRevealMode = true; // no pause until the last shot
+        const std::vector<int> targets = cellsOf(window->state.gOpponentShips, true);
+        for (size_t shot = 0; shot + 1 < targets.size(); ++shot)
+            pressCell(*window, kOpponentGrid, targets[shot]);
+        window->state.gRevealMode = false;
+        MessageBoxWatcher boxes;
+        const int shotsBefore = window->state.gPlayerShots.count();
+        QTimer::singleShot(0, [&] { pressCell(*window, kOpponentGrid, targets.front()); });
+        pressCell(*window, kOpponentGrid, targets.back());
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(window->state.gPlayerShots.count(), shotsBefore); // the game was over before the reply
+    }
+
     void aWholeGameEndsInTheRightOrder_data()
     {
         QTest::addColumn<int>("difficulty");

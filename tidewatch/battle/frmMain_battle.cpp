@@ -39,6 +39,8 @@ bool frmMain::singlePlayerShot(qint16 cell)
     lblStatus->setText(QStringLiteral("Opponents Turn"));
     if (!state.gRevealMode && !WaitSeconds(1))
         return false;
+    if (state.gGamePhase != GameState::Battle)
+        return true; // a click during the pause already ended the game
     ComputerReply(state.gDifficulty, {state.gPlayerShips, player1Grid, state.gPlayerShots},
                   hardLevel, *mRandom);
     lblStatus->setText(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
@@ -59,6 +61,9 @@ void frmMain::networkShot(qint16 cell)
 
 void frmMain::EndOfGameTest()
 {
+    // A click made during the computer's pause runs this test too; a game ends once.
+    if (state.gGamePhase != GameState::Battle)
+        return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
         state.gGamePhase = GameState::NoGame;
         if (state.isNetworkGame()) {
