@@ -205,7 +205,7 @@ private slots:
         QStringList seenDuringPause;
         QTimer peek;
         QObject::connect(&peek, &QTimer::timeout, [&] { seenDuringPause << statusText(*window); });
-        peek.start(1);
+        peek.start(0); // every pass of the event loop, however short the pause
         const int water = cellsOf(window->state.gOpponentShips, false).front();
         pressCell(*window, kOpponentGrid, water);
         peek.stop();
