@@ -36,7 +36,7 @@ struct Inbox
 void deliverQueuedEvents()
 {
     bool reached = false;
-    QMetaObject::invokeMethod(qApp, [&reached] { reached = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(QCoreApplication::instance(), [&reached] { reached = true; }, Qt::QueuedConnection);
     QTRY_VERIFY(reached);
 }
 
