@@ -1,3 +1,4 @@
+#include "FreePort.h"
 #include "net/Winsock.h"
 
 #include <QDir>
@@ -66,6 +67,7 @@ class TestWinsock : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { requireFreePort(kPort); }
     void acceptedConnectionCarriesDataBothWays();
     void failedConnectIsReportedLaterNotInsideTheCall();
     void listenOnAHeldPortReportsAnError();

@@ -183,16 +183,25 @@ private slots:
         QCOMPARE(accountFile(), QByteArray("Ann\r\napple\r\n"));
     }
 
-    void namesDifferingInCaseAreTwoAccounts()
+    // The name stays as typed: no completion, in any case.
+    void aNameThatIsPartOrCaseOfAnotherIsANewAccount_data()
     {
-        const auto window = startWith("Bob\r\nb1\r\n");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("other case") << QStringLiteral("bob");
+        QTest::newRow("beginning of another") << QStringLiteral("Bob");
+    }
+    void aNameThatIsPartOrCaseOfAnotherIsANewAccount()
+    {
+        QFETCH(QString, typed);
+        const auto window = startWith("Bobby\r\nb1\r\nBOB\r\nb0\r\n");
         MessageBoxWatcher boxes;
-        typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("bob"));
+        typeInto(*window, QStringLiteral("cboPlayers"), typed);
+        QCOMPARE(control<QComboBox>(*window, QStringLiteral("cboPlayers"))->currentText(), typed);
         QCOMPARE(control<QAbstractButton>(*window, QStringLiteral("cmdLogin"))->text(),
                  QStringLiteral("Create Player"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("b2"));
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerNames, QStringList({"Bob", "bob"}));
+        QCOMPARE(window->state.gPlayerNames, QStringList({"Bobby", "BOB", typed}));
         QVERIFY(boxes.seen.empty());
     }
 

@@ -106,9 +106,20 @@ private:
         [&] { QTRY_COMPARE(server->state.gGamePhase, 2); }();
         return server;
     }
+    // The same, with both fleets down and the battle begun.
+    std::unique_ptr<frmMain> serverInBattleWithRawPeer(QTcpSocket &peer)
+    {
+        auto server = serverWithRawPeer(peer);
+        placeFleetInFirstColumns(*server); // the Destroyer lies on 5 and 15
+        click(*server, QStringLiteral("cmdFinishPlacingShips"));
+        peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
+        [&] { QTRY_COMPARE(server->state.gGamePhase, 3); }();
+        return server;
+    }
     QTemporaryDir mDir;
 
 private slots:
+    void initTestCase() { requireFreePort(frmMain::kGamePort); }
     void twoPlayersPlayAWholeGame_data()
     {
         QTest::addColumn<bool>("serverFinishesFirst");
@@ -239,6 +250,8 @@ private slots:
                                                      + S + "4" + S + "5" + S + "Eve");
         QTest::newRow("missing fields") << QByteArray("/placeships" + S + "1" + S + "2" + "/fire" + S
                                                       + "50");
+        QTest::newRow("shot while placing") << QByteArray("/fire" + S + "50");
+        QTest::newRow("end while placing") << QByteArray("/gameover" + S + "1");
     }
     void hostileMessagesAreRejectedAndChangeNothing()
     {
@@ -248,30 +261,40 @@ private slots:
         peer.write(bytes);
         QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
         QVERIFY(!server->state.gOpponentShipsPlaced);
-        QVERIFY(server->state.gPlayerShots.count() <= 1); // only a valid trailing shot lands
+        QCOMPARE(server->state.gPlayerShots.count(), 0);
         for (int cell = 1; cell <= 100; ++cell)
-            if (!server->state.gPlayerShots.isSet(cell))
-                QCOMPARE(server->player1Grid.cell(cell), CellPicture::water());
+            QCOMPARE(server->player1Grid.cell(cell), CellPicture::water());
         QCOMPARE(server->state.gGamePhase, 2);
     }
 
-    void aSecondFleetInOneGameIsRejected()
+    void aSecondFleetReplacesTheFirstOnlyWhilePlacing_data()
     {
+        QTest::addColumn<bool>("inBattle");
+        QTest::newRow("while placing") << false;
+        QTest::newRow("in the battle") << true;
+    }
+    void aSecondFleetReplacesTheFirstOnlyWhilePlacing()
+    {
+        QFETCH(bool, inBattle);
         QTcpSocket peer;
-        auto server = serverWithRawPeer(peer);
-        peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
+        auto server = inBattle ? serverInBattleWithRawPeer(peer) : serverWithRawPeer(peer);
+        if (!inBattle)
+            peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
         QTRY_VERIFY(server->state.gOpponentShipsPlaced);
-        peer.write("/placeships" + S + "41" + S + "42" + S + "43" + S + "44" + S + "45" + S + "Mal");
-        QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
-        QCOMPARE(server->state.gOpponentShips[1].ShipIndex(), qint16(1));
-        QCOMPARE(server->state.gOpponentName, QStringLiteral("Eve"));
+        peer.write("/placeships" + S + "41" + S + "42" + S + "43" + S + "44" + S + "45" + S + "Mal"
+                   + "/msg" + S + "Mal" + S + "moved");
+        QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Mal: moved")));
+        QCOMPARE(chatLines(*server).contains(QStringLiteral("(A message from the opponent was rejected.)")),
+                 inBattle);
+        QCOMPARE(server->state.gOpponentShips[1].ShipIndex(), qint16(inBattle ? 1 : 41));
+        QCOMPARE(server->state.gOpponentShips[5].cShipIsHit(5), inBattle);
+        QCOMPARE(server->state.gOpponentName, QString(inBattle ? "Eve" : "Mal"));
     }
 
     void aRepeatedShotCountsNoSecondHit()
     {
         QTcpSocket peer;
-        auto server = serverWithRawPeer(peer);
-        placeFleetInFirstColumns(*server); // the Destroyer lies on 5 and 15
+        auto server = serverInBattleWithRawPeer(peer);
         peer.write("/fire" + S + "5");
         QTRY_COMPARE(server->state.gPlayerShips[1].HitCount(), qint16(1));
         peer.write("/fire" + S + "5");
@@ -295,22 +318,72 @@ private slots:
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
     }
 
+    // Repeated ends open one box; the connection left open then touches neither the
+    // placement nor the battle of a single-player game, which places as any other.
     void anOldConnectionCannotTouchALaterSinglePlayerGame()
     {
         MessageBoxWatcher boxes;
         QTcpSocket peer;
-        auto server = serverWithRawPeer(peer);
-        peer.write("/gameover" + S + "1");
+        auto server = serverInBattleWithRawPeer(peer);
+        for (int repeat = 0; repeat < 3; ++repeat)
+            peer.write("/gameover" + S + "1");
         QTRY_VERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
+        QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
         click(*server, QStringLiteral("cmdMainMenu"));
         startSinglePlayer(*server, 1);
-        peer.write("/fire" + S + "5" + "/msg" + S + "Eve" + S + "still here");
-        QTRY_COMPARE(lastChatLine(*server), QStringLiteral("Eve: still here"));
-        peer.disconnectFromHost();
-        QTest::qWait(100);
+        peer.write("/fire" + S + "5" + "/msg" + S + "Eve" + S + "placing");
+        QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Eve: placing")));
+        placeFleetInFirstColumns(*server);
+        click(*server, QStringLiteral("cmdFinishPlacingShips"));
+        QCOMPARE(server->currentScreen(), Screen::Battle);
+        peer.write("/fire" + S + "5" + "/gameover" + S + "1" + "/msg" + S + "Eve" + S + "still here");
+        QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Eve: still here")));
         QCOMPARE(server->state.gPlayerShots.count(), 0);
-        QCOMPARE(server->state.gGamePhase, 2);
+        QCOMPARE(server->state.gGamePhase, 3);
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose"}));
+    }
+
+    // A connection that comes after a Cancel starts a game only from a menu where
+    // one could be chosen; anywhere else it is closed and nothing changes.
+    void aLateConnectionStartsAGameOnlyFromTheMenus_data()
+    {
+        QTest::addColumn<QStringList>("clicksAfterCancel");
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<bool>("welcome");
+        QTest::newRow("game type") << QStringList() << Screen::Placement << true;
+        QTest::newRow("client screen") << QStringList({"optGameType2", "cmdNext"})
+                                       << Screen::Placement << true;
+        QTest::newRow("log-in") << QStringList({"cmdLogOff"}) << Screen::Login << false;
+        QTest::newRow("about") << QStringList({"cmdLogOff", "cmdAbout"}) << Screen::About << false;
+        QTest::newRow("difficulty") << QStringList({"optGameType0", "cmdNext"})
+                                    << Screen::Difficulty << false;
+        QTest::newRow("single-player game")
+            << QStringList({"optGameType0", "cmdNext", "optComputerDifficulty1", "cmdStartGame"})
+            << Screen::Placement << false;
+    }
+    void aLateConnectionStartsAGameOnlyFromTheMenus()
+    {
+        QFETCH(QStringList, clicksAfterCancel);
+        QFETCH(Screen, screen);
+        QFETCH(bool, welcome);
+        auto server = loggedInWindow(mDir, QStringLiteral("Host"));
+        listenAsServer(*server);
+        click(*server, QStringLiteral("cmdMultiplayerServerCancel"));
+        for (const QString &name : clicksAfterCancel)
+            click(*server, name);
+        const int gameType = server->state.gGameType;
+        QTcpSocket peer;
+        peer.connectToHost(QHostAddress::LocalHost, 1987);
+        QVERIFY(peer.waitForConnected(5000));
+        if (welcome) {
+            QTRY_COMPARE(server->state.gGamePhase, 2);
+            QCOMPARE(server->state.gGameType, 3);
+            QVERIFY(visible(*server, QStringLiteral("txtChatBox")));
+        } else {
+            QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
+            QCOMPARE(server->state.gGameType, gameType);
+        }
+        QCOMPARE(server->currentScreen(), screen);
     }
 
     void aVanishingOpponentEndsTheGame_data()
@@ -325,13 +398,7 @@ private slots:
         QFETCH(int, phase);
         MessageBoxWatcher boxes;
         QTcpSocket peer;
-        auto server = serverWithRawPeer(peer);
-        if (phase >= 1 && phase != 2) {
-            placeFleetInFirstColumns(*server);
-            click(*server, QStringLiteral("cmdFinishPlacingShips"));
-            peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
-            QTRY_COMPARE(server->state.gGamePhase, 3);
-        }
+        auto server = phase == 2 ? serverWithRawPeer(peer) : serverInBattleWithRawPeer(peer);
         if (phase == 1) {
             peer.write("/gameover" + S + "1");
             QTRY_COMPARE(server->state.gGamePhase, 1);

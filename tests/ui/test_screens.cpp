@@ -71,6 +71,7 @@ private:
     QTemporaryDir mDir;
 
 private slots:
+    void initTestCase() { requireFreePort(frmMain::kGamePort); }
     void everyMenuScreenShowsItsOwnControls()
     {
         auto window = fresh();
@@ -250,6 +251,8 @@ private slots:
         QVERIFY(boxes.last().text.startsWith(QStringLiteral("Winsock Error: ")));
         QVERIFY(boxes.last().text.size() > QStringLiteral("Winsock Error: ").size());
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        QCOMPARE(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerStatus"))->text(),
+                 QStringLiteral("Status: Not Listening"));
     }
 
     void anEmptyHostIsRefused()

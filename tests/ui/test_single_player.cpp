@@ -149,6 +149,13 @@ private slots:
         QCOMPARE(window->player1Grid.cell(23), CellPicture::water());
         pressCell(*window, kOwnGrid, 99); // water: nothing to remove
         QCOMPARE(window->state.gPlayerShips.isComplete(), false);
+
+        // A double-click (press, release, double-click) is one press: the ship it places stays.
+        click(*window, QStringLiteral("optSelectedShip3"));
+        pressCell(*window, kOwnGrid, 3);
+        QTest::mouseDClick(control(*window, kOwnGrid), Qt::LeftButton, {}, cellCentre(3));
+        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(3));
+        QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
     }
 
     void finishShowsAnEmptyOpponentBoardAndGivesThePlayerTheTurn()

@@ -2,7 +2,6 @@
 
 #include "accounts/AccountFile.h"
 #include "accounts/LoginRules.h"
-#include "main/MessageBoxes.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 
@@ -23,6 +22,7 @@ void frmMain::buildLoginPanel()
     cboPlayers = new QComboBox(picContainerLogin);
     cboPlayers->setEditable(true);
     cboPlayers->setInsertPolicy(QComboBox::NoInsert); // Enter must not add items behind our back
+    cboPlayers->setCompleter(nullptr); // names are exact: "Bob" must not become "Bobby"
     place(cboPlayers, QStringLiteral("cboPlayers"), nameLabel, 1200, 480, 2400, 330);
 
     QLabel *passwordLabel = label(picContainerLogin, QString(), QStringLiteral("Password:"), 120,
@@ -44,7 +44,6 @@ void frmMain::buildLoginPanel()
     connect(cmdLogin, &QPushButton::clicked, this, &frmMain::cmdLogin_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    picContainerLogin->show();
 }
 
 void frmMain::LoadAccounts(const QString &accountFile)
@@ -78,12 +77,11 @@ void frmMain::logIn()
     const int position = LoginRules::FindAccount(state.gPlayerNames, state.gPlayerPasswords,
                                                  cboPlayers->currentText(), txtPassword->text());
     if (position == 0) {
-        ShowWarning(this, QStringLiteral("The Entered Password is Incorrect or Invalid"));
+        warn(QStringLiteral("The Entered Password is Incorrect or Invalid"));
         return;
     }
     state.gPlayerName = state.gPlayerNames[position - 1];
-    picContainerLogin->hide();
-    picContainerGameType->show();
+    showScreen(Screen::GameType);
 }
 
 void frmMain::createAccount()
@@ -92,13 +90,13 @@ void frmMain::createAccount()
     const QString password = txtPassword->text();
     if (const QString refusal = LoginRules::CreationRefusal(state.gPlayerNames, name, password);
         !refusal.isEmpty()) {
-        ShowWarning(this, refusal);
+        warn(refusal);
         return;
     }
     // The file first: an account that could not be saved is not offered either, so
     // the list and the file never disagree.
     if (QString error; !AppendAccount(mAccountFile, name, password, &error)) {
-        ShowWarning(this, QStringLiteral("The account could not be saved: ") + error);
+        warn(QStringLiteral("The account could not be saved: ") + error);
         return;
     }
     cboPlayers->addItem(name);
@@ -112,6 +110,5 @@ void frmMain::createAccount()
 void frmMain::cmdLogOff_Click()
 {
     state.gPlayerName.clear();
-    picContainerLogin->show();
-    picContainerGameType->hide();
+    showScreen(Screen::Login);
 }

@@ -3,7 +3,6 @@
 #include "battle/ComputerOpponent.h"
 #include "battle/RandomSource.h"
 #include "battle/ShotRule.h"
-#include "main/MessageBoxes.h"
 #include "main/frmMain.h"
 
 #include <QCoreApplication>
@@ -74,16 +73,16 @@ void frmMain::EndOfGameTest()
             send(Protocol::GameOver{QStringLiteral("1")});
         }
         lblStatus->setText(QStringLiteral("You Won"));
-        ShowInformation(this, QStringLiteral("Game Over. You Win."));
+        inform(QStringLiteral("Game Over. You Win."));
         mSound.PlayWave(QStringLiteral("clap"));
-        cmdMainMenu->show();
+        showScreen(Screen::GameOver);
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
         state.gGamePhase = GameState::NoGame;
         lblStatus->setText(QStringLiteral("Opponent Won"));
-        ShowInformation(this, QStringLiteral("Game Over. You Lose."));
+        inform(QStringLiteral("Game Over. You Lose."));
         mSound.PlayWave(QStringLiteral("youlose"));
-        cmdMainMenu->show();
+        showScreen(Screen::GameOver);
     }
 }
 
@@ -91,6 +90,8 @@ bool frmMain::WaitSeconds(int seconds)
 {
     // Ends at the first whole-second tick that lies `seconds` after the current
     // whole second, like reading the clock to the second; the window keeps working.
+    if (seconds <= 0)
+        return !mClosing;
     const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
     const qint64 endMs = (nowMs / 1000 + seconds) * 1000;
     QPointer<frmMain> self(this);

@@ -47,6 +47,13 @@ void BoardWidget::mousePressEvent(QMouseEvent *event)
         emit cellPressed(index);
 }
 
+// The second press of a double-click is no press of its own: its first press has
+// already been reported.
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
 void BoardWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (const int index = cellAt(event->position().toPoint()))

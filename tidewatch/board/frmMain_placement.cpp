@@ -61,7 +61,20 @@ qint16 frmMain::GetNextShipType() const
 // stays frozen until the battle, so both sides judge shots against the same ships.
 bool frmMain::placementOpen() const
 {
-    return state.gGamePhase == GameState::PlacingShips && !state.gShipsPlaced;
+    return state.gGamePhase == GameState::PlacingShips
+           && !(state.isNetworkGame() && state.gShipsPlaced);
+}
+
+// Every game places afresh: flags left by an earlier network game must not freeze
+// the new fleet.
+void frmMain::beginPlacement()
+{
+    state.gShipsPlaced = false;
+    state.gOpponentShipsPlaced = false;
+    ClearGrid(player1Grid);
+    state.gGamePhase = GameState::PlacingShips;
+    lblStatus->setText(QStringLiteral("Place Your Ships"));
+    showScreen(Screen::Placement);
 }
 
 void frmMain::imgPlayer1Grid_MouseMove(int index)
@@ -120,15 +133,18 @@ void frmMain::imgPlayer1Grid_MouseDown(int index)
 
 void frmMain::cmdFinishPlacingShips_Click()
 {
+    // Only a fleet being placed can be finished: after a game has ended, or once a
+    // network fleet has gone out, the button must not start anything.
+    if (!placementOpen())
+        return;
     if (state.gGameType == GameState::SinglePlayer) {
         picContainerPlayer1->setCursor(Qt::ArrowCursor);
         ClearGrid(player2Grid);
-        picContainerShipPlace->hide();
-        picContainerPlayer2->show();
         PlaceComputerFleet(state.gOpponentShips, player2Grid, state.gRevealMode, *mRandom);
         state.gGamePhase = GameState::Battle;
         state.gMyTurn = true;
         lblStatus->setText(QStringLiteral("Game Ready... Your Turn"));
+        showScreen(Screen::Battle);
         StartHardLevel(hardLevel);
     } else if (state.isNetworkGame()) {
         picContainerPlayer1->setCursor(Qt::ArrowCursor);

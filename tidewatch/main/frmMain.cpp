@@ -4,6 +4,8 @@
 #include "battle/RandomSource.h"
 #include "board/BoardWidget.h"
 #include "main/Geometry.h"
+#include "main/MessageBoxes.h"
+#include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/WindowStyle.h"
 #include "net/Winsock.h"
@@ -39,6 +41,7 @@ frmMain::frmMain(QWidget *parent)
     : QWidget(parent)
     , mSound(QCoreApplication::applicationDirPath() + QStringLiteral("/data/sounds"))
     , mRandom(std::make_unique<ClockSeededRandom>())
+    , mGate(new ModalGate(this))
 {
     loadPictureResources();
     buildWindow();
@@ -52,6 +55,8 @@ frmMain::frmMain(QWidget *parent)
     buildAboutView();
     buildChat();
     connectSockets();
+    buildScreenMap();
+    showScreen(Screen::Login);
     mSound.preload(kCues);
 }
 
@@ -82,22 +87,18 @@ void frmMain::buildWindow()
     gifRadarAnimation->setObjectName(QStringLiteral("gifRadarAnimation"));
     gifRadarAnimation->setAccessibleName(QStringLiteral("Radar"));
     gifRadarAnimation->setGeometry(Twips::rect(120, 120, 1095, 1095));
-    gifRadarAnimation->hide();
 
     imgTopShip = label(this, QStringLiteral("imgTopShip"), QString(), 1560, 120, 8565, 1095);
     imgTopShip->setPixmap(QPixmap(QStringLiteral(":/tidewatch/topship.png")));
     imgTopShip->setAccessibleName(QStringLiteral("Warship"));
-    imgTopShip->hide();
 
     cmdMainMenu = button(this, QStringLiteral("cmdMainMenu"), QStringLiteral("Main Menu"), 120,
                          6720, 1095, 375);
     connect(cmdMainMenu, &QPushButton::clicked, this, &frmMain::cmdMainMenu_Click);
-    cmdMainMenu->hide();
 
     lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
     lblStatus->setAlignment(Qt::AlignCenter);
     lblStatus->setAccessibleName(QStringLiteral("Status"));
-    lblStatus->hide();
 }
 
 void frmMain::buildBoards()
@@ -137,12 +138,10 @@ void frmMain::buildChat()
     WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
                          8535, 765);
     txtChatBoxMsgs->setAccessibleName(QStringLiteral("Chat log"));
-    txtChatBoxMsgs->hide();
 
     txtChatBox = new QLineEdit(this);
     WidgetFactory::place(txtChatBox, QStringLiteral("txtChatBox"), nullptr, 1560, 960, 8535, 285);
     txtChatBox->setAccessibleName(QStringLiteral("Chat message"));
-    txtChatBox->hide();
     connect(txtChatBox, &QLineEdit::returnPressed, this, &frmMain::txtChatBox_Enter);
 }
 
@@ -153,11 +152,25 @@ void frmMain::connectSockets()
     wskGame = new Winsock(this);
     wskGame->setObjectName(QStringLiteral("wskGame"));
     connect(wskMain, &Winsock::ConnectionRequest, this, &frmMain::wskMain_ConnectionRequest);
-    connect(wskMain, &Winsock::Error, this, &frmMain::socketError);
+    connect(wskMain, &Winsock::Error, this, &frmMain::wskMain_Error);
     connect(wskGame, &Winsock::Connected, this, &frmMain::wskGame_Connect);
     connect(wskGame, &Winsock::DataArrival, this, &frmMain::wskGame_DataArrival);
     connect(wskGame, &Winsock::Error, this, &frmMain::socketError);
     connect(wskGame, &Winsock::PeerClosed, this, &frmMain::wskGame_PeerClosed);
+}
+
+void frmMain::warn(const QString &text)
+{
+    mGate->boxOpened();
+    ShowWarning(this, text);
+    mGate->boxClosed();
+}
+
+void frmMain::inform(const QString &text)
+{
+    mGate->boxOpened();
+    ShowInformation(this, text);
+    mGate->boxClosed();
 }
 
 void frmMain::StartRadar(const QString &radarFile)

@@ -4,14 +4,17 @@
 #include "board/BoardModel.h"
 #include "board/modSound.h"
 #include "main/GameState.h"
+#include "main/Screen.h"
 #include "net/MessageReader.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class BoardWidget;
+class ModalGate;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -48,6 +51,9 @@ public:
     void PlaceMenuPanels();
     void StartRadar(const QString &radarFile);
 
+    // The screen showing; every screen change goes through showScreen.
+    Screen currentScreen() const { return mScreen; }
+
     static constexpr quint16 kGamePort = 1987;
 
 protected:
@@ -67,6 +73,14 @@ private:
     void buildAboutView();
     void buildChat();
     void connectSockets();
+    void buildScreenMap();
+
+    // Screens: one of them shows, as the screen map says.
+    void showScreen(Screen screen);
+
+    // The game's own message boxes; socket events wait while one is up.
+    void warn(const QString &text);
+    void inform(const QString &text);
 
     // Log-in and accounts.
     void cboPlayers_Change();
@@ -88,7 +102,6 @@ private:
     void cmdBackSinglePlayer_Click();
     void cmdStartGame_Click();
     void cmdMainMenu_Click();
-    void showAboutView(bool visible);
 
     // Placement.
     void imgPlayer1Grid_MouseMove(int index);
@@ -97,6 +110,7 @@ private:
     qint16 GetSelectedShipType() const;
     qint16 GetNextShipType() const;
     bool placementOpen() const;
+    void beginPlacement();
 
     // Battle.
     void imgPlayer2Grid_MouseDown(int index);
@@ -107,6 +121,8 @@ private:
 
     // Network connection, protocol and chat.
     void wskMain_ConnectionRequest(qintptr requestID);
+    void wskMain_Error(const QString &description);
+    bool connectionWelcome() const;
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
     void wskGame_PeerClosed();
@@ -114,7 +130,9 @@ private:
     void cmdMultiplayerClientStartGame_Click();
     void cmdMultiplayerServerCancel_Click();
     void cmdMultiplayerClientCancel_Click();
-    void EnterPlacementScreen();
+    void EnterPlacementScreen(qint32 gameType);
+    void applyReceived(const Protocol::Message &message);
+    bool receivable(const Protocol::Message &message) const;
     void CheckGameReady();
     void receive(const Protocol::PlaceShips &message);
     void receive(const Protocol::Fire &message);
@@ -131,6 +149,17 @@ private:
     QString mAccountFile;
     bool mClosing = false;
     bool mConnectionUp = false;
+    ModalGate *mGate = nullptr;
+
+    struct ScreenRow
+    {
+        Screen screen;
+        std::vector<QWidget *> shown;
+        bool gameScreen; // adds the top ship in a single-player game, the chat in a network one
+    };
+    std::vector<ScreenRow> mScreenMap; // one row per screen, in the order of Screen
+    std::vector<QWidget *> mScreenWidgets; // every control some screen shows
+    Screen mScreen = Screen::Login;
 
     // Window-level controls.
     Reelpane *gifRadarAnimation = nullptr;

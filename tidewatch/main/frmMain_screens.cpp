@@ -122,7 +122,6 @@ void frmMain::buildAboutView()
                               QStringLiteral("About Reelpane"), 5895, 3600, 1800, 375);
     connect(cmdAboutOK, &QPushButton::clicked, this, &frmMain::cmdAboutOK_Click);
     connect(cmdAboutReelpane, &QPushButton::clicked, this, &frmMain::cmdAboutReelpane_Click);
-    showAboutView(false);
 }
 
 void frmMain::PlaceMenuPanels()
@@ -137,25 +136,14 @@ void frmMain::PlaceMenuPanels()
     }
 }
 
-void frmMain::showAboutView(bool visible)
-{
-    for (QWidget *control : {static_cast<QWidget *>(lblAbout1), static_cast<QWidget *>(lblAbout2),
-                             static_cast<QWidget *>(lblWebSite), static_cast<QWidget *>(imgAbout1),
-                             static_cast<QWidget *>(cmdAboutOK),
-                             static_cast<QWidget *>(cmdAboutReelpane)})
-        control->setVisible(visible);
-}
-
 void frmMain::cmdAbout_Click()
 {
-    picContainerLogin->hide();
-    showAboutView(true);
+    showScreen(Screen::About);
 }
 
 void frmMain::cmdAboutOK_Click()
 {
-    showAboutView(false);
-    picContainerLogin->show();
+    showScreen(Screen::Login);
 }
 
 void frmMain::cmdAboutReelpane_Click()
@@ -185,7 +173,6 @@ void frmMain::optGameType_Click()
 
 void frmMain::cmdNext_Click()
 {
-    picContainerGameType->hide();
     switch (optGameType->checkedId()) {
     case 0:
         for (int index = 1; index <= 4; ++index) {
@@ -193,11 +180,11 @@ void frmMain::cmdNext_Click()
             optComputerDifficulty->button(index)->setText(
                 QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));
         }
-        picContainerComputerDifficulty->show();
+        showScreen(Screen::Difficulty);
         break;
     case 1:
         state.gGameType = GameState::Server;
-        picContainerMultiPlayerServer->show();
+        showScreen(Screen::Server);
         lblMultiplayerServerStatus->setText(QStringLiteral("Status: Waiting for Connection"));
         lblMultiplayerServerIP->setText(QStringLiteral("Your Computer: ") + wskMain->LocalHostName()
                                         + QStringLiteral(" (") + wskMain->LocalIP()
@@ -212,7 +199,7 @@ void frmMain::cmdNext_Click()
         break;
     case 2:
         state.gGameType = GameState::Client;
-        picContainerMultiPlayerClient->show();
+        showScreen(Screen::Client);
         state.gOpponentName = QStringLiteral("Opponent");
         break;
     default:
@@ -227,8 +214,7 @@ void frmMain::optComputerDifficulty_Click()
 
 void frmMain::cmdBackSinglePlayer_Click()
 {
-    picContainerComputerDifficulty->hide();
-    picContainerGameType->show();
+    showScreen(Screen::GameType);
 }
 
 void frmMain::cmdStartGame_Click()
@@ -239,23 +225,11 @@ void frmMain::cmdStartGame_Click()
     if (gameType == 1 || gameType == 2)
         return;
     state.gGameType = GameState::SinglePlayer;
-    picContainerComputerDifficulty->hide();
-    picContainerPlayer1->show();
-    picContainerShipPlace->show();
-    ClearGrid(player1Grid);
-    state.gGamePhase = GameState::PlacingShips;
-    imgTopShip->show();
-    gifRadarAnimation->show();
-    lblStatus->setText(QStringLiteral("Place Your Ships"));
-    lblStatus->show();
+    beginPlacement();
 }
 
 void frmMain::cmdMainMenu_Click()
 {
-    cmdMainMenu->hide();
-    picContainerPlayer1->hide();
-    picContainerPlayer2->hide();
-    lblStatus->hide();
     cmdNext->setEnabled(false);
     cmdStartGame->setEnabled(false);
     clearOptions(optGameType);
@@ -270,9 +244,5 @@ void frmMain::cmdMainMenu_Click()
     cmdFinishPlacingShips->setEnabled(false);
     state.gPlayerShots.clear();
     state.gOpponentShots.clear();
-    imgTopShip->hide();
-    gifRadarAnimation->hide();
-    txtChatBoxMsgs->hide();
-    txtChatBox->hide();
-    picContainerGameType->show();
+    showScreen(Screen::GameType);
 }

@@ -3,7 +3,7 @@
 #include "Reelpane.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
-#include "main/MessageBoxes.h"
+#include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
@@ -69,24 +69,45 @@ void frmMain::buildClientPanel()
             &frmMain::cmdMultiplayerClientCancel_Click);
 }
 
+// A connection may come up late, after a Cancel. It starts a game only where the
+// player could have started one: on the game-type, server or client screen.
+bool frmMain::connectionWelcome() const
+{
+    const Screen screen = currentScreen();
+    return state.gGamePhase == GameState::NoGame
+           && (screen == Screen::GameType || screen == Screen::Server || screen == Screen::Client);
+}
+
 void frmMain::wskMain_ConnectionRequest(qintptr requestID)
 {
-    if (wskGame->State() == Winsock::sckClosed)
+    // Decided at once: a request that is not accepted inside this handler is closed.
+    const bool welcome = connectionWelcome() && wskGame->State() == Winsock::sckClosed;
+    if (welcome)
         wskGame->Accept(requestID);
     wskMain->Close();
+    if (!welcome)
+        return;
     lblMultiplayerServerStatus->setText(QStringLiteral("Status: Connected"));
-    EnterPlacementScreen();
+    mGate->run([this] { EnterPlacementScreen(GameState::Server); });
+}
+
+void frmMain::wskMain_Error(const QString &description)
+{
+    if (wskMain->State() != Winsock::sckListening)
+        lblMultiplayerServerStatus->setText(QStringLiteral("Status: Not Listening"));
+    socketError(description);
 }
 
 void frmMain::cmdMultiplayerClientStartGame_Click()
 {
     const QString host = txtMultiplayerClientHostConnect->text();
     if (host.trimmed().isEmpty()) {
-        ShowWarning(this, QStringLiteral("No host was entered."));
+        warn(QStringLiteral("No host was entered."));
         return;
     }
     wskGame->Close();
     mConnectionUp = false;
+    mReader.reset();
     wskGame->setRemotePort(kGamePort);
     wskGame->setRemoteHost(host);
     wskGame->Connect();
@@ -94,21 +115,30 @@ void frmMain::cmdMultiplayerClientStartGame_Click()
 
 void frmMain::wskGame_Connect()
 {
-    EnterPlacementScreen();
+    mGate->run([this] {
+        if (connectionWelcome())
+            EnterPlacementScreen(GameState::Client);
+        else
+            wskGame->Close(); // the player has gone on to something else
+    });
 }
 
 void frmMain::socketError(const QString &description)
 {
-    ShowWarning(this, QStringLiteral("Winsock Error: ") + description);
-    if (mConnectionUp && wskGame->State() != Winsock::sckConnected)
-        connectionLost(QString());
+    mGate->run([this, description] {
+        warn(QStringLiteral("Winsock Error: ") + description);
+        if (mConnectionUp && wskGame->State() != Winsock::sckConnected)
+            connectionLost(QString());
+    });
 }
 
 void frmMain::wskGame_PeerClosed()
 {
-    if (!mConnectionUp)
-        return; // already reported, with the error that broke the connection
-    connectionLost(QStringLiteral("The opponent has closed the connection."));
+    mGate->run([this] {
+        if (!mConnectionUp)
+            return; // already reported, with the error that broke the connection
+        connectionLost(QStringLiteral("The opponent has closed the connection."));
+    });
 }
 
 void frmMain::connectionLost(const QString &warning)
@@ -119,46 +149,35 @@ void frmMain::connectionLost(const QString &warning)
     if (!state.isNetworkGame())
         return; // a connection left over from an earlier game: this one goes on
     if (!warning.isEmpty())
-        ShowWarning(this, warning);
+        warn(warning);
     if (state.gGamePhase == GameState::NoGame)
         return;
+    if (state.gGamePhase == GameState::PlacingShips)
+        ClearGrid(player2Grid); // no battle was fought: the opponent board has nothing to show
     state.gGamePhase = GameState::NoGame;
     picContainerPlayer1->setCursor(Qt::ArrowCursor);
-    picContainerShipPlace->hide();
     lblStatus->setText(QStringLiteral("Connection Lost"));
-    cmdMainMenu->show();
+    showScreen(Screen::GameOver);
 }
 
 void frmMain::cmdMultiplayerServerCancel_Click()
 {
-    picContainerMultiPlayerServer->hide();
-    picContainerGameType->show();
+    showScreen(Screen::GameType);
 }
 
 void frmMain::cmdMultiplayerClientCancel_Click()
 {
-    picContainerMultiPlayerClient->hide();
-    picContainerGameType->show();
+    showScreen(Screen::GameType);
 }
 
-void frmMain::EnterPlacementScreen()
+// The side is the connection's: a late client may reach a player who has since
+// chosen the other network role, or none.
+void frmMain::EnterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
     mReader.reset();
-    state.gShipsPlaced = false;
-    state.gOpponentShipsPlaced = false;
-    picContainerMultiPlayerServer->hide();
-    picContainerMultiPlayerClient->hide();
-    picContainerGameType->hide(); // still up when the player cancelled and a client came anyway
-    picContainerPlayer1->show();
-    picContainerShipPlace->show();
-    ClearGrid(player1Grid);
-    state.gGamePhase = GameState::PlacingShips;
-    txtChatBoxMsgs->show();
-    txtChatBox->show();
-    gifRadarAnimation->show();
-    lblStatus->setText(QStringLiteral("Place Your Ships"));
-    lblStatus->show();
+    state.gGameType = gameType;
+    beginPlacement();
 }
 
 void frmMain::CheckGameReady()
@@ -170,9 +189,8 @@ void frmMain::CheckGameReady()
                            + QStringLiteral(")"));
         return;
     }
-    picContainerShipPlace->hide();
-    picContainerPlayer2->show();
     state.gGamePhase = GameState::Battle;
+    showScreen(Screen::Battle);
     if (state.gGameType == GameState::Server) {
         state.gMyTurn = true;
         lblStatus->setText(QStringLiteral("Game Ready... Your Turn (") + state.gPlayerName
@@ -192,31 +210,58 @@ void frmMain::send(const Protocol::Message &message)
 
 void frmMain::wskGame_DataArrival(qint64 bytesTotal)
 {
-    MessageReader::Result result = mReader.feed(wskGame->GetData(bytesTotal));
-    int rejected = result.rejected;
-    for (const Protocol::Message &message : result.messages) {
+    // The bytes are read at once, so that the reader knows when they came; what they
+    // say is applied through the gate, after any message box that is up.
+    const MessageReader::Result result = mReader.feed(wskGame->GetData(bytesTotal));
+    if (result.overflow)
+        wskGame->Close(); // nothing more from this peer, while its last words wait their turn
+    mGate->run([this, result] {
         if (!mConnectionUp)
-            break; // a handler above lost the connection: the rest is moot
-        if (!state.isNetworkGame() && !std::holds_alternative<Protocol::Chat>(message))
-            continue; // a connection left over from an earlier game cannot touch this one
-        if (const auto *fleet = std::get_if<Protocol::PlaceShips>(&message);
-            fleet && state.gOpponentShipsPlaced) {
-            ++rejected; // a second fleet would move ships that may already be hit
-            continue;
+            return; // the connection was lost meanwhile: the rest is moot
+        int rejected = result.rejected;
+        for (const Protocol::Message &message : result.messages) {
+            if (!mConnectionUp)
+                break;
+            if (receivable(message))
+                applyReceived(message);
+            else
+                ++rejected;
         }
-        std::visit([this](const auto &received) { receive(received); }, message);
-    }
-    if (rejected > 0)
-        appendChatLine(kRejectedNote);
-    if (result.overflow) {
-        wskGame->Close();
-        connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
-                                      "The connection has been closed."));
-    }
+        if (rejected > 0)
+            appendChatLine(kRejectedNote);
+        if (result.overflow)
+            connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
+                                          "The connection has been closed."));
+    });
+}
+
+// A conformant peer sends its fleet while it places, its shots and the end of the
+// game only during its battle, and chat at any time; anything else it cannot have
+// meant, and a connection left over from an earlier game touches no later one.
+bool frmMain::receivable(const Protocol::Message &message) const
+{
+    if (std::holds_alternative<Protocol::Chat>(message))
+        return true;
+    if (!state.isNetworkGame())
+        return false;
+    if (std::holds_alternative<Protocol::PlaceShips>(message))
+        return state.gGamePhase == GameState::PlacingShips;
+    return state.gGamePhase == GameState::Battle;
+}
+
+void frmMain::applyReceived(const Protocol::Message &message)
+{
+    std::visit([this](const auto &received) { receive(received); }, message);
 }
 
 void frmMain::receive(const Protocol::PlaceShips &message)
 {
+    // A peer may place again before its battle: the newer fleet replaces the older.
+    if (state.gOpponentShipsPlaced) {
+        for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+            state.gOpponentShips[slot].DeleteShip();
+        ClearGrid(player2Grid);
+    }
     state.gOpponentShipsPlaced = true;
     for (int slot = 1; slot <= Fleet::kSlots; ++slot)
         state.gOpponentShips[slot].CreateShip(message.starts[slot - 1], slot, &player2Grid,
@@ -238,8 +283,8 @@ void frmMain::receive(const Protocol::GameOver &message)
         return;
     state.gGamePhase = GameState::NoGame;
     lblStatus->setText(QStringLiteral("Opponent Won"));
-    cmdMainMenu->show();
-    ShowInformation(this, QStringLiteral("Game Over. You Lose"));
+    showScreen(Screen::GameOver);
+    inform(QStringLiteral("Game Over. You Lose"));
     mSound.PlayWave(QStringLiteral("youlose"));
 }
 
