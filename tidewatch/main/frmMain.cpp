@@ -26,8 +26,6 @@ const QStringList kCues = {QStringLiteral("hit"),  QStringLiteral("sunk"),
                            QStringLiteral("miss"), QStringLiteral("clap"),
                            QStringLiteral("youlose"), QStringLiteral("slap")};
 
-constexpr int kChatLogLines = 5000;
-
 } // namespace
 
 // The pictures live in a static library, whose resources the linker would drop
@@ -132,8 +130,6 @@ void frmMain::buildChat()
 {
     txtChatBoxMsgs = new QPlainTextEdit(this);
     txtChatBoxMsgs->setReadOnly(true);
-    // The log lasts the whole run; a peer flooding it must not grow memory without end.
-    txtChatBoxMsgs->setMaximumBlockCount(kChatLogLines);
     txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
                          8535, 765);

@@ -2,6 +2,7 @@
 
 #include "Reelpane.h"
 #include "battle/ShotRule.h"
+#include "net/ChatLogLimits.h"
 #include "board/BoardProcedures.h"
 #include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QPushButton>
 
 namespace {
@@ -313,6 +316,12 @@ void frmMain::txtChatBox_Enter()
 
 void frmMain::appendChatLine(const QString &line)
 {
-    txtChatBoxMsgs->appendPlainText(line);
+    txtChatBoxMsgs->appendPlainText(ChatLogLimits::shown(line));
+    QTextDocument *log = txtChatBoxMsgs->document();
+    while (ChatLogLimits::overBudget(log->characterCount(), log->blockCount())) {
+        QTextCursor oldest(log->firstBlock());
+        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        oldest.removeSelectedText();
+    }
     txtChatBoxMsgs->moveCursor(QTextCursor::End);
 }
