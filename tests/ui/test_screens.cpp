@@ -72,6 +72,38 @@ private:
 
 private slots:
     void initTestCase() { requireFreePort(frmMain::kGamePort); }
+
+    // The keyboard starts on each screen at its first control.
+    void eachScreenTakesTheKeyboardAtItsFirstControl()
+    {
+        auto window = fresh();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const auto focused = [] {
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        };
+        QCOMPARE(focused(), QStringLiteral("cboPlayers"));
+        const std::pair<QStringList, QString> steps[] = {
+            {{"cmdAbout"}, "cmdAboutOK"},
+            {{"cmdAboutOK"}, "cboPlayers"},
+            {{}, "optGameType0"}, // logged in below
+            {{"optGameType0", "cmdNext"}, "optComputerDifficulty1"},
+            {{"cmdBackSinglePlayer", "optGameType2", "cmdNext"}, "txtMultiplayerClientHostConnect"},
+            {{"cmdMultiplayerClientCancel", "optGameType0", "cmdNext", "optComputerDifficulty1",
+              "cmdStartGame"},
+             "imgPlayer1Grid"},
+        };
+        for (const auto &[clicks, expected] : steps) {
+            if (clicks.isEmpty())
+                createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+            for (const QString &name : clicks)
+                click(*window, name);
+            QCOMPARE(focused(), expected);
+        }
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QCOMPARE(focused(), QStringLiteral("imgPlayer2Grid"));
+    }
     void everyMenuScreenShowsItsOwnControls()
     {
         auto window = fresh();

@@ -155,6 +155,7 @@ private:
     {
         Screen screen;
         std::vector<QWidget *> shown;
+        QWidget *firstControl; // takes the keyboard when the screen shows
         bool gameScreen; // adds the top ship in a single-player game, the chat in a network one
     };
     std::vector<ScreenRow> mScreenMap; // one row per screen, in the order of Screen

@@ -3,33 +3,43 @@
 // player is.
 
 #include "Reelpane.h"
+#include "board/BoardWidget.h"
 #include "main/frmMain.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QButtonGroup>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 
 void frmMain::buildScreenMap()
 {
+    // Screen, what it shows, where the keyboard starts, and whether it is a game screen.
     mScreenMap = {
-        {Screen::Login, {picContainerLogin}, false},
+        {Screen::Login, {picContainerLogin}, cboPlayers, false},
         {Screen::About,
          {lblAbout1, lblAbout2, lblWebSite, imgAbout1, cmdAboutOK, cmdAboutReelpane},
+         cmdAboutOK,
          false},
-        {Screen::GameType, {picContainerGameType}, false},
-        {Screen::Difficulty, {picContainerComputerDifficulty}, false},
-        {Screen::Server, {picContainerMultiPlayerServer}, false},
-        {Screen::Client, {picContainerMultiPlayerClient}, false},
+        {Screen::GameType, {picContainerGameType}, optGameType->button(0), false},
+        {Screen::Difficulty, {picContainerComputerDifficulty}, optComputerDifficulty->button(1),
+         false},
+        {Screen::Server, {picContainerMultiPlayerServer}, cmdMultiplayerServerCancel, false},
+        {Screen::Client, {picContainerMultiPlayerClient}, txtMultiplayerClientHostConnect, false},
         {Screen::Placement,
          {picContainerPlayer1, picContainerShipPlace, lblStatus, gifRadarAnimation},
+         imgPlayer1Grid,
          true},
         {Screen::Battle, {picContainerPlayer1, picContainerPlayer2, lblStatus, gifRadarAnimation},
+         imgPlayer2Grid,
          true},
         {Screen::GameOver,
          {picContainerPlayer1, picContainerPlayer2, lblStatus, gifRadarAnimation, cmdMainMenu},
+         cmdMainMenu,
          true},
     };
     mScreenWidgets = {imgTopShip, txtChatBoxMsgs, txtChatBox};
@@ -55,4 +65,7 @@ void frmMain::showScreen(Screen screen)
             control->hide();
     for (QWidget *control : shown)
         control->show();
+    // In a network game the keyboard starts in the chat until the game is over.
+    const bool chatFirst = row.gameScreen && state.isNetworkGame() && screen != Screen::GameOver;
+    (chatFirst ? txtChatBox : row.firstControl)->setFocus();
 }
