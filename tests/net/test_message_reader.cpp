@@ -2,6 +2,7 @@
 
 #include "net/MessageReader.h"
 
+#include <QByteArrayList>
 #include <QTest>
 
 using Protocol::Chat;
@@ -16,150 +17,239 @@ const Message kFleet = PlaceShips{{1, 3, 5, 7, 9}, "Ann"};
 const Message kShot = Fire{37};
 const Message kEnd = GameOver{"1"};
 const Message kChat = Chat{"bob", "hi there"};
+constexpr qint64 kStartMs = 1000;
 
-// Where the last field of an encoded message begins.
-qsizetype lastFieldStart(const QByteArray &bytes)
+QByteArrayList wires(std::initializer_list<const char *> texts)
 {
-    return bytes.lastIndexOf(Protocol::kSeparator) + 1;
+    QByteArrayList arrivals;
+    for (const char *text : texts)
+        arrivals << wire(text);
+    return arrivals;
+}
+
+QByteArrayList pieces(const QByteArray &stream, qsizetype size)
+{
+    QByteArrayList arrivals;
+    for (qsizetype at = 0; at < stream.size(); at += size)
+        arrivals << stream.mid(at, size);
+    return arrivals;
+}
+
+// Feeds the arrivals gapMs apart, with the timer's checks in between, until all is quiet.
+MessageReader::Result readAll(MessageReader &reader, const QByteArrayList &arrivals, qint64 gapMs = 1)
+{
+    MessageReader::Result all;
+    qint64 now = kStartMs;
+    for (const QByteArray &arrival : arrivals) {
+        all.append(reader.quietCheck(now));
+        all.append(reader.feed(arrival, now));
+        now += gapMs;
+    }
+    all.append(reader.quietCheck(now - gapMs + MessageReader::kQuietMs));
+    return all;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QByteArrayList)
 
 class TestMessageReader : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void readsWholeArrivals_data();
-    void readsWholeArrivals();
-    void reassemblesMessagesSplitInTwo_data();
-    void reassemblesMessagesSplitInTwo();
-    void takesALastFieldAsFarAsItArrived();
+    void readsWhatThePeerSent_data();
+    void readsWhatThePeerSent();
+    void endsAMessageWhenTheNextBeginsOrOnceQuiet_data();
+    void endsAMessageWhenTheNextBeginsOrOnceQuiet();
+    void reassemblesAStreamCutAnywhere_data();
+    void reassemblesAStreamCutAnywhere();
     void readsAFieldThatArrivesOneByteAtATime();
-    void overflowsAfter64KiBOfGarbageInSmallPieces();
+    void overflowsOnlyPastTheLimit_data();
+    void overflowsOnlyPastTheLimit();
+    void overflowsAfterTheLimitOfGarbageInSmallPieces();
     void rejectedMessagesCountTowardOverflowUntilAGoodOne();
-    void overflowsOnAMessageLongerThanTheLimit();
 };
 
-void TestMessageReader::readsWholeArrivals_data()
+void TestMessageReader::readsWhatThePeerSent_data()
 {
-    QTest::addColumn<QByteArray>("arrival");
+    QTest::addColumn<QByteArrayList>("arrivals");
     QTest::addColumn<Messages>("messages");
     QTest::addColumn<int>("rejected");
-    QTest::addColumn<int>("buffered");
 
-    QTest::newRow("fleet") << Protocol::encode(kFleet) << Messages{kFleet} << 0 << 0;
-    QTest::newRow("shot") << Protocol::encode(kShot) << Messages{kShot} << 0 << 0;
-    QTest::newRow("end") << Protocol::encode(kEnd) << Messages{kEnd} << 0 << 0;
-    QTest::newRow("chat") << Protocol::encode(kChat) << Messages{kChat} << 0 << 0;
-    QTest::newRow("shot and end in one arrival") << wire("/fire|37/gameover|1") << Messages{kShot, kEnd} << 0 << 0;
+    const QByteArray line(60000, 'w');
+    const Message longChat = Chat{"bob", QString::fromLatin1(line)};
+    const Message movedFleet = PlaceShips{{2, 4, 6, 8, 10}, "Ann"};
+
+    QTest::newRow("fleet") << QByteArrayList{Protocol::encode(kFleet)} << Messages{kFleet} << 0;
+    QTest::newRow("shot") << QByteArrayList{Protocol::encode(kShot)} << Messages{kShot} << 0;
+    QTest::newRow("end") << QByteArrayList{Protocol::encode(kEnd)} << Messages{kEnd} << 0;
+    QTest::newRow("chat") << QByteArrayList{Protocol::encode(kChat)} << Messages{kChat} << 0;
+    QTest::newRow("shot and end in one arrival") << wires({"/fire|37/gameover|1"}) << Messages{kShot, kEnd} << 0;
     QTest::newRow("fleet and chat in one arrival")
-        << Protocol::encode(kFleet) + Protocol::encode(kChat) << Messages{kFleet, kChat} << 0 << 0;
-    QTest::newRow("chat text cut at a separator") << wire("/msg|bob|a|b") << Messages{Chat{"bob", "a"}} << 0 << 0;
+        << QByteArrayList{Protocol::encode(kFleet) + Protocol::encode(kChat)} << Messages{kFleet, kChat} << 0;
+    QTest::newRow("shot word in a chat name") << wires({"/msg|Sam/fire|55"}) << Messages{Chat{"Sam/fire", "55"}} << 0;
+    QTest::newRow("end word in a chat name") << wires({"/msg|Zed/gameover|1"}) << Messages{Chat{"Zed/gameover", "1"}} << 0;
+    QTest::newRow("shot cut in its cell") << wires({"/fire|3", "7"}) << Messages{kShot} << 0;
+    QTest::newRow("chat cut in its text") << wires({"/msg|Bob|hel", "lo"}) << Messages{Chat{"Bob", "hello"}} << 0;
+    QTest::newRow("chat and shot cut in the shot's word")
+        << wires({"/msg|Bob|hi/f", "ire|37"}) << Messages{Chat{"Bob", "hi"}, kShot} << 0;
+    QTest::newRow("fleet with an empty name")
+        << wires({"/placeships|1|2|3|4|5|"}) << Messages{PlaceShips{{1, 2, 3, 4, 5}, ""}} << 0;
+    QTest::newRow("empty chat text before a shot") << wires({"/msg|bob|/fire|3"}) << Messages{Chat{"bob", ""}, Fire{3}} << 0;
+    QTest::newRow("three chat lines of 60 KB")
+        << QByteArrayList{Protocol::encode(longChat).repeated(3)} << Messages{longChat, longChat, longChat} << 0;
+    QTest::newRow("a second fleet")
+        << QByteArrayList{Protocol::encode(kFleet), Protocol::encode(movedFleet)} << Messages{kFleet, movedFleet} << 0;
+    QTest::newRow("separator in a chat text: a chat and a shot")
+        << wires({"/msg|Bob|hi|/fire|37"}) << Messages{Chat{"Bob", "hi"}, kShot} << 0;
     QTest::newRow("fleet name cut at a separator")
-        << wire("/placeships|1|3|5|7|9|An|n") << Messages{PlaceShips{{1, 3, 5, 7, 9}, "An"}} << 0 << 0;
-    QTest::newRow("chat name cut at a separator") << wire("/msg|bo|b|hi") << Messages{Chat{"bo", "b"}} << 0 << 0;
-    QTest::newRow("end with another value") << wire("/gameover|2") << Messages{GameOver{"2"}} << 0 << 0;
-    QTest::newRow("garbage before a message") << wire("hello|/fire|5") << Messages{Fire{5}} << 1 << 0;
-    QTest::newRow("only garbage") << wire("hello|world") << Messages{} << 1 << 0;
+        << wires({"/placeships|1|3|5|7|9|An|n"}) << Messages{PlaceShips{{1, 3, 5, 7, 9}, "An"}} << 0;
+    QTest::newRow("chat name cut at a separator") << wires({"/msg|bo|b|hi"}) << Messages{Chat{"bo", "b"}} << 0;
+    QTest::newRow("end with another value") << wires({"/gameover|2"}) << Messages{GameOver{"2"}} << 0;
+    QTest::newRow("free text keeps a trailing slash") << wires({"/msg|bob|:-/"}) << Messages{Chat{"bob", ":-/"}} << 0;
+    QTest::newRow("garbage before a message") << wires({"hello|/fire|5"}) << Messages{Fire{5}} << 1;
+    QTest::newRow("only garbage") << wires({"hello|world"}) << Messages{} << 1;
     QTest::newRow("unknown command spoils the message before it")
-        << wire("/fire|5/shoot|3/fire|6") << Messages{Fire{6}} << 1 << 0;
-    QTest::newRow("bad cell dropped, next shot read") << wire("/fire|0/fire|7") << Messages{Fire{7}} << 1 << 0;
-    QTest::newRow("overlapping fleet") << wire("/placeships|1|11|5|7|9|Ann") << Messages{} << 1 << 0;
-    QTest::newRow("missing field before next message")
-        << wire("/msg|bob/fire|3") << Messages{Fire{3}} << 1 << 0;
-    QTest::newRow("incomplete message waits") << wire("/msg|bob") << Messages{} << 0 << 8;
-    QTest::newRow("empty last field waits") << wire("/fire|") << Messages{} << 0 << 6;
-    QTest::newRow("start of a command word waits") << wire("/fi") << Messages{} << 0 << 3;
-    QTest::newRow("garbage before the start of a command word") << wire("xx/fi") << Messages{} << 1 << 3;
-    QTest::newRow("free text keeps a trailing slash") << wire("/msg|bob|:-/") << Messages{Chat{"bob", ":-/"}} << 0 << 0;
-    QTest::newRow("shot holds back what may be the next command")
-        << wire("/fire|37/game") << Messages{kShot} << 0 << 5;
+        << wires({"/fire|5/shoot|3/fire|6"}) << Messages{Fire{6}} << 1;
+    QTest::newRow("bad cell dropped, next shot read") << wires({"/fire|0/fire|7"}) << Messages{Fire{7}} << 1;
+    QTest::newRow("overlapping fleet") << wires({"/placeships|1|11|5|7|9|Ann"}) << Messages{} << 1;
+    QTest::newRow("message short of a field") << wires({"/msg|bob"}) << Messages{} << 1;
+    QTest::newRow("shot without its cell") << wires({"/fire|"}) << Messages{} << 1;
+    QTest::newRow("start of a command word") << wires({"/fi"}) << Messages{} << 1;
+    QTest::newRow("garbage and the start of a command word") << wires({"xx/fi"}) << Messages{} << 1;
 }
 
-void TestMessageReader::readsWholeArrivals()
+void TestMessageReader::readsWhatThePeerSent()
 {
-    QFETCH(QByteArray, arrival);
+    QFETCH(QByteArrayList, arrivals);
     QFETCH(Messages, messages);
     QFETCH(int, rejected);
-    QFETCH(int, buffered);
 
     MessageReader reader;
-    const MessageReader::Result result = reader.feed(arrival);
+    const MessageReader::Result result = readAll(reader, arrivals);
     QCOMPARE(result.messages, messages);
     QCOMPARE(result.rejected, rejected);
     QVERIFY(!result.overflow);
-    QCOMPARE(reader.buffered(), buffered);
-}
-
-void TestMessageReader::reassemblesMessagesSplitInTwo_data()
-{
-    QTest::addColumn<QByteArray>("first");
-    QTest::addColumn<QByteArray>("second");
-    QTest::addColumn<Messages>("messages");
-
-    // Any cut before a message's last field begins, or between two messages, must be
-    // undone. Free text is only ever last here: bytes after it could belong to it.
-    const std::vector<std::pair<const char *, Messages>> streams{
-        {"fleet", {kFleet}}, {"shot", {kShot}}, {"end", {kEnd}}, {"chat", {kChat}},
-        {"shot then end", {kShot, kEnd}}, {"end then shot", {kEnd, kShot}},
-        {"shot then fleet", {kShot, kFleet}}, {"shot then chat", {kShot, kChat}},
-    };
-    for (const auto &[name, messages] : streams) {
-        QByteArray stream;
-        std::vector<qsizetype> cuts;
-        for (const Message &message : messages) {
-            const QByteArray bytes = Protocol::encode(message);
-            for (qsizetype cut = std::max<qsizetype>(stream.size(), 1); cut <= stream.size() + lastFieldStart(bytes); ++cut)
-                cuts.push_back(cut);
-            stream += bytes;
-        }
-        for (const qsizetype cut : cuts)
-            QTest::addRow("%s, cut at %d", name, int(cut)) << stream.first(cut) << stream.sliced(cut) << messages;
-    }
-}
-
-void TestMessageReader::reassemblesMessagesSplitInTwo()
-{
-    QFETCH(QByteArray, first);
-    QFETCH(QByteArray, second);
-    QFETCH(Messages, messages);
-
-    MessageReader reader;
-    MessageReader::Result result = reader.feed(first);
-    const MessageReader::Result rest = reader.feed(second);
-    result.messages.insert(result.messages.end(), rest.messages.begin(), rest.messages.end());
-    QCOMPARE(result.messages, messages);
-    QCOMPARE(result.rejected + rest.rejected, 0);
-    QVERIFY(!result.overflow && !rest.overflow);
     QCOMPARE(reader.buffered(), 0);
 }
 
-void TestMessageReader::takesALastFieldAsFarAsItArrived()
+void TestMessageReader::endsAMessageWhenTheNextBeginsOrOnceQuiet_data()
 {
+    QTest::addColumn<QByteArray>("arrival");
+    QTest::addColumn<Messages>("atOnce");
+    QTest::addColumn<Message>("onceQuiet");
+
+    QTest::newRow("shot alone") << wire("/fire|37") << Messages{} << kShot;
+    QTest::newRow("shot, then end") << wire("/fire|37/gameover|1") << Messages{kShot} << kEnd;
+    QTest::newRow("chat, then fleet with an empty name")
+        << wire("/msg|bob|hi there/placeships|1|3|5|7|9|") << Messages{kChat} << Message(PlaceShips{{1, 3, 5, 7, 9}, ""});
+}
+
+void TestMessageReader::endsAMessageWhenTheNextBeginsOrOnceQuiet()
+{
+    QFETCH(QByteArray, arrival);
+    QFETCH(Messages, atOnce);
+    QFETCH(Message, onceQuiet);
+
     MessageReader reader;
-    const auto first = reader.feed(wire("/fire|3"));
-    QCOMPARE(first.messages, Messages{Fire{3}});
-    const auto second = reader.feed("7");
-    QVERIFY(second.messages.empty());
-    QCOMPARE(second.rejected, 1);
+    QCOMPARE(reader.quietDeadline(), std::nullopt);
+    QCOMPARE(reader.feed(arrival, kStartMs).messages, atOnce);
+    QCOMPARE(reader.quietDeadline(), kStartMs + MessageReader::kQuietMs);
+    QCOMPARE(reader.quietCheck(kStartMs + MessageReader::kQuietMs - 1).messages, Messages{});
+    QCOMPARE(reader.quietCheck(kStartMs + MessageReader::kQuietMs).messages, Messages{onceQuiet});
+    QCOMPARE(reader.quietDeadline(), std::nullopt);
+}
+
+void TestMessageReader::reassemblesAStreamCutAnywhere_data()
+{
+    QTest::addColumn<QByteArrayList>("arrivals");
+    QTest::addColumn<qint64>("gapMs");
+    QTest::addColumn<Messages>("messages");
+
+    // Cut once at every byte with a short gap; between messages also with a quiet one.
+    const std::vector<std::pair<const char *, Messages>> streams{
+        {"fleet, chat", {kFleet, kChat}},
+        {"shot, end", {kShot, kEnd}},
+        {"end, shot", {kEnd, kShot}},
+        {"chat, shot", {kChat, kShot}},
+        {"command words in names", {Chat{"Sam/fire", "55"}, PlaceShips{{1, 3, 5, 7, 9}, "Zed/msg"}, kShot}},
+        {"empty last fields", {Chat{"", ""}, PlaceShips{{1, 3, 5, 7, 9}, ""}, Chat{"bob", ""}}},
+    };
+    for (const auto &[name, messages] : streams) {
+        QByteArray stream;
+        std::vector<qsizetype> ends;
+        for (const Message &message : messages)
+            ends.push_back((stream += Protocol::encode(message)).size());
+        for (qsizetype cut = 1; cut < stream.size(); ++cut) {
+            const QByteArrayList arrivals{stream.first(cut), stream.sliced(cut)};
+            QTest::addRow("%s, cut at %d", name, int(cut)) << arrivals << qint64(1) << messages;
+            if (std::find(ends.begin(), ends.end(), cut) != ends.end())
+                QTest::addRow("%s, quiet at %d", name, int(cut)) << arrivals << MessageReader::kQuietMs << messages;
+        }
+    }
+}
+
+void TestMessageReader::reassemblesAStreamCutAnywhere()
+{
+    QFETCH(QByteArrayList, arrivals);
+    QFETCH(qint64, gapMs);
+    QFETCH(Messages, messages);
+
+    MessageReader reader;
+    const MessageReader::Result result = readAll(reader, arrivals, gapMs);
+    QCOMPARE(result.messages, messages);
+    QCOMPARE(result.rejected, 0);
+    QVERIFY(!result.overflow);
+    QCOMPARE(reader.buffered(), 0);
 }
 
 void TestMessageReader::readsAFieldThatArrivesOneByteAtATime()
 {
     MessageReader reader;
     const QByteArray name(60000, 'n');
-    QVERIFY(reader.feed(wire("/msg|")).messages.empty());
+    qint64 now = kStartMs;
+    QVERIFY(reader.feed(wire("/msg|"), now).messages.empty());
     for (const char byte : name) {
-        const auto result = reader.feed(QByteArray(1, byte));
+        const auto result = reader.feed(QByteArray(1, byte), ++now);
         QVERIFY(result.messages.empty() && result.rejected == 0 && !result.overflow);
     }
-    const auto result = reader.feed(wire("|hi"));
+    QVERIFY(reader.feed(wire("|hi"), ++now).messages.empty());
+    const auto result = reader.quietCheck(now + MessageReader::kQuietMs);
     QCOMPARE(result.messages, (Messages{Chat{QString::fromLatin1(name), "hi"}}));
     QCOMPARE(reader.buffered(), 0);
 }
 
-void TestMessageReader::overflowsAfter64KiBOfGarbageInSmallPieces()
+void TestMessageReader::overflowsOnlyPastTheLimit_data()
+{
+    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<qsizetype>("pieceSize");
+    QTest::addColumn<bool>("overflow");
+
+    constexpr qsizetype kLongest = MessageReader::kMaxMessage;
+    QTest::newRow("longest chat in one arrival") << kLongest << 2 * kLongest << false;
+    QTest::newRow("longest chat, next word cut") << kLongest << kLongest + 3 << false;
+    QTest::newRow("longest chat in pieces of 1 KiB") << kLongest << qsizetype(1024) << false;
+    QTest::newRow("a byte longer in one arrival") << kLongest + 1 << 2 * kLongest << true;
+    QTest::newRow("a byte longer in pieces of 1 KiB") << kLongest + 1 << qsizetype(1024) << true;
+}
+
+void TestMessageReader::overflowsOnlyPastTheLimit()
+{
+    QFETCH(qsizetype, size);
+    QFETCH(qsizetype, pieceSize);
+    QFETCH(bool, overflow);
+
+    const QByteArray start = wire("/msg|bob|");
+    const Message line = Chat{"bob", QString(size - start.size(), 'a')};
+    MessageReader reader;
+    const MessageReader::Result result = readAll(reader, pieces(Protocol::encode(line) + wire("/fire|5"), pieceSize));
+    QCOMPARE(result.overflow, overflow);
+    QCOMPARE(result.messages, overflow ? Messages{} : (Messages{line, Fire{5}}));
+    QCOMPARE(reader.buffered(), 0);
+}
+
+void TestMessageReader::overflowsAfterTheLimitOfGarbageInSmallPieces()
 {
     // No command word and separator anywhere, but plenty of their beginnings.
     const QByteArray pattern = wire("/fir/ms|junk/gameove|x/placeship/");
@@ -171,8 +261,8 @@ void TestMessageReader::overflowsAfter64KiBOfGarbageInSmallPieces()
     MessageReader reader;
     int firstOverflow = -1;
     int overflows = 0;
-    for (int i = 0; i < 1024; ++i) {
-        const auto result = reader.feed(piece);
+    for (int i = 0; i < 2100; ++i) {
+        const auto result = reader.feed(piece, kStartMs + i);
         QVERIFY(result.messages.empty());
         QVERIFY(reader.buffered() <= MessageReader::kMaxBuffered);
         if (result.overflow) {
@@ -182,38 +272,26 @@ void TestMessageReader::overflowsAfter64KiBOfGarbageInSmallPieces()
             ++overflows;
         }
     }
-    QCOMPARE(firstOverflow, 64); // 65 KiB is the first amount over 64 KiB
-    QCOMPARE(overflows, 1024 / 65);
+    QCOMPARE(firstOverflow, 1024); // 1025 KiB is the first amount over 1 MiB
+    QCOMPARE(overflows, 2100 / 1025);
 
     reader.reset();
-    QCOMPARE(reader.feed(wire("/fire|5")).messages, Messages{Fire{5}});
+    QCOMPARE(readAll(reader, wires({"/fire|5"})).messages, Messages{Fire{5}});
 }
 
 void TestMessageReader::rejectedMessagesCountTowardOverflowUntilAGoodOne()
 {
     const QByteArray bad = wire("/fire|0");
     MessageReader flooded;
-    const auto flood = flooded.feed(bad.repeated(10000));
-    QVERIFY(flood.overflow);
+    QVERIFY(flooded.feed(bad.repeated(150000), kStartMs).overflow);
     QCOMPARE(flooded.buffered(), 0);
 
     MessageReader interrupted;
-    const QByteArray half = bad.repeated(9000);
-    const auto result = interrupted.feed(half + wire("/fire|5") + half + wire("/fire|6"));
+    const QByteArray half = bad.repeated(140000);
+    const auto result = readAll(interrupted, {half + wire("/fire|5") + half + wire("/fire|6")});
     QVERIFY(!result.overflow);
     QCOMPARE(result.messages, (Messages{Fire{5}, Fire{6}}));
-    QCOMPARE(result.rejected, 18000);
-}
-
-void TestMessageReader::overflowsOnAMessageLongerThanTheLimit()
-{
-    MessageReader reader;
-    const QByteArray start = wire("/msg|bob");
-    QVERIFY(!reader.feed(start).overflow);
-    const auto result = reader.feed(QByteArray(MessageReader::kMaxBuffered, 'a') + wire("|text"));
-    QVERIFY(result.overflow);
-    QVERIFY(result.messages.empty());
-    QCOMPARE(reader.buffered(), 0);
+    QCOMPARE(result.rejected, 280000);
 }
 
 QTEST_GUILESS_MAIN(TestMessageReader)

@@ -2,160 +2,182 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
-MessageReader::Match MessageReader::commandAt(QByteArrayView bytes, qsizetype pos,
-                                             const Protocol::CommandWord **found)
+namespace {
+
+// Arrivals are read in pieces of this size, so the buffer never holds much more than
+// one message however large an arrival is.
+constexpr qsizetype kPiece = 64 * 1024;
+
+// The command word that ends right before `separator` and begins at or after `from`.
+// One at most: no command word ends in another.
+const Protocol::CommandWord *wordBefore(QByteArrayView bytes, qsizetype from, qsizetype separator)
 {
-    const std::string_view rest(bytes.data() + pos, std::size_t(bytes.size() - pos));
-    bool partial = false;
     for (const Protocol::CommandWord &command : Protocol::kCommands) {
-        const std::string_view word = command.word;
-        // A cheap first test, as most slashes in hostile input start no command word.
-        if (rest.size() > 1 && rest[1] != word[1])
-            continue;
-        if (rest.size() <= word.size()) {
-            partial = partial || word.starts_with(rest);
-            continue;
-        }
-        if (rest.starts_with(word) && rest[word.size()] == Protocol::kSeparator) {
-            if (found)
-                *found = &command;
-            return Match::Full;
-        }
+        const auto length = qsizetype(command.word.size());
+        const qsizetype begin = separator - length;
+        if (begin >= from && std::string_view(bytes.data() + begin, std::size_t(length)) == command.word)
+            return &command;
     }
-    return partial ? Match::Partial : Match::None;
+    return nullptr;
 }
 
-// The first message start at or after `from`, or -1. A trailing stretch that may yet
-// become a command word is reported in `undecided` (else -1).
-qsizetype MessageReader::findBoundary(qsizetype from, qsizetype *undecided) const
+} // namespace
+
+MessageReader::Result MessageReader::feed(QByteArrayView arrival, qint64 nowMs)
 {
-    *undecided = -1;
-    const QByteArrayView bytes(mBuffer);
-    while (from < bytes.size()) {
-        const void *found = std::memchr(bytes.data() + from, '/', std::size_t(bytes.size() - from));
-        if (!found)
-            return -1;
-        const qsizetype slash = static_cast<const char *>(found) - bytes.data();
-        switch (commandAt(bytes, slash)) {
-        case Match::Full:
-            return slash;
-        case Match::Partial:
-            *undecided = slash;
-            return -1;
-        case Match::None:
-            from = slash + 1;
+    Result result;
+    if (arrival.isEmpty())
+        return result;
+    mLastByteMs = nowMs;
+    for (qsizetype from = 0; from < arrival.size(); from += kPiece) {
+        mBuffer.append(arrival.sliced(from, std::min(kPiece, arrival.size() - from)));
+        scan(result);
+        if (!result.overflow && mUnmatched + mBuffer.size() > kMaxBuffered)
+            result.overflow = true;
+        if (result.overflow) {
+            reset();
             break;
         }
     }
-    return -1;
+    return result;
 }
 
-// Whether [start, end) has all its fields; only [end, size) can be a command word's beginning.
-bool MessageReader::pendingIsComplete(qsizetype start, qsizetype end, int fieldCount)
+MessageReader::Result MessageReader::feed(QByteArrayView arrival)
 {
-    // A message that began in this arrival has nothing counted yet.
-    if (start > 0) {
-        mCountedTo = start;
-        mSeparators = 0;
+    Result result = feed(arrival, mLastByteMs);
+    if (mLastField >= 0 && mLastField < mBuffer.size())
+        result.append(quietCheck(mLastByteMs + kQuietMs));
+    return result;
+}
+
+MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
+{
+    Result result;
+    if (mBuffer.isEmpty() || nowMs - mLastByteMs < kQuietMs)
+        return result;
+    take(0, mBuffer.size(), result);
+    forgetPending();
+    if (result.overflow)
+        reset();
+    return result;
+}
+
+std::optional<qint64> MessageReader::quietDeadline() const
+{
+    if (mBuffer.isEmpty())
+        return std::nullopt;
+    return mLastByteMs + kQuietMs;
+}
+
+void MessageReader::Result::append(Result &&later)
+{
+    messages.insert(messages.end(), std::make_move_iterator(later.messages.begin()),
+                    std::make_move_iterator(later.messages.end()));
+    rejected += later.rejected;
+    overflow = overflow || later.overflow;
+}
+
+void MessageReader::reset()
+{
+    forgetPending();
+    mUnmatched = 0;
+}
+
+// Only a separator can end a command word that starts a message, so the scan jumps
+// from one separator to the next and takes every message that one completes.
+void MessageReader::scan(Result &result)
+{
+    qsizetype start = 0;
+    while (mScanned < mBuffer.size()) {
+        const char *bytes = mBuffer.constData();
+        const void *found = std::memchr(bytes + mScanned, Protocol::kSeparator, std::size_t(mBuffer.size() - mScanned));
+        if (!found) {
+            mScanned = mBuffer.size();
+            break;
+        }
+        const qsizetype separator = static_cast<const char *>(found) - bytes;
+        mScanned = separator + 1;
+        const qsizetype next = separatorAt(start, separator);
+        if (next < 0)
+            continue;
+        take(start, next, result);
+        if (result.overflow)
+            return;
+        start = next;
     }
-    const QByteArrayView unseen = QByteArrayView(mBuffer).sliced(mCountedTo);
-    mSeparators += int(std::min<qsizetype>(unseen.count(Protocol::kSeparator), fieldCount));
-    mCountedTo = mBuffer.size();
-    if (mSeparators >= fieldCount)
-        return true;
-    return mSeparators == fieldCount - 1 && mBuffer[end - 1] != Protocol::kSeparator;
+
+    if (start == mBuffer.size()) {
+        mBuffer.clear(); // also gives back the room a long message took
+    } else if (start > 0) {
+        mBuffer.remove(0, start);
+    }
+    mScanned -= start;
+    if (mLastField >= 0)
+        mLastField -= start;
+}
+
+// Updates the pending message for the separator at `separator`; returns where a next
+// message begins, or -1.
+qsizetype MessageReader::separatorAt(qsizetype messageStart, qsizetype separator)
+{
+    const QByteArrayView bytes(mBuffer);
+    if (mStart == Start::Undecided) {
+        const Protocol::CommandWord *command = wordBefore(bytes, messageStart, separator);
+        if (command && separator - messageStart == qsizetype(command->word.size())) {
+            openCommand(*command, separator);
+            return -1;
+        }
+        // Bytes that start no message run up to the next command word.
+        mStart = Start::Garbage;
+        mLastField = messageStart + 1;
+    }
+    if (mStart == Start::Command && mLastField < 0) {
+        if (++mSeparators == mFieldCount - 1)
+            mLastField = separator + 1;
+        return -1;
+    }
+    const Protocol::CommandWord *command = wordBefore(bytes, mLastField, separator);
+    if (!command)
+        return -1; // a separator inside the last field only cuts that field
+    openCommand(*command, separator);
+    return separator - qsizetype(command->word.size());
+}
+
+void MessageReader::openCommand(const Protocol::CommandWord &command, qsizetype separator)
+{
+    mStart = Start::Command;
+    mFieldCount = command.fieldCount;
+    mSeparators = 1;
+    mLastField = mSeparators == mFieldCount - 1 ? separator + 1 : -1;
 }
 
 void MessageReader::take(qsizetype begin, qsizetype end, Result &result)
 {
-    const QByteArrayView segment = QByteArrayView(mBuffer).sliced(begin, end - begin);
-    std::optional<Protocol::Message> message;
-    if (segment.size() <= kMaxBuffered)
-        message = Protocol::decode(segment);
+    if (end - begin > kMaxMessage) {
+        result.overflow = true;
+        return;
+    }
+    std::optional<Protocol::Message> message = Protocol::decode(QByteArrayView(mBuffer).sliced(begin, end - begin));
     if (message) {
         result.messages.push_back(std::move(*message));
         mUnmatched = 0;
         return;
     }
     ++result.rejected;
-    mUnmatched += segment.size();
-    if (mUnmatched > kMaxBuffered)
+    mUnmatched += end - begin;
+    if (mUnmatched > kMaxMessage)
         result.overflow = true;
 }
 
-MessageReader::Result MessageReader::feed(const QByteArray &arrival)
-{
-    Result result;
-    mBuffer.append(arrival);
-
-    qsizetype start = 0;
-    qsizetype scanFrom = std::max<qsizetype>(mScannedTo, 1);
-    qsizetype undecided = -1;
-    for (;;) {
-        const qsizetype boundary = findBoundary(scanFrom, &undecided);
-        if (boundary < 0)
-            break;
-        take(start, boundary, result);
-        if (result.overflow) {
-            reset();
-            return result;
-        }
-        start = boundary;
-        scanFrom = boundary + 1;
-    }
-    scanFrom = undecided >= 0 ? undecided : mBuffer.size();
-
-    if (start < mBuffer.size()) {
-        const Protocol::CommandWord *command = nullptr;
-        switch (commandAt(mBuffer, start, &command)) {
-        case Match::Full: {
-            const qsizetype end = undecided >= 0 && !command->endsInFreeText ? undecided : mBuffer.size();
-            if (pendingIsComplete(start, end, command->fieldCount)) {
-                take(start, end, result);
-                start = end;
-                mCountedTo = start;
-                mSeparators = 0;
-            }
-            break;
-        }
-        case Match::Partial:
-            break;
-        case Match::None:
-            // Leading bytes that start no message; keep only what may still become one.
-            take(start, scanFrom, result);
-            start = scanFrom;
-            mCountedTo = start;
-            mSeparators = 0;
-            break;
-        }
-    }
-
-    if (result.overflow || mUnmatched + (mBuffer.size() - start) > kMaxBuffered) {
-        result.overflow = true;
-        reset();
-        return result;
-    }
-    if (start == mBuffer.size())
-        mBuffer.clear(); // also gives back the room a large arrival took
-    else
-        mBuffer.remove(0, start);
-    mScannedTo = std::max<qsizetype>(scanFrom - start, 1);
-    if (mBuffer.isEmpty()) {
-        mCountedTo = 0;
-        mSeparators = 0;
-    } else {
-        mCountedTo = std::max<qsizetype>(mCountedTo - start, 0);
-    }
-    return result;
-}
-
-void MessageReader::reset()
+void MessageReader::forgetPending()
 {
     mBuffer.clear();
-    mScannedTo = 1;
-    mCountedTo = 0;
+    mScanned = 0;
+    mStart = Start::Undecided;
+    mFieldCount = 0;
     mSeparators = 0;
-    mUnmatched = 0;
+    mLastField = -1;
 }

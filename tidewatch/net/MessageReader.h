@@ -5,45 +5,74 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <optional>
 #include <vector>
 
-// Splits the byte stream of one connection back into messages. TCP keeps no message
-// boundaries, so one arrival may hold several messages or part of one. A message
-// ends where the next command word and its separator begin; the last one of an
-// arrival is complete once it has all its fields, otherwise it waits for more bytes.
-// An empty last field also waits: the byte that fills it may still be on its way.
-// So does a trailing "/fi" after a shot or an end message, which may be the next
-// command word cut in two (the winner sends its last shot and the end back to back);
-// after free text such bytes may just as well end the text, and stay with it.
+// Splits the byte stream of one connection back into messages. The format has no
+// delimiter and TCP keeps no boundaries, so an arrival may hold several messages or a
+// piece of one, cut anywhere.
+//
+// A message begins at a command word followed by the separator, but only where the
+// message before it already has all its fields: until then command words are text,
+// so "/msg S Sam/fire S 55" is a chat from "Sam/fire". A message ends where the next
+// one begins, or once the connection has been quiet for kQuietMs after its last byte;
+// so a last field cut between arrivals is put together again, and an empty last field
+// is complete. A separator inside chat text still cuts it: the chat text
+// "hi" S "/fire" S "37" gives the very bytes of the chat "hi" followed by a shot at 37.
+//
+// Time is the caller's, in milliseconds from a clock that never goes back (such as
+// QElapsedTimer), so the reader needs no event loop and tests need no sleeping:
+//   - feed(bytes, now) on every arrival; it completes the messages that the next one
+//     has ended, never one by time;
+//   - after every call, arm one single-shot timer for quietDeadline(), or stop it when
+//     that is empty; when it fires, feed what the socket already holds, then call
+//     quietCheck(now), which completes the pending message once it is due;
+//   - on overflow drop the connection; the reader is then empty again. reset() when a
+//     new connection begins.
 class MessageReader
 {
 public:
-    static constexpr qsizetype kMaxBuffered = 64 * 1024;
+    static constexpr qint64 kQuietMs = 50;
+    static constexpr qsizetype kMaxMessage = 1024 * 1024;
+    // The most held between calls: a longest message and the next one's command word.
+    static constexpr qsizetype kMaxBuffered = kMaxMessage + Protocol::kLongestCommandWord;
 
     struct Result
     {
-        std::vector<Protocol::Message> messages; // well-formed, in arrival order
-        int rejected = 0;   // malformed messages dropped from this arrival
-        bool overflow = false; // more than kMaxBuffered unparsed bytes: drop the peer
+        std::vector<Protocol::Message> messages; // well-formed, in stream order
+        int rejected = 0;      // malformed messages dropped
+        bool overflow = false; // more than kMaxMessage bytes without a well-formed message
+
+        void append(Result &&later);
     };
 
-    Result feed(const QByteArray &arrival);
+    Result feed(QByteArrayView arrival, qint64 nowMs);
+    // For a caller without the quiet timer: a pending message whose last field has
+    // begun is taken as complete at the end of the arrival, as if quiet. Goes once the
+    // window arms the timer.
+    Result feed(QByteArrayView arrival);
+    Result quietCheck(qint64 nowMs);
+    // When quietCheck will complete the pending message; empty while nothing is pending.
+    std::optional<qint64> quietDeadline() const;
     void reset();
     qsizetype buffered() const { return mBuffer.size(); }
 
 private:
-    enum class Match { None, Partial, Full };
+    enum class Start { Undecided, Command, Garbage };
 
-    static Match commandAt(QByteArrayView bytes, qsizetype pos, const Protocol::CommandWord **command = nullptr);
-    qsizetype findBoundary(qsizetype from, qsizetype *undecided) const;
-    bool pendingIsComplete(qsizetype start, qsizetype end, int fieldCount);
+    void scan(Result &result);
+    qsizetype separatorAt(qsizetype messageStart, qsizetype separator);
+    void openCommand(const Protocol::CommandWord &command, qsizetype separator);
     void take(qsizetype begin, qsizetype end, Result &result);
+    void forgetPending();
 
-    // Every byte is looked at a bounded number of times however the stream is cut,
-    // so these remember how far the scans of earlier arrivals got.
-    QByteArray mBuffer;         // the message under way, from its first byte
-    qsizetype mScannedTo = 1;   // no message starts in [1, mScannedTo)
-    qsizetype mCountedTo = 0;   // separators in [0, mCountedTo) are in mSeparators
-    int mSeparators = 0;
-    qsizetype mUnmatched = 0;   // bytes dropped since the last well-formed message
+    // Each byte is looked at once: mScanned remembers how far earlier arrivals got.
+    QByteArray mBuffer;        // the pending message, from its first byte
+    qsizetype mScanned = 0;
+    Start mStart = Start::Undecided;
+    int mFieldCount = 0;       // of the pending command, the command included
+    int mSeparators = 0;       // seen in it before its last field
+    qsizetype mLastField = -1; // where a next message may begin, once known
+    qint64 mLastByteMs = 0;
+    qsizetype mUnmatched = 0;  // bytes dropped since the last well-formed message
 };

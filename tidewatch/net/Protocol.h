@@ -52,19 +52,17 @@ using Message = std::variant<PlaceShips, Fire, GameOver, Chat>;
 
 // The command words and how many fields a message of each has, the command included.
 // Every message starts with its word followed by a separator: that pair is what
-// marks where a message begins in the stream. Free text last (a name, a chat line)
-// may end in any bytes; the other last fields never hold a '/'.
+// marks where a message begins in the stream.
 struct CommandWord
 {
     std::string_view word;
     int fieldCount;
-    bool endsInFreeText;
 };
 inline constexpr std::array<CommandWord, 4> kCommands{{
-    {"/placeships", 7, true},
-    {"/fire", 2, false},
-    {"/gameover", 2, false},
-    {"/msg", 3, true},
+    {"/placeships", 7},
+    {"/fire", 2},
+    {"/gameover", 2},
+    {"/msg", 3},
 }};
 inline constexpr qsizetype kLongestCommandWord = 11; // "/placeships"
 
