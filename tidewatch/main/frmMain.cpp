@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using WidgetFactory::button;
 using WidgetFactory::label;
@@ -153,6 +154,11 @@ void frmMain::connectSockets()
     connect(wskGame, &Winsock::DataArrival, this, &frmMain::wskGame_DataArrival);
     connect(wskGame, &Winsock::Error, this, &frmMain::socketError);
     connect(wskGame, &Winsock::PeerClosed, this, &frmMain::wskGame_PeerClosed);
+
+    mClock.start();
+    mQuietTimer = new QTimer(this);
+    mQuietTimer->setSingleShot(true);
+    connect(mQuietTimer, &QTimer::timeout, this, &frmMain::quietTimer_Timer);
 }
 
 void frmMain::warn(const QString &text)

@@ -7,6 +7,7 @@
 #include "main/Screen.h"
 #include "net/MessageReader.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -22,6 +23,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class RandomSource;
 class Reelpane;
 class Winsock;
@@ -125,6 +127,9 @@ private:
     bool connectionWelcome() const;
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
+    void quietTimer_Timer();
+    void deliver(MessageReader::Result result);
+    void resetReader();
     void wskGame_PeerClosed();
     void socketError(const QString &description);
     void cmdMultiplayerClientStartGame_Click();
@@ -146,6 +151,8 @@ private:
     CuePlayer mSound;
     std::unique_ptr<RandomSource> mRandom;
     MessageReader mReader;
+    QElapsedTimer mClock;          // the reader's time
+    QTimer *mQuietTimer = nullptr; // fires when the line has been quiet long enough
     QString mAccountFile;
     bool mClosing = false;
     bool mConnectionUp = false;

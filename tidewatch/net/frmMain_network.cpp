@@ -2,19 +2,20 @@
 
 #include "Reelpane.h"
 #include "battle/ShotRule.h"
-#include "net/ChatLogLimits.h"
 #include "board/BoardProcedures.h"
 #include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
+#include "net/ChatLogLimits.h"
 #include "net/Winsock.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -110,7 +111,7 @@ void frmMain::cmdMultiplayerClientStartGame_Click()
     }
     wskGame->Close();
     mConnectionUp = false;
-    mReader.reset();
+    resetReader();
     wskGame->setRemotePort(kGamePort);
     wskGame->setRemoteHost(host);
     wskGame->Connect();
@@ -137,6 +138,11 @@ void frmMain::socketError(const QString &description)
 
 void frmMain::wskGame_PeerClosed()
 {
+    // A closed line says no more: what it sent last is complete, and comes first.
+    MessageReader::Result last = mReader.feed(wskGame->GetData(MessageReader::kMaxBuffered),
+                                              mClock.elapsed());
+    last.append(mReader.quietCheck(mClock.elapsed() + MessageReader::kQuietMs));
+    deliver(std::move(last));
     mGate->run([this] {
         if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
@@ -148,7 +154,7 @@ void frmMain::connectionLost(const QString &warning)
 {
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
-    mReader.reset();
+    resetReader();
     if (!state.isNetworkGame())
         return; // a connection left over from an earlier game: this one goes on
     if (!warning.isEmpty())
@@ -178,7 +184,7 @@ void frmMain::cmdMultiplayerClientCancel_Click()
 void frmMain::EnterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
-    mReader.reset();
+    resetReader();
     state.gGameType = gameType;
     beginPlacement();
 }
@@ -205,6 +211,12 @@ void frmMain::CheckGameReady()
     }
 }
 
+void frmMain::resetReader()
+{
+    mReader.reset();
+    mQuietTimer->stop();
+}
+
 void frmMain::send(const Protocol::Message &message)
 {
     if (mConnectionUp)
@@ -215,10 +227,29 @@ void frmMain::wskGame_DataArrival(qint64 bytesTotal)
 {
     // The bytes are read at once, so that the reader knows when they came; what they
     // say is applied through the gate, after any message box that is up.
-    const MessageReader::Result result = mReader.feed(wskGame->GetData(bytesTotal));
+    deliver(mReader.feed(wskGame->GetData(bytesTotal), mClock.elapsed()));
+}
+
+// The line has been quiet: the message under way, last field and all, is complete.
+void frmMain::quietTimer_Timer()
+{
+    MessageReader::Result result = mReader.feed(wskGame->GetData(MessageReader::kMaxBuffered),
+                                                 mClock.elapsed());
+    result.append(mReader.quietCheck(mClock.elapsed()));
+    deliver(std::move(result));
+}
+
+void frmMain::deliver(MessageReader::Result result)
+{
+    if (const std::optional<qint64> deadline = mReader.quietDeadline())
+        mQuietTimer->start(int(std::max<qint64>(*deadline - mClock.elapsed(), 0)));
+    else
+        mQuietTimer->stop();
     if (result.overflow)
         wskGame->Close(); // nothing more from this peer, while its last words wait their turn
-    mGate->run([this, result] {
+    if (result.messages.empty() && result.rejected == 0 && !result.overflow)
+        return;
+    mGate->run([this, result = std::move(result)] {
         if (!mConnectionUp)
             return; // the connection was lost meanwhile: the rest is moot
         int rejected = result.rejected;
