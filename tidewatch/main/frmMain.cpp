@@ -158,6 +158,7 @@ void frmMain::connectSockets()
     mClock.start();
     mQuietTimer = new QTimer(this);
     mQuietTimer->setSingleShot(true);
+    mQuietTimer->setTimerType(Qt::PreciseTimer);
     connect(mQuietTimer, &QTimer::timeout, this, &frmMain::quietTimer_Timer);
 }
 

@@ -45,14 +45,6 @@ MessageReader::Result MessageReader::feed(QByteArrayView arrival, qint64 nowMs)
     return result;
 }
 
-MessageReader::Result MessageReader::feed(QByteArrayView arrival)
-{
-    Result result = feed(arrival, mLastByteMs);
-    if (mLastField >= 0 && mLastField < mBuffer.size())
-        result.append(quietCheck(mLastByteMs + kQuietMs));
-    return result;
-}
-
 MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
 {
     Result result;

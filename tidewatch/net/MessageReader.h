@@ -47,10 +47,6 @@ public:
     };
 
     Result feed(QByteArrayView arrival, qint64 nowMs);
-    // For a caller without the quiet timer: a pending message whose last field has
-    // begun is taken as complete at the end of the arrival, as if quiet. Goes once the
-    // window arms the timer.
-    Result feed(QByteArrayView arrival);
     Result quietCheck(qint64 nowMs);
     // When quietCheck will complete the pending message; empty while nothing is pending.
     std::optional<qint64> quietDeadline() const;
