@@ -96,7 +96,6 @@ void frmMain::buildWindow()
 
     lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
     lblStatus->setAlignment(Qt::AlignCenter);
-    lblStatus->setAccessibleName(QStringLiteral("Status"));
     lblStatus->hide();
 }
 
@@ -131,6 +130,7 @@ void frmMain::buildChat()
 {
     txtChatBoxMsgs = new QPlainTextEdit(this);
     txtChatBoxMsgs->setReadOnly(true);
+    txtChatBoxMsgs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // The log lasts the whole run; a peer flooding it must not grow memory without end.
     txtChatBoxMsgs->setMaximumBlockCount(kChatLogLines);
     txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
