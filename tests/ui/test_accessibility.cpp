@@ -2,6 +2,7 @@
 // take, and the notices it gets when the status line changes.
 
 #include "UiHarness.h"
+#include "UrlRecorder.h"
 
 #include <QAccessible>
 #include <QButtonGroup>
@@ -28,15 +29,6 @@ QAccessibleInterface *accessible(const frmMain &window, const QString &name, int
 }
 
 } // namespace
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void openUrl(const QUrl &url) { opened.append(url); }
-};
 
 class AccessibilityTest : public QObject
 {
