@@ -1,5 +1,6 @@
 #include "dialogs/frmAbout.h"
 
+#include "dialogs/DialogPalette.h"
 #include "dialogs/LinkLabel.h"
 #include "dialogs/ProductIcon.h"
 #include "dialogs/ReportError.h"
@@ -39,6 +40,7 @@ Label *place(Label *label, const char *name, QRect geometry)
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
+    setPalette(classicDialogPalette());
     setWindowTitle(QStringLiteral("About Orvane Reelpane"));
     setFixedSize(twipsToPixels(5385), twipsToPixels(3825));
 

@@ -1,5 +1,6 @@
 #include "dialogs/frmException.h"
 
+#include "dialogs/DialogPalette.h"
 #include "gif/Twips.h"
 
 #include <QFrame>
@@ -50,6 +51,7 @@ frmException::frmException(QWidget *parent) : QDialog(parent)
 {
     resetMousePointer();
     setObjectName(QStringLiteral("frmException"));
+    setPalette(classicDialogPalette());
     setWindowTitle(QStringLiteral("Error Handler - Program Error [Reelkit.ocx]"));
     setFixedSize(twipsToPixels(7200), twipsToPixels(4410));
     QFont tahoma(QStringLiteral("Tahoma"));

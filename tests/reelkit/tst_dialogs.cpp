@@ -1,6 +1,7 @@
 // The library's own dialogs: the four-line error report, a second report while
 // one is up, and the about box with its version text and links.
 #include "ModalCloser.h"
+#include "UrlRecorder.h"
 #include "Reelpane.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/frmException.h"
@@ -33,17 +34,6 @@ void click(QWidget *dialog, const char *name)
 }
 
 } // namespace
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void openUrl(const QUrl &url) { opened.append(url); }
-};
 
 class TestDialogs : public QObject
 {

@@ -1,19 +1,42 @@
 #include "board/BoardWidget.h"
 
+#include "board/BoardAccessible.h"
 #include "board/BoardModel.h"
 #include "board/CellArt.h"
 #include "board/ShipKinds.h"
 
-#include <QMouseEvent>
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
+
+namespace {
+
+QRect cellRect(int index)
+{
+    return {BoardWidget::cellOrigin(index), QSize(BoardWidget::kCellPixels, BoardWidget::kCellPixels)};
+}
+
+// A light frame inside a dark one, so the cursor shows on water, ships and hits alike.
+void drawCursor(QPainter &painter, const QRect &cell)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x0a, 0x0a, 0x0a), 2));
+    painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(QColor(0xff, 0xd8, 0x4a), 2));
+    painter.drawRect(cell.adjusted(3, 3, -3, -3));
+}
+
+} // namespace
 
 BoardWidget::BoardWidget(BoardModel &model, QWidget *parent)
     : QWidget(parent)
     , mModel(model)
 {
+    BoardAccessible::install();
     setFixedSize(ShipKinds::kRowLength * kCellPixels, ShipKinds::kRowLength * kCellPixels);
     setMouseTracking(true);
-    mModel.setChangeListener([this](int index) { update(QRect(cellOrigin(index), QSize(kCellPixels, kCellPixels))); });
+    setFocusPolicy(Qt::StrongFocus);
+    mModel.setChangeListener([this](int index) { cellChanged(index); });
 }
 
 int BoardWidget::cellAt(QPoint position)
@@ -33,18 +56,27 @@ QPoint BoardWidget::cellOrigin(int index)
             (zeroBased / ShipKinds::kRowLength) * kCellPixels};
 }
 
+void BoardWidget::pressCell(int index)
+{
+    if (!ShipKinds::isCell(index))
+        return;
+    setCursorCell(index);
+    emit cellPressed(index);
+}
+
 void BoardWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const CellArt &art = CellArt::instance();
     for (int index = 1; index <= ShipKinds::kBoardCells; ++index)
         painter.drawPixmap(cellOrigin(index), art.pixmapFor(mModel.cell(index)));
+    if (hasFocus())
+        drawCursor(painter, cellRect(mCursor));
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (const int index = cellAt(event->position().toPoint()))
-        emit cellPressed(index);
+    pressCell(cellAt(event->position().toPoint()));
 }
 
 // The second press of a double-click is no press of its own: its first press has
@@ -58,4 +90,77 @@ void BoardWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (const int index = cellAt(event->position().toPoint()))
         emit cellHovered(index);
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left: moveCursor(0, -1); break;
+    case Qt::Key_Right: moveCursor(0, 1); break;
+    case Qt::Key_Up: moveCursor(-1, 0); break;
+    case Qt::Key_Down: moveCursor(1, 0); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat()) // holding the key must not fire a salvo
+            emit cellPressed(mCursor);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void BoardWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update(cellRect(mCursor));
+    if (event->reason() == Qt::MouseFocusReason)
+        return; // the press that gave the focus picks its own cell
+    // After the board's own focus notice, so a screen reader ends on the cell.
+    QMetaObject::invokeMethod(this, &BoardWidget::announceCursor, Qt::QueuedConnection);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update(cellRect(mCursor));
+}
+
+void BoardWidget::moveCursor(int rowStep, int columnStep)
+{
+    const int row = (mCursor - 1) / ShipKinds::kRowLength + rowStep;
+    const int column = (mCursor - 1) % ShipKinds::kRowLength + columnStep;
+    if (row < 0 || column < 0 || row >= ShipKinds::kRowLength || column >= ShipKinds::kRowLength)
+        return;
+    setCursorCell(row * ShipKinds::kRowLength + column + 1);
+    emit cellHovered(mCursor);
+}
+
+void BoardWidget::setCursorCell(int index)
+{
+    if (index == mCursor)
+        return;
+    update(cellRect(mCursor));
+    mCursor = index;
+    update(cellRect(mCursor));
+    announceCursor();
+}
+
+void BoardWidget::announceCursor()
+{
+    if (!hasFocus())
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(mCursor - 1);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void BoardWidget::cellChanged(int index)
+{
+    update(cellRect(index));
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    renamed.setChild(index - 1);
+    QAccessible::updateAccessibility(&renamed);
 }

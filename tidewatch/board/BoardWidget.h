@@ -6,6 +6,8 @@ class BoardModel;
 
 // Shows a board's 10 x 10 cells from its model and reports presses and pointer
 // moves by cell index (1..100). Any mouse button counts as a press.
+// From the keyboard a focused board shows a cursor cell: the arrow keys move it,
+// each move reports the pointer over the new cell, and Space or Enter presses it.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -13,12 +15,17 @@ class BoardWidget : public QWidget
 public:
     static constexpr int kCellPixels = 30;
 
-    BoardWidget(BoardModel &model, QWidget *parent = nullptr);
+    explicit BoardWidget(BoardModel &model, QWidget *parent = nullptr);
 
     // Cell index under a point of this widget, 0 when none.
     static int cellAt(QPoint position);
     // Top-left corner of a cell inside this widget.
     static QPoint cellOrigin(int index);
+
+    const BoardModel &model() const { return mModel; }
+    int cursorCell() const { return mCursor; }
+    // A press on a cell from outside the mouse: the keyboard or a screen reader.
+    void pressCell(int index);
 
 signals:
     void cellPressed(int index);
@@ -29,7 +36,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void moveCursor(int rowStep, int columnStep);
+    void setCursorCell(int index);
+    void announceCursor();
+    void cellChanged(int index);
+
     BoardModel &mModel;
+    int mCursor = 1;
 };

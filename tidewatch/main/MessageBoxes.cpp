@@ -1,5 +1,7 @@
 #include "main/MessageBoxes.h"
 
+#include "main/WindowStyle.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -8,6 +10,7 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, QStringLiteral("Orvane Tidewatch"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // peer names can reach a box: never render markup
+    box.setStyleSheet(MessageBoxStyleSheet());
     box.exec();
 }
 

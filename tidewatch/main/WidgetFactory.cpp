@@ -42,6 +42,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 {
     auto *widget = new QPushButton(caption, parent);
     widget->setObjectName(name);
+    widget->setAutoDefault(true); // Enter presses a focused button, as Space does
     widget->setGeometry(Twips::rect(left, top, width, height));
     return widget;
 }

@@ -97,7 +97,6 @@ void frmMain::buildWindow()
 
     lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
     lblStatus->setAlignment(Qt::AlignCenter);
-    lblStatus->setAccessibleName(QStringLiteral("Status"));
 }
 
 void frmMain::buildBoards()
@@ -131,6 +130,7 @@ void frmMain::buildChat()
 {
     txtChatBoxMsgs = new QPlainTextEdit(this);
     txtChatBoxMsgs->setReadOnly(true);
+    txtChatBoxMsgs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
                          8535, 765);

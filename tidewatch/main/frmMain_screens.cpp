@@ -3,6 +3,7 @@
 #include "Reelpane.h"
 #include "board/BoardProcedures.h"
 #include "main/Geometry.h"
+#include "main/WebLink.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QUrl>
 
 namespace {
@@ -38,7 +40,8 @@ constexpr DifficultyCaption kDifficultyCaptions[] = {
 
 void clearOptions(QButtonGroup *group)
 {
-    // An exclusive group cannot be emptied while exclusive.
+    // An exclusive group cannot be emptied while exclusive. A reset is no choice.
+    const QSignalBlocker silent(group);
     group->setExclusive(false);
     for (QAbstractButton *option : group->buttons())
         option->setChecked(false);
@@ -68,7 +71,9 @@ void frmMain::buildGameTypePanel()
                      2520, 1560, 1095, 375);
     cmdNext->setEnabled(false);
 
-    connect(optGameType, &QButtonGroup::idClicked, this, &frmMain::optGameType_Click);
+    // Selected by click, arrow key or a screen reader's toggle: all count as a click.
+    connect(optGameType, &QButtonGroup::idToggled, this,
+            [this](int, bool checked) { if (checked) optGameType_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdLogOff, &QPushButton::clicked, this, &frmMain::cmdLogOff_Click);
 }
@@ -95,8 +100,8 @@ void frmMain::buildDifficultyPanel()
                           QStringLiteral("Start Game"), 2280, 1560, 1335, 375);
     cmdStartGame->setEnabled(false);
 
-    connect(optComputerDifficulty, &QButtonGroup::idClicked, this,
-            &frmMain::optComputerDifficulty_Click);
+    connect(optComputerDifficulty, &QButtonGroup::idToggled, this,
+            [this](int, bool checked) { if (checked) optComputerDifficulty_Click(); });
     connect(cmdBackSinglePlayer, &QPushButton::clicked, this, &frmMain::cmdBackSinglePlayer_Click);
     connect(cmdStartGame, &QPushButton::clicked, this, &frmMain::cmdStartGame_Click);
 }
@@ -113,8 +118,10 @@ void frmMain::buildAboutView()
     lblAbout2 = label(this, QStringLiteral("lblAbout2"),
                       QStringLiteral("A sea battle for one or two players. Version 0.0.3"), 4680,
                       2700, 4500, 285);
-    lblWebSite = label(this, QStringLiteral("lblWebSite"), kMakerAddress, 4680, 3060, 4500, 285);
-    lblWebSite->setCursor(Qt::PointingHandCursor);
+    auto *webSite = new WebLink(kMakerAddress, this);
+    place(webSite, QStringLiteral("lblWebSite"), nullptr, 4680, 3060, 4500, 285);
+    connect(webSite, &WebLink::activated, this, &frmMain::lblWebSite_Click);
+    lblWebSite = webSite;
     lblWebSite->installEventFilter(this);
     cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
                         1095, 375);
