@@ -5,13 +5,13 @@ set(CPACK_PACKAGE_NAME tidewatch)
 set(CPACK_PACKAGE_VENDOR Orvane)
 set(CPACK_PACKAGE_CONTACT "Orvane <tidewatch@orvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sea-battle game for one player or two over the network")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "sea-battle game for one player or two over the network
- Tidewatch hides two fleets of five ships on boards of ten by ten cells; the sides
- fire in turn until one fleet is sunk. Play the computer at four levels, or another
- player over TCP port 1987 with chat.
- .
- The package also carries Reelkit, the animated-GIF widget library the game uses,
- with its headers, its CMake package and its Qt Designer plugin.")
+# CPack indents these lines and marks the empty one as a paragraph break.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tidewatch hides two fleets of five ships on boards of ten by ten cells; the
+sides fire in turn until one fleet is sunk. Play the computer at four levels, or
+another player over TCP port 1987 with chat.
+
+The package also carries Reelkit, the animated-GIF widget library the game uses,
+with its headers, its CMake package and its Qt Designer plugin.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvane.example/")

@@ -3,7 +3,7 @@
 # installs it with apt, starts the installed game offscreen and then, the way its menu
 # entry does, in a real window under Xvfb; creates an account with the keyboard and
 # checks that it lands in the user's data folder, readable by its owner only; measures
-# the window at QT_SCALE_FACTOR=2; and removes the package again. Root or sudo.
+# the window at QT_SCALE_FACTOR=2; and purges the package again. Root or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/package.sh
@@ -20,7 +20,7 @@ scratch=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  $sudo apt-get remove -y tidewatch >/dev/null 2>&1 || true
+  $sudo apt-get purge -y tidewatch >/dev/null 2>&1 || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -89,6 +89,7 @@ echo "== window at QT_SCALE_FACTOR=2: ${WIDTH} x ${HEIGHT} device pixels"
 [ "${WIDTH}x${HEIGHT}" = 1398x958 ] || fail "expected 1398 x 958"
 kill "$game"
 
-$sudo apt-get remove -y tidewatch >/dev/null
+$sudo apt-get purge -y tidewatch >/dev/null
 [ ! -e /usr/bin/tidewatch ] || fail "the program is still there after removal"
-echo "== removed again; round trip passed"
+! dpkg-query -W -f='${Status}' tidewatch 2>/dev/null | grep -q installed || fail "dpkg still lists tidewatch"
+echo "== purged again; round trip passed"

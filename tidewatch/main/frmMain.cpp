@@ -121,7 +121,7 @@ void frmMain::buildBoards()
         = boardPanel(QStringLiteral("picContainerPlayer2"), QStringLiteral("Opponent's Fleet"),
                      5400, player2Grid, QStringLiteral("imgPlayer2Grid"));
 
-    // Without a hot spot given, Qt puts it in the middle, in pixels at any scale.
+    // Without a hot spot given, Qt puts it in the middle of the picture, at any scale.
     picContainerPlayer2->setCursor(QCursor(Artwork::pixmap(QStringLiteral("cursor_crosshair"))));
 
     connect(imgPlayer1Grid, &BoardWidget::cellHovered, this, &frmMain::imgPlayer1Grid_MouseMove);
