@@ -1,7 +1,7 @@
 // readme-screenshot OUT.png: plays the opening of a single-player battle in the real
 // window, through the same clicks a player makes, and saves what the screen shows of
 // the window. Needs a real display (tools/make-screenshot.sh runs it under Xvfb).
-// The random source is fixed, so the picture comes out the same each time.
+// The random source is fixed, so each run plays the same game (only the radar moves on).
 
 #include "UiHarness.h"
 #include "core/ScriptedRandom.h"
