@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds everything into build/ (programs and data/ in build/bin).
+# Arguments name extra Debian packages to install first. TIDEWATCH_BUILD_DIR picks another
+# build folder and TIDEWATCH_CMAKE_ARGS adds configure options (tools/package.sh uses both).
 # qt6-base-private-dev: the accessibility test switches on Qt's accessibility layer,
 # which only a platform plugin, or that private header, can do.
 set -euo pipefail
@@ -7,5 +9,7 @@ cd "$(dirname "$0")/.."
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgif-dev
                 libgl-dev libglx-dev qt6-qpa-plugins qt6-base-private-dev)
 tools/install-deps.sh "${BUILD_PACKAGES[@]}" "$@"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j2
+build_dir="${TIDEWATCH_BUILD_DIR:-build}"
+read -r -a extra_args <<< "${TIDEWATCH_CMAKE_ARGS:-}"
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${extra_args[@]}"
+cmake --build "$build_dir" -j2

@@ -2,6 +2,6 @@
 # Builds everything and runs every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/build.sh gifsicle
+tools/build.sh gifsicle desktop-file-utils appstream
 cd build
 ctest --output-on-failure -j2

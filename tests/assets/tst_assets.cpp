@@ -51,6 +51,13 @@ QList<ExpectedPicture> gamePictures()
             pictures.append({QStringLiteral("ship%1_%2.png").arg(ship).arg(segment), {30, 30}, false});
         pictures.append({QStringLiteral("shipicon%1.png").arg(ship), {73, 21}, true});
     }
+    // Each has a twin of twice the size, for screens with two device pixels per pixel.
+    for (qsizetype i = 0, plain = pictures.size(); i < plain; ++i) {
+        ExpectedPicture sharp = pictures[i];
+        sharp.name.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+        sharp.size *= 2;
+        pictures.append(sharp);
+    }
     return pictures;
 }
 

@@ -1,6 +1,7 @@
 #include "board/CellArt.h"
 
 #include "board/ShipKinds.h"
+#include "main/Artwork.h"
 
 const CellArt &CellArt::instance()
 {
@@ -9,14 +10,14 @@ const CellArt &CellArt::instance()
 }
 
 CellArt::CellArt()
-    : mWater(QStringLiteral(":/tidewatch/water.png"))
-    , mHit(QStringLiteral(":/tidewatch/hit.png"))
-    , mMiss(QStringLiteral(":/tidewatch/miss.png"))
+    : mWater(Artwork::pixmap(QStringLiteral("water")))
+    , mHit(Artwork::pixmap(QStringLiteral("hit")))
+    , mMiss(Artwork::pixmap(QStringLiteral("miss")))
 {
     for (int ship = 1; ship <= ShipKinds::kShipCount; ++ship)
         for (int segment = 1; segment <= ShipKinds::length(ship); ++segment)
             mSegments[ship - 1][segment - 1]
-                = QPixmap(QStringLiteral(":/tidewatch/ship%1_%2.png").arg(ship).arg(segment));
+                = Artwork::pixmap(QStringLiteral("ship%1_%2").arg(ship).arg(segment));
 }
 
 const QPixmap &CellArt::pixmapFor(CellPicture picture) const

@@ -3,6 +3,7 @@
 #include "battle/FleetPlacement.h"
 #include "board/BoardProcedures.h"
 #include "board/ShipKinds.h"
+#include "main/Artwork.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
@@ -23,7 +24,7 @@ void frmMain::buildPlacementPanel()
         const int top = 480 + (ShipKinds::kShipCount - ship) * 360;
         QLabel *picture = label(picContainerShipPlace, QStringLiteral("imgShipPicture%1").arg(ship),
                                 QString(), 360, top, 1095, 315);
-        picture->setPixmap(QPixmap(QStringLiteral(":/tidewatch/shipicon%1.png").arg(ship)));
+        picture->setPixmap(Artwork::pixmap(QStringLiteral("shipicon%1").arg(ship)));
         picture->setAccessibleName(ShipKinds::name(ship));
         optSelectedShip[ship] = option(picContainerShipPlace,
                                        QStringLiteral("optSelectedShip%1").arg(ship),
@@ -84,8 +85,7 @@ void frmMain::imgPlayer1Grid_MouseMove(int index)
     ClearGrid(player1Grid);
     ReDrawShips(state.gPlayerShips);
     if (optSelectedShipClear->isChecked()) {
-        const QPixmap removal(QStringLiteral(":/tidewatch/cursor_remove.png"));
-        picContainerPlayer1->setCursor(QCursor(removal, removal.width() / 2, removal.height() / 2));
+        picContainerPlayer1->setCursor(QCursor(Artwork::pixmap(QStringLiteral("cursor_remove"))));
         return;
     }
     picContainerPlayer1->setCursor(Qt::ArrowCursor);

@@ -1,15 +1,15 @@
 #include "main/GameStart.h"
 
+#include "main/DataPaths.h"
 #include "main/frmMain.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
-StartupFiles StartupFiles::besideProgram()
+StartupFiles StartupFiles::forThisProgram()
 {
-    const QString folder = QCoreApplication::applicationDirPath();
-    return {folder + QStringLiteral("/data/players.txt"), folder + QStringLiteral("/data/radar.gif")};
+    const DataPaths paths = DataPaths::forThisProgram();
+    return {paths.accounts, paths.readOnlyData + QStringLiteral("/radar.gif")};
 }
 
 std::unique_ptr<frmMain> Main(const StartupFiles &files)

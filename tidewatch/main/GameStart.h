@@ -6,14 +6,14 @@
 
 class frmMain;
 
-// The files start-up reads; the game uses those in data/ beside the program.
+// The files start-up reads; the game finds them as DataPaths says.
 struct StartupFiles
 {
     QString accounts;
     QString radar;
 
-    static StartupFiles besideProgram();
+    static StartupFiles forThisProgram();
 };
 
 // Prepares and shows the game window; the event loop takes over from there.
-std::unique_ptr<frmMain> Main(const StartupFiles &files = StartupFiles::besideProgram());
+std::unique_ptr<frmMain> Main(const StartupFiles &files = StartupFiles::forThisProgram());

@@ -3,6 +3,8 @@
 #include "Reelpane.h"
 #include "battle/RandomSource.h"
 #include "board/BoardWidget.h"
+#include "main/Artwork.h"
+#include "main/DataPaths.h"
 #include "main/Geometry.h"
 #include "main/MessageBoxes.h"
 #include "main/ModalGate.h"
@@ -38,7 +40,7 @@ static void loadPictureResources()
 
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent)
-    , mSound(QCoreApplication::applicationDirPath() + QStringLiteral("/data/sounds"))
+    , mSound(DataPaths::forThisProgram().readOnlyData + QStringLiteral("/sounds"))
     , mRandom(std::make_unique<ClockSeededRandom>())
     , mGate(new ModalGate(this))
 {
@@ -78,7 +80,7 @@ void frmMain::buildWindow()
     setStyleSheet(WindowStyleSheet());
 
     QPalette background = palette();
-    background.setBrush(QPalette::Window, QPixmap(QStringLiteral(":/tidewatch/background.png")));
+    background.setBrush(QPalette::Window, Artwork::pixmap(QStringLiteral("background")));
     setPalette(background);
     setAutoFillBackground(true);
 
@@ -88,7 +90,7 @@ void frmMain::buildWindow()
     gifRadarAnimation->setGeometry(Twips::rect(120, 120, 1095, 1095));
 
     imgTopShip = label(this, QStringLiteral("imgTopShip"), QString(), 1560, 120, 8565, 1095);
-    imgTopShip->setPixmap(QPixmap(QStringLiteral(":/tidewatch/topship.png")));
+    imgTopShip->setPixmap(Artwork::pixmap(QStringLiteral("topship")));
     imgTopShip->setAccessibleName(QStringLiteral("Warship"));
 
     cmdMainMenu = button(this, QStringLiteral("cmdMainMenu"), QStringLiteral("Main Menu"), 120,
@@ -118,8 +120,8 @@ void frmMain::buildBoards()
         = boardPanel(QStringLiteral("picContainerPlayer2"), QStringLiteral("Opponent's Fleet"),
                      5400, player2Grid, QStringLiteral("imgPlayer2Grid"));
 
-    const QPixmap crosshair(QStringLiteral(":/tidewatch/cursor_crosshair.png"));
-    picContainerPlayer2->setCursor(QCursor(crosshair, crosshair.width() / 2, crosshair.height() / 2));
+    // Without a hot spot given, Qt puts it in the middle of the picture, at any scale.
+    picContainerPlayer2->setCursor(QCursor(Artwork::pixmap(QStringLiteral("cursor_crosshair"))));
 
     connect(imgPlayer1Grid, &BoardWidget::cellHovered, this, &frmMain::imgPlayer1Grid_MouseMove);
     connect(imgPlayer1Grid, &BoardWidget::cellPressed, this, &frmMain::imgPlayer1Grid_MouseDown);

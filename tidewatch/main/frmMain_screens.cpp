@@ -2,6 +2,7 @@
 
 #include "Reelpane.h"
 #include "board/BoardProcedures.h"
+#include "main/Artwork.h"
 #include "main/Geometry.h"
 #include "main/WebLink.h"
 #include "main/WidgetFactory.h"
@@ -110,7 +111,7 @@ void frmMain::buildAboutView()
 {
     using namespace WidgetFactory;
     imgAbout1 = label(this, QStringLiteral("imgAbout1"), QString(), 3000, 2160, 1440, 1440);
-    imgAbout1->setPixmap(QPixmap(QStringLiteral(":/tidewatch/about.png")));
+    imgAbout1->setPixmap(Artwork::pixmap(QStringLiteral("about")));
     imgAbout1->setAccessibleName(QStringLiteral("Tidewatch emblem"));
     imgAbout1->installEventFilter(this);
     lblAbout1 = label(this, QStringLiteral("lblAbout1"), QStringLiteral("Orvane Tidewatch"), 4680,

@@ -6,6 +6,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Ties the window to its menu entry and icon on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.Tidewatch"));
     const std::unique_ptr<frmMain> window = Main();
     return app.exec();
 }

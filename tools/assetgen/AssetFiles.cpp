@@ -19,17 +19,24 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 
 ResourceFolder::ResourceFolder(QString folder) : m_folder(std::move(folder)) {}
 
-void ResourceFolder::savePicture(const QString &fileName, const QImage &picture, QSize expectedSize)
+void writePng(const QString &path, const QImage &picture, QSize expectedSize)
 {
     // A wrong size would only show up as a misdrawn board in the game, so stop here instead.
     if (picture.size() != expectedSize)
-        throw std::runtime_error(fileName.toStdString() + " has the wrong size");
+        throw std::runtime_error(path.toStdString() + " has the wrong size");
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG"))
-        throw std::runtime_error("cannot encode " + fileName.toStdString());
-    writeFileBytes(QDir(m_folder).filePath(fileName), png);
+        throw std::runtime_error("cannot encode " + path.toStdString());
+    writeFileBytes(path, png);
+}
+
+void ResourceFolder::savePicture(const QString &name, const QImage &picture, QSize logicalSize, int scale)
+{
+    const QString fileName = scale == 1 ? name + QStringLiteral(".png")
+                                        : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
+    writePng(QDir(m_folder).filePath(fileName), picture, logicalSize * scale);
     m_pictures << fileName;
 }
 

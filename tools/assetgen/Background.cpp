@@ -1,5 +1,6 @@
 #include "Background.h"
 
+#include "Canvas.h"
 #include "SeededRandom.h"
 #include "Theme.h"
 
@@ -55,9 +56,9 @@ void paintRangeRings(QPainter &painter, QPointF centre)
 
 } // namespace
 
-QImage backgroundPicture()
+QImage backgroundPicture(int scale)
 {
-    QImage picture(kWidth, kHeight, QImage::Format_RGB32);
+    QImage picture = canvas({kWidth, kHeight}, scale, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -65,12 +66,12 @@ QImage backgroundPicture()
     depth.setColorAt(0, theme::seaDeep.lighter(112));
     depth.setColorAt(0.55, theme::seaDeep);
     depth.setColorAt(1, theme::seaNight);
-    painter.fillRect(picture.rect(), depth);
+    painter.fillRect(QRect(0, 0, kWidth, kHeight), depth);
 
     QRadialGradient light(QPointF(kWidth * 0.5, -kHeight * 0.2), kWidth * 0.75);
     light.setColorAt(0, QColor(60, 120, 180, 55));
     light.setColorAt(1, QColor(60, 120, 180, 0));
-    painter.fillRect(picture.rect(), light);
+    painter.fillRect(QRect(0, 0, kWidth, kHeight), light);
 
     paintChartGrid(painter);
     paintSwell(painter);
@@ -80,6 +81,6 @@ QImage backgroundPicture()
     QRadialGradient vignette(QPointF(kWidth / 2.0, kHeight / 2.0), kWidth * 0.7);
     vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
     vignette.setColorAt(1, QColor(0, 4, 12, 140));
-    painter.fillRect(picture.rect(), vignette);
+    painter.fillRect(QRect(0, 0, kWidth, kHeight), vignette);
     return picture;
 }

@@ -1,5 +1,7 @@
 #include "CellPictures.h"
 
+#include "Canvas.h"
+
 #include "SeededRandom.h"
 #include "Theme.h"
 
@@ -11,9 +13,9 @@
 
 namespace {
 
-QImage blankCell()
+QImage blankCell(int scale)
 {
-    QImage cell(kCellSize, kCellSize, QImage::Format_RGB32);
+    QImage cell = canvas({kCellSize, kCellSize}, scale, QImage::Format_RGB32);
     cell.fill(theme::seaDeep);
     return cell;
 }
@@ -71,17 +73,17 @@ void paintWaterCell(QPainter &painter, QPointF topLeft)
     painter.restore();
 }
 
-QImage waterPicture()
+QImage waterPicture(int scale)
 {
-    QImage cell = blankCell();
+    QImage cell = blankCell(scale);
     QPainter painter(&cell);
     paintWaterCell(painter, {0, 0});
     return cell;
 }
 
-QImage hitPicture()
+QImage hitPicture(int scale)
 {
-    QImage cell = blankCell();
+    QImage cell = blankCell(scale);
     QPainter painter(&cell);
     paintWaterCell(painter, {0, 0});
     painter.setRenderHint(QPainter::Antialiasing);
@@ -130,9 +132,9 @@ QImage hitPicture()
     return cell;
 }
 
-QImage missPicture()
+QImage missPicture(int scale)
 {
-    QImage cell = blankCell();
+    QImage cell = blankCell(scale);
     QPainter painter(&cell);
     paintWaterCell(painter, {0, 0});
     painter.setRenderHint(QPainter::Antialiasing);

@@ -8,6 +8,7 @@ inline constexpr int kCellSize = 30;
 
 void paintWaterCell(QPainter &painter, QPointF topLeft);
 
-QImage waterPicture();
-QImage hitPicture();
-QImage missPicture();
+// `scale` device pixels per pixel: 1 for the plain file, 2 for its @2x twin.
+QImage waterPicture(int scale);
+QImage hitPicture(int scale);
+QImage missPicture(int scale);

@@ -1,5 +1,6 @@
 #include "Cursors.h"
 
+#include "Canvas.h"
 #include "Theme.h"
 
 #include <QPainter>
@@ -12,9 +13,9 @@ constexpr int kSize = 32;
 const QPointF kHotSpot(16.5, 16.5); // the centre of pixel (16, 16)
 
 // Every stroke twice: a dark halo first, so the cursor reads on light and dark cells alike.
-QImage haloedCursor(const QPainterPath &strokes, const QColor &colour, double width)
+QImage haloedCursor(const QPainterPath &strokes, const QColor &colour, double width, int scale)
 {
-    QImage picture(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = canvas({kSize, kSize}, scale, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -28,7 +29,7 @@ QImage haloedCursor(const QPainterPath &strokes, const QColor &colour, double wi
 
 } // namespace
 
-QImage crosshairCursorPicture()
+QImage crosshairCursorPicture(int scale)
 {
     QPainterPath reticle;
     reticle.addEllipse(kHotSpot, 9, 9);
@@ -36,7 +37,7 @@ QImage crosshairCursorPicture()
         reticle.moveTo(kHotSpot + direction * 4);
         reticle.lineTo(kHotSpot + direction * 14);
     }
-    QImage picture = haloedCursor(reticle, theme::alarmRed, 1.5);
+    QImage picture = haloedCursor(reticle, theme::alarmRed, 1.5, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0, 0, 0, 170), 0.8));
@@ -45,7 +46,7 @@ QImage crosshairCursorPicture()
     return picture;
 }
 
-QImage removeCursorPicture()
+QImage removeCursorPicture(int scale)
 {
     QPainterPath cross;
     cross.addEllipse(kHotSpot, 11, 11);
@@ -53,5 +54,5 @@ QImage removeCursorPicture()
     cross.lineTo(kHotSpot + QPointF(6, 6));
     cross.moveTo(kHotSpot + QPointF(6, -6));
     cross.lineTo(kHotSpot + QPointF(-6, 6));
-    return haloedCursor(cross, QColor(255, 70, 60), 2.6);
+    return haloedCursor(cross, QColor(255, 70, 60), 2.6, scale);
 }

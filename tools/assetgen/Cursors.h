@@ -4,5 +4,5 @@
 
 // 32 x 32 cursor pictures on a transparent ground; the game puts the hot spot at (16, 16),
 // so both are drawn around that pixel.
-QImage crosshairCursorPicture();
-QImage removeCursorPicture();
+QImage crosshairCursorPicture(int scale);
+QImage removeCursorPicture(int scale);

@@ -178,7 +178,7 @@ QImage radarFrame(int frame)
 {
     // The window shows the radar at (8, 8): its corners repeat the backdrop there,
     // so the scope sits on the window instead of on a dark square.
-    QImage picture = backgroundPicture().copy(8, 8, kRadarSize, kRadarSize);
+    QImage picture = backgroundPicture(1).copy(8, 8, kRadarSize, kRadarSize);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     paintBezel(painter);

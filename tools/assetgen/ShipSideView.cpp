@@ -1,5 +1,6 @@
 #include "ShipSideView.h"
 
+#include "Canvas.h"
 #include "Theme.h"
 
 #include <QLinearGradient>
@@ -327,18 +328,18 @@ void paintSideView(QPainter &painter, const QRectF &area, ShipKind kind, double 
     painter.restore();
 }
 
-QImage topShipPicture()
+QImage topShipPicture(int scale)
 {
-    QImage picture(571, 73, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = canvas({571, 73}, scale, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     paintSideView(painter, QRectF(4, 0, 563, 73), ShipKind::Battleship, 1.5);
     return picture;
 }
 
-QImage shipIconPicture(ShipKind kind)
+QImage shipIconPicture(ShipKind kind, int scale)
 {
-    QImage picture(73, 21, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = canvas({73, 21}, scale, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     const double width = 37 + 9 * (shipLength(kind) - 2);

@@ -11,5 +11,5 @@
 // draws every fitting wider, for a long picture that would otherwise look empty.
 void paintSideView(QPainter &painter, const QRectF &area, ShipKind kind, double stretch = 1.0);
 
-QImage topShipPicture();              // 571 x 73, the decorative battleship
-QImage shipIconPicture(ShipKind kind); // 73 x 21, longer ships drawn longer
+QImage topShipPicture(int scale);              // 571 x 73, the decorative battleship
+QImage shipIconPicture(ShipKind kind, int scale); // 73 x 21, longer ships drawn longer

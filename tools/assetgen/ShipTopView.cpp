@@ -1,5 +1,6 @@
 #include "ShipTopView.h"
 
+#include "Canvas.h"
 #include "CellPictures.h"
 #include "Theme.h"
 #include "TopViewParts.h"
@@ -181,9 +182,9 @@ void paintBattleship(QPainter &painter)
 
 } // namespace
 
-QImage shipTopView(ShipKind kind)
+QImage shipTopView(ShipKind kind, int scale)
 {
-    QImage strip(kCellSize, kCellSize * shipLength(kind), QImage::Format_RGB32);
+    QImage strip = canvas({kCellSize, kCellSize * shipLength(kind)}, scale, QImage::Format_RGB32);
     QPainter painter(&strip);
     for (int cell = 0; cell < shipLength(kind); ++cell)
         paintWaterCell(painter, QPointF(0, cell * kCellSize));
@@ -208,11 +209,11 @@ QImage shipTopView(ShipKind kind)
     return strip;
 }
 
-QList<QImage> shipSegments(ShipKind kind)
+QList<QImage> shipSegments(ShipKind kind, int scale)
 {
-    const QImage strip = shipTopView(kind);
+    const QImage strip = shipTopView(kind, scale);
     QList<QImage> segments;
     for (int cell = 0; cell < shipLength(kind); ++cell)
-        segments << strip.copy(0, cell * kCellSize, kCellSize, kCellSize);
+        segments << strip.copy(0, cell * kCellSize * scale, kCellSize * scale, kCellSize * scale);
     return segments;
 }

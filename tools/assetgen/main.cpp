@@ -21,28 +21,35 @@
 
 namespace {
 
-void makePictures(const QDir &root)
+// Every picture of the window at one scale: 1 for ordinary screens, 2 for their @2x twins.
+void makePictures(ResourceFolder &resources, int scale)
 {
-    ResourceFolder resources(root.filePath(QStringLiteral("tidewatch/main/resources")));
-    resources.savePicture(QStringLiteral("background.png"), backgroundPicture(), {699, 479});
-    resources.savePicture(QStringLiteral("icon.png"), emblemPicture(64), {64, 64});
-    resources.savePicture(QStringLiteral("about.png"), emblemPicture(96), {96, 96});
-    resources.savePicture(QStringLiteral("topship.png"), topShipPicture(), {571, 73});
+    resources.savePicture(QStringLiteral("background"), backgroundPicture(scale), {699, 479}, scale);
+    resources.savePicture(QStringLiteral("icon"), emblemPicture(64 * scale), {64, 64}, scale);
+    resources.savePicture(QStringLiteral("about"), emblemPicture(96 * scale), {96, 96}, scale);
+    resources.savePicture(QStringLiteral("topship"), topShipPicture(scale), {571, 73}, scale);
     const QSize cell(kCellSize, kCellSize);
-    resources.savePicture(QStringLiteral("water.png"), waterPicture(), cell);
-    resources.savePicture(QStringLiteral("hit.png"), hitPicture(), cell);
-    resources.savePicture(QStringLiteral("miss.png"), missPicture(), cell);
+    resources.savePicture(QStringLiteral("water"), waterPicture(scale), cell, scale);
+    resources.savePicture(QStringLiteral("hit"), hitPicture(scale), cell, scale);
+    resources.savePicture(QStringLiteral("miss"), missPicture(scale), cell, scale);
     for (const ShipKind kind : kAllShipKinds) {
-        const QList<QImage> segments = shipSegments(kind);
+        const QList<QImage> segments = shipSegments(kind, scale);
         for (qsizetype i = 0; i < segments.size(); ++i)
-            resources.savePicture(
-                QStringLiteral("ship%1_%2.png").arg(shipNumber(kind)).arg(i + 1), segments[i], cell);
-        resources.savePicture(QStringLiteral("shipicon%1.png").arg(shipNumber(kind)),
-                              shipIconPicture(kind), {73, 21});
+            resources.savePicture(QStringLiteral("ship%1_%2").arg(shipNumber(kind)).arg(i + 1),
+                                  segments[i], cell, scale);
+        resources.savePicture(QStringLiteral("shipicon%1").arg(shipNumber(kind)),
+                              shipIconPicture(kind, scale), {73, 21}, scale);
     }
-    resources.savePicture(QStringLiteral("cursor_crosshair.png"), crosshairCursorPicture(), {32, 32});
-    resources.savePicture(QStringLiteral("cursor_remove.png"), removeCursorPicture(), {32, 32});
-    resources.writeQrc(QStringLiteral("tidewatch.qrc"), QStringLiteral("/tidewatch"));
+    resources.savePicture(QStringLiteral("cursor_crosshair"), crosshairCursorPicture(scale), {32, 32}, scale);
+    resources.savePicture(QStringLiteral("cursor_remove"), removeCursorPicture(scale), {32, 32}, scale);
+}
+
+// The desktop's menu icon, at the sizes of the hicolor theme.
+void makeMenuIcons(const QDir &root)
+{
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        writePng(root.filePath(QStringLiteral("desktop/icons/tidewatch-%1.png").arg(size)),
+                 emblemPicture(size), {size, size});
 }
 
 void makeData(const QDir &root)
@@ -68,7 +75,11 @@ int main(int argc, char *argv[])
         return 2;
     }
     try {
-        makePictures(root);
+        ResourceFolder resources(root.filePath(QStringLiteral("tidewatch/main/resources")));
+        for (const int scale : {1, 2})
+            makePictures(resources, scale);
+        resources.writeQrc(QStringLiteral("tidewatch.qrc"), QStringLiteral("/tidewatch"));
+        makeMenuIcons(root);
         makeData(root);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "assetgen: %s\n", error.what());

@@ -1,0 +1,61 @@
+#include "ReelpaneDesignerPlugin.h"
+
+#include "Reelpane.h"
+
+#include <QIcon>
+
+ReelpaneDesignerPlugin::ReelpaneDesignerPlugin(QObject *parent) : QObject(parent) {}
+
+QString ReelpaneDesignerPlugin::name() const
+{
+    return QStringLiteral("Reelpane");
+}
+
+QString ReelpaneDesignerPlugin::group() const
+{
+    return QStringLiteral("Reelkit");
+}
+
+QString ReelpaneDesignerPlugin::toolTip() const
+{
+    return QStringLiteral("Plays an animated GIF frame by frame");
+}
+
+QString ReelpaneDesignerPlugin::whatsThis() const
+{
+    return QStringLiteral("Reelpane plays an animated GIF file given to GifLoad, each frame for "
+                          "its own delay, over and over.");
+}
+
+QString ReelpaneDesignerPlugin::includeFile() const
+{
+    return QStringLiteral("Reelpane.h");
+}
+
+QIcon ReelpaneDesignerPlugin::icon() const
+{
+    return {};
+}
+
+bool ReelpaneDesignerPlugin::isContainer() const
+{
+    return false;
+}
+
+QWidget *ReelpaneDesignerPlugin::createWidget(QWidget *parent)
+{
+    return new Reelpane(parent);
+}
+
+// The size of the game's radar; the three properties start at the control's defaults.
+QString ReelpaneDesignerPlugin::domXml() const
+{
+    return QStringLiteral(R"(<ui language="c++">
+ <widget class="Reelpane" name="reelpane">
+  <property name="geometry">
+   <rect><x>0</x><y>0</y><width>73</width><height>73</height></rect>
+  </property>
+ </widget>
+</ui>
+)");
+}

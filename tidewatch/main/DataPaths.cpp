@@ -1,0 +1,38 @@
+#include "main/DataPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kAccountFile = QStringLiteral("players.txt");
+
+// Writable by this user, and not made read-only by its owner: root may write anywhere,
+// but a folder marked read-only is still one the game should not fill.
+bool isWritableFolder(const QString &path)
+{
+    const QFileInfo folder(path);
+    return folder.isDir() && folder.isWritable() && folder.permission(QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+DataPaths DataPaths::choose(const QString &programFolder, const QString &userDataFolder)
+{
+    const QDir program(programFolder);
+    const QString beside = program.filePath(QStringLiteral("data"));
+    const bool hasDataBeside = QFileInfo(beside).isDir();
+    const QString readOnly = hasDataBeside
+        ? beside
+        : QDir::cleanPath(program.filePath(QStringLiteral("../share/tidewatch")));
+    const QString accountFolder = hasDataBeside && isWritableFolder(beside) ? beside : userDataFolder;
+    return {readOnly, QDir(accountFolder).filePath(kAccountFile)};
+}
+
+DataPaths DataPaths::forThisProgram()
+{
+    return choose(QCoreApplication::applicationDirPath(),
+                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
