@@ -1,7 +1,7 @@
 #include "dialogs/frmAbout.h"
 
 #include "dialogs/DialogPalette.h"
-#include "dialogs/LinkLabel.h"
+#include "LinkLabel.h"
 #include "dialogs/ProductIcon.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/Version.h"

@@ -15,8 +15,7 @@ QLabel { color: #dbe8f5; background: transparent; }
 QLabel[role="title"] { color: #9fd3ff; font-weight: bold; font-size: 10pt; }
 QLabel#lblStatus { color: #ffe9a8; font-weight: bold; font-size: 10pt; }
 QLabel#lblAbout1 { color: #9fd3ff; font-weight: bold; font-size: 16pt; }
-QLabel#lblWebSite { color: #9fd3ff; text-decoration: underline; border: 1px solid transparent; }
-QLabel#lblWebSite:focus { border: 1px solid #ffd84a; }
+QLabel#lblWebSite { color: #9fd3ff; text-decoration: underline; }
 QRadioButton { color: #dbe8f5; background: transparent; border-radius: 3px; }
 QRadioButton:focus { color: #ffffff; background-color: #23507a; }
 QRadioButton:disabled { color: #9aabbd; }

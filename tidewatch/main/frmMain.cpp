@@ -198,9 +198,5 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         imgAbout1_DblClick();
         return true;
     }
-    if (watched == lblWebSite && event->type() == QEvent::MouseButtonRelease) {
-        lblWebSite_Click();
-        return true;
-    }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,10 +1,10 @@
 // The menu screens: about view, game type, difficulty, Main Menu reset and exit.
 
+#include "LinkLabel.h"
 #include "Reelpane.h"
 #include "board/BoardProcedures.h"
 #include "main/Artwork.h"
 #include "main/Geometry.h"
-#include "main/WebLink.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
@@ -119,11 +119,10 @@ void frmMain::buildAboutView()
     lblAbout2 = label(this, QStringLiteral("lblAbout2"),
                       QStringLiteral("A sea battle for one or two players. Version 0.0.3"), 4680,
                       2700, 4500, 285);
-    auto *webSite = new WebLink(kMakerAddress, this);
+    auto *webSite = new reelkit::LinkLabel(kMakerAddress, this);
     place(webSite, QStringLiteral("lblWebSite"), nullptr, 4680, 3060, 4500, 285);
-    connect(webSite, &WebLink::activated, this, &frmMain::lblWebSite_Click);
+    connect(webSite, &reelkit::LinkLabel::clicked, this, &frmMain::lblWebSite_Click);
     lblWebSite = webSite;
-    lblWebSite->installEventFilter(this);
     cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
                         1095, 375);
     cmdAboutReelpane = button(this, QStringLiteral("cmdAboutReelpane"),

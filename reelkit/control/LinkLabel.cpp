@@ -1,4 +1,4 @@
-#include "dialogs/LinkLabel.h"
+#include "LinkLabel.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "reelkit_export.h"
+
 #include <QLabel>
 
 namespace reelkit {
 
 // A label in link colours, with a hand pointer, that reports a click. Tab reaches
 // it, Enter or Space clicks it, and a screen reader sees a link it can press.
-class LinkLabel : public QLabel
+// The library's about dialog uses it, and so may its hosts.
+class REELKIT_EXPORT LinkLabel : public QLabel
 {
     Q_OBJECT
 
