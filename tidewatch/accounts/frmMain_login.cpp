@@ -84,6 +84,7 @@ void frmMain::logIn()
     state.gPlayerName = state.gPlayerNames[position - 1];
     picContainerLogin->hide();
     picContainerGameType->show();
+    warmUpForPlay();
 }
 
 void frmMain::createAccount()

@@ -44,6 +44,7 @@ public:
     void setRandomSource(std::unique_ptr<RandomSource> random);
 
     // Start-up steps that need the window. New accounts are appended to the file read.
+    // The radar file is loaded when the player leaves the log-in screen.
     void LoadAccounts(const QString &accountFile);
     void PlaceMenuPanels();
     void StartRadar(const QString &radarFile);
@@ -67,6 +68,9 @@ private:
     void buildAboutView();
     void buildChat();
     void connectSockets();
+    // Brings up what the log-in screen does not need (sound cues, radar) once the
+    // player leaves it. Call it last in a handler: the radar load lets events through.
+    void warmUpForPlay();
 
     // Log-in and accounts.
     void cboPlayers_Change();
@@ -129,6 +133,8 @@ private:
     std::unique_ptr<RandomSource> mRandom;
     MessageReader mReader;
     QString mAccountFile;
+    QString mRadarFile;
+    bool mWarmedUp = false;
     bool mClosing = false;
     bool mConnectionUp = false;
 
