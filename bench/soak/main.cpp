@@ -8,12 +8,12 @@
 //   games N failures F games_per_s G rss_kb_10 A rss_kb_N B rss_growth_kb C fds_10 D fds_N E
 // Resident memory is taken after returning freed heap to the system, so it counts
 // what is still held, not what the allocator keeps in reserve.
+#include "ResidentMemory.h"
 #include "UiHarness.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -45,16 +45,11 @@ bool waitFor(Predicate ready)
     return true;
 }
 
-qint64 residentKb()
+// What is still held, after the allocator has given its free reserve back.
+qint64 heldKb()
 {
     malloc_trim(0);
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
+    return residentKb(QStringLiteral("self"));
 }
 
 qsizetype openDescriptors()
@@ -298,11 +293,11 @@ int main(int argc, char *argv[])
             failuresInARow = 0;
         }
         if (game == kMeasureAfterGame) {
-            rssAt10 = residentKb();
+            rssAt10 = heldKb();
             fdsAt10 = openDescriptors();
         }
     }
-    rssAtEnd = residentKb();
+    rssAtEnd = heldKb();
     fdsAtEnd = openDescriptors();
     const double seconds = clock.nsecsElapsed() / 1e9;
     std::printf("games %d failures %d games_per_s %.2f rss_kb_10 %lld rss_kb_%d %lld rss_growth_kb %lld "

@@ -8,9 +8,9 @@
 // window's first paint; memory is the resident set two seconds after that paint.
 // Needs an X display (for example under xvfb-run); the programs use the xcb platform.
 #include "MonotonicClock.h"
+#include "ResidentMemory.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -30,17 +30,6 @@ struct Sample
     double startupMs = 0;
     qint64 rssKb = 0;
 };
-
-qint64 residentKb(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    return 0;
-}
 
 std::optional<Sample> measure(const QString &program, const QString &workDir)
 {
@@ -62,7 +51,7 @@ std::optional<Sample> measure(const QString &program, const QString &workDir)
         const long long paintedNs = output.mid(8).trimmed().toLongLong();
         QThread::msleep(kSettleMs);
         if (child.state() == QProcess::Running)
-            sample = Sample{double(paintedNs - startedNs) / 1e6, residentKb(child.processId())};
+            sample = Sample{double(paintedNs - startedNs) / 1e6, residentKb(QString::number(child.processId()))};
     }
     child.terminate();
     if (!child.waitForFinished(5000)) {
