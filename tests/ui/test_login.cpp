@@ -79,6 +79,17 @@ private slots:
             QVERIFY2(!visible(*window, QString::fromLatin1(hidden)), hidden);
     }
 
+    void leavingTheLogInScreenBringsTheCuesUp()
+    {
+        const auto window = startWith(QByteArray());
+        const QStringList cues = {"hit", "sunk", "miss", "clap", "youlose", "slap"};
+        for (const QString &cue : cues)
+            QVERIFY2(!window->modSound().effect(cue), qPrintable(cue)); // the log-in screen plays none
+        createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+        for (const QString &cue : cues)
+            QVERIFY2(window->modSound().effect(cue), qPrintable(cue));
+    }
+
     void menuPanelsShareOneSpotRightOfAndBelowTheMiddle()
     {
         const auto window = startWith(QByteArray());

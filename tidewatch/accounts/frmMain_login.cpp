@@ -82,6 +82,7 @@ void frmMain::logIn()
     }
     state.gPlayerName = state.gPlayerNames[position - 1];
     showScreen(Screen::GameType);
+    warmUpForPlay();
 }
 
 void frmMain::createAccount()

@@ -58,7 +58,7 @@ frmMain::frmMain(QWidget *parent)
     connectSockets();
     buildScreenMap();
     showScreen(Screen::Login);
-    mSound.preload(kCues);
+    // The cues and the radar wait for warmUpForPlay: the log-in screen needs neither.
 }
 
 frmMain::~frmMain() = default;
@@ -180,7 +180,19 @@ void frmMain::inform(const QString &text)
 
 void frmMain::StartRadar(const QString &radarFile)
 {
-    QString path = radarFile;
+    mRadarFile = radarFile; // loaded by warmUpForPlay, before any screen shows the radar
+}
+
+void frmMain::warmUpForPlay()
+{
+    // Once per run. Set first: the radar load below lets events through, and a
+    // log-off and log-in among them must not load it twice.
+    if (mWarmedUp)
+        return;
+    mWarmedUp = true;
+    // Brings the audio system up now, so the first cue of a game plays at once.
+    mSound.preload(kCues);
+    QString path = mRadarFile;
     gifRadarAnimation->GifLoad(path);
 }
 

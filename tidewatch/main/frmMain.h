@@ -49,6 +49,7 @@ public:
     void setRandomSource(std::unique_ptr<RandomSource> random);
 
     // Start-up steps that need the window. New accounts are appended to the file read.
+    // The radar file is loaded when the player leaves the log-in screen.
     void LoadAccounts(const QString &accountFile);
     void PlaceMenuPanels();
     void StartRadar(const QString &radarFile);
@@ -83,6 +84,9 @@ private:
     // The game's own message boxes; socket events wait while one is up.
     void warn(const QString &text);
     void inform(const QString &text);
+    // Brings up what the log-in screen does not need (sound cues, radar) once the
+    // player leaves it. Call it last in a handler: the radar load lets events through.
+    void warmUpForPlay();
 
     // Log-in and accounts.
     void cboPlayers_Change();
@@ -154,6 +158,8 @@ private:
     QElapsedTimer mClock;          // the reader's time
     QTimer *mQuietTimer = nullptr; // fires when the line has been quiet long enough
     QString mAccountFile;
+    QString mRadarFile;
+    bool mWarmedUp = false;
     bool mClosing = false;
     bool mConnectionUp = false;
     ModalGate *mGate = nullptr;
