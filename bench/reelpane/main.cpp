@@ -53,7 +53,7 @@ SplitResult measureSplit(const QString &path, bool qtDecoder)
         reelkit::FrameElements elements;
         reelkit::LoadGifHooks hooks;
         if (qtDecoder)
-            hooks.decode = reelkit::decodeFrameWithQt;
+            hooks.decoderFor = reelkit::qtFrameDecoder;
         QString name = path;
         QElapsedTimer clock;
         clock.start();
