@@ -47,12 +47,14 @@ void checkLoad(QByteArrayView bytes)
     const bool passed = reelkit::LoadGif(path, elements, hooks);
     require(gReports <= 1);
     require(passed || elements.count() == 1);
-    require(elements.pictureBytes() <= reelkit::kMaxLoadedPictureBytes);
+    qint64 pixelBytes = 0;
     for (qsizetype i = 1; i < elements.count(); ++i) {
         const QImage &picture = elements.at(i).Picture;
+        pixelBytes += picture.sizeInBytes();
         require(picture.format() == QImage::Format_Indexed8 && picture.colorCount() == 256);
         require(elements.delayOf(i) >= 0);
     }
+    require(pixelBytes <= reelkit::kMaxLoadedPictureBytes);
     if (gReports == 0)
         require(passed && reelkit::gLastFrame == elements.count() - 1);
 }
