@@ -172,11 +172,8 @@ void GifStreamParser::startImage(int codeSize)
         return fail(QStringLiteral("The frame has no colour table"));
     if (codeSize < 1 || codeSize > 8)
         return fail(QStringLiteral("The frame's image data has an invalid code size %1").arg(codeSize));
-    m_picture = QImage(m_width, m_height, QImage::Format_Indexed8);
-    if (m_picture.isNull())
-        return fail(QStringLiteral("Out of memory"));
-    m_picture.setColorTable(m_localColours > 0 ? colourTable(m_field.data(), m_localColours, m_transparentIndex)
-                                               : colourTable(m_globalTable.data(), m_globalColours, m_transparentIndex));
+    m_colours = m_localColours > 0 ? colourTable(m_field.data(), m_localColours, m_transparentIndex)
+                                   : colourTable(m_globalTable.data(), m_globalColours, m_transparentIndex);
     m_lzw.emplace(codeSize, m_width, m_height, m_interlaced);
     m_stage = Stage::ImageBlockSize;
 }
@@ -184,7 +181,7 @@ void GifStreamParser::startImage(int codeSize)
 void GifStreamParser::readImageBlock(const uchar *&p, const uchar *end)
 {
     const int n = int(std::min<qsizetype>(m_blockLeft, end - p));
-    m_lzw->feed(p, n, m_picture);
+    m_lzw->feed(p, n);
     p += n;
     m_blockLeft -= n;
     if (m_lzw->finished())
@@ -197,7 +194,8 @@ void GifStreamParser::completeImage()
 {
     if (m_lzw->pixelsWritten() < m_width)
         return fail(QStringLiteral("The frame's image data ends before its first row"));
-    m_lzw->fillRest(uchar(std::max(m_transparentIndex, 0)), m_picture);
+    m_picture = m_lzw->takePicture(uchar(std::max(m_transparentIndex, 0)));
+    m_picture.setColorTable(m_colours);
     m_lzw.reset();
     m_stage = Stage::Done;
 }
@@ -205,7 +203,6 @@ void GifStreamParser::completeImage()
 void GifStreamParser::fail(const QString &text)
 {
     m_failure = text;
-    m_picture = QImage();
     m_lzw.reset();
     m_stage = Stage::Failed;
 }

@@ -76,8 +76,9 @@ private:
     int m_height = 0;
     bool m_interlaced = false;
     int m_localColours = 0;
-    QImage m_picture;
+    QList<QRgb> m_colours;
     std::optional<LzwDecoder> m_lzw;
+    QImage m_picture;
     QString m_failure;
 };
 

@@ -2,16 +2,30 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstring>
 
 namespace reelkit {
 namespace {
 
 constexpr int kMaxCodeSize = 12;
+
 // Interlaced images store every eighth row from 0, then from 4, then every
 // fourth from 2, then every second from 1.
-constexpr int kPassStart[] = {0, 4, 2, 1};
-constexpr int kPassStep[] = {8, 8, 4, 2};
+QByteArray rowsInPlace(const QByteArray &stored, int width, int height)
+{
+    constexpr int kPassStart[] = {0, 4, 2, 1};
+    constexpr int kPassStep[] = {8, 8, 4, 2};
+    QByteArray rows(stored.size(), Qt::Uninitialized);
+    const char *from = stored.constData();
+    for (int pass = 0; pass < 4; ++pass) {
+        for (int y = kPassStart[pass]; y < height; y += kPassStep[pass]) {
+            std::memcpy(rows.data() + qsizetype(y) * width, from, size_t(width));
+            from += width;
+        }
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -20,13 +34,9 @@ LzwDecoder::LzwDecoder(int minimumCodeSize, int width, int height, bool interlac
       m_width(width),
       m_height(height),
       m_interlaced(interlaced),
-      m_total(qint64(width) * height)
+      m_total(qint64(width) * height),
+      m_pixels(m_total, Qt::Uninitialized)
 {
-    for (int code = 0; code < m_clearCode; ++code) {
-        m_suffix[size_t(code)] = uchar(code);
-        m_first[size_t(code)] = uchar(code);
-        m_length[size_t(code)] = 1;
-    }
     reset();
 }
 
@@ -39,12 +49,11 @@ void LzwDecoder::reset()
     m_previous = -1;
 }
 
-void LzwDecoder::feed(const uchar *bytes, qsizetype count, QImage &picture)
+void LzwDecoder::feed(const uchar *bytes, qsizetype count)
 {
     if (finished())
         return;
-    m_picture = &picture;
-    m_rowStart = picture.scanLine(m_row);
+    m_out = reinterpret_cast<uchar *>(m_pixels.data());
     for (qsizetype i = 0; i < count; ++i) {
         m_bits |= quint32(bytes[i]) << m_bitCount;
         m_bitCount += 8;
@@ -70,88 +79,56 @@ bool LzwDecoder::decode(int code)
         m_broken = true;
         return false;
     }
-    if (m_previous >= 0 && m_nextCode < kMaxCodes) {
-        const auto entry = size_t(m_nextCode);
-        const auto previous = size_t(m_previous);
-        m_prefix[entry] = quint16(m_previous);
-        m_suffix[entry] = code < m_nextCode ? m_first[size_t(code)] : m_first[previous];
-        m_first[entry] = m_first[previous];
-        m_length[entry] = quint16(m_length[previous] + 1);
+    // The new entry is the previous string and the first pixel of this one, which
+    // lands right behind it.
+    const bool adds = m_previous >= 0 && m_nextCode < kMaxCodes;
+    if (adds) {
+        m_offset[size_t(m_nextCode)] = m_previousOffset;
+        m_length[size_t(m_nextCode)] = quint16(m_length[size_t(m_previous)] + 1);
+    }
+    emitCode(code);
+    if (adds) {
         ++m_nextCode;
         if (m_nextCode >= (1 << m_codeSize) && m_codeSize < kMaxCodeSize)
             ++m_codeSize;
     }
-    emitString(code);
     m_previous = code;
     return !finished();
 }
 
-void LzwDecoder::emitString(int code)
+void LzwDecoder::emitCode(int code)
 {
-    const int length = m_length[size_t(code)];
-    auto spell = [&](uchar *out) {
-        for (int i = length - 1; i > 0; --i) {
-            out[i] = m_suffix[size_t(code)];
-            code = m_prefix[size_t(code)];
-        }
-        out[0] = m_suffix[size_t(code)];
-    };
-    if (length < m_width - m_x) {
-        spell(m_rowStart + m_x);
-        m_x += length;
-        m_written += length;
+    m_previousOffset = qint32(m_written);
+    uchar *out = m_out + m_written;
+    if (code < m_clearCode) {
+        m_length[size_t(code)] = 1;
+        *out = uchar(code);
+        ++m_written;
         return;
     }
-    std::array<uchar, kMaxCodes> spelled;
-    spell(spelled.data());
-    write(spelled.data(), length);
-}
-
-void LzwDecoder::write(const uchar *pixels, int count)
-{
-    while (count > 0 && m_written < m_total) {
-        const int n = std::min(count, m_width - m_x);
-        std::memcpy(m_rowStart + m_x, pixels, size_t(n));
-        m_x += n;
-        m_written += n;
-        pixels += n;
-        count -= n;
-        if (m_x == m_width)
-            nextRow();
-    }
-}
-
-void LzwDecoder::nextRow()
-{
-    m_x = 0;
-    ++m_rowIndex;
-    if (m_rowIndex >= m_height)
-        return;
-    if (!m_interlaced) {
-        m_row = m_rowIndex;
+    const qint64 length = std::min<qint64>(m_length[size_t(code)], m_total - m_written);
+    const uchar *from = m_out + m_offset[size_t(code)];
+    if (code == m_nextCode) {
+        // The entry being added: its string overlaps its own copy by one pixel.
+        std::memcpy(out, from, size_t(std::min<qint64>(length, m_length[size_t(m_previous)])));
+        if (length > m_length[size_t(m_previous)])
+            out[length - 1] = *from;
     } else {
-        m_row += kPassStep[m_pass];
-        while (m_row >= m_height && m_pass < 3) {
-            ++m_pass;
-            m_row = kPassStart[m_pass];
-        }
+        std::memcpy(out, from, size_t(length));
     }
-    m_rowStart = m_picture->scanLine(m_row);
+    m_written += length;
 }
 
-void LzwDecoder::fillRest(uchar index, QImage &picture)
+QImage LzwDecoder::takePicture(uchar fillIndex)
 {
-    if (m_written == m_total)
-        return;
-    m_picture = &picture;
-    m_rowStart = picture.scanLine(m_row);
-    while (m_written < m_total) {
-        const int n = m_width - m_x;
-        std::memset(m_rowStart + m_x, index, size_t(n));
-        m_written += n;
-        m_x = m_width;
-        nextRow();
-    }
+    m_out = reinterpret_cast<uchar *>(m_pixels.data());
+    std::memset(m_out + m_written, fillIndex, size_t(m_total - m_written));
+    m_written = m_total;
+    auto *rows = new QByteArray(m_interlaced ? rowsInPlace(m_pixels, m_width, m_height) : std::move(m_pixels));
+    m_pixels = QByteArray();
+    // One byte per pixel and no row padding: the picture owns the buffer.
+    return QImage(reinterpret_cast<uchar *>(rows->data()), m_width, m_height, m_width, QImage::Format_Indexed8,
+                  [](void *buffer) { delete static_cast<QByteArray *>(buffer); }, rows);
 }
 
 } // namespace reelkit

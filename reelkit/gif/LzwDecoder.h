@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QByteArray>
 
 #include <array>
 
@@ -10,41 +10,44 @@ namespace reelkit {
 
 // Turns the LZW code stream of one GIF image into its pixel indices. Bytes may come
 // in pieces of any size; the decoder is a plain value, so a copy taken between two
-// pieces goes on independently. Rows are written in the order the image stores
-// them, interlaced or not.
+// pieces goes on independently.
+//
+// Pixels are written in the order the image stores them, into one contiguous
+// buffer, so that each code's string is copied from where it was written before
+// instead of being spelled out entry by entry; interlaced rows are put in place
+// when the picture is taken.
 class LzwDecoder
 {
 public:
-    // minimumCodeSize is 1..8; the picture is the image's Indexed8 picture.
+    // minimumCodeSize is 1..8; width and height are above 0.
     LzwDecoder(int minimumCodeSize, int width, int height, bool interlaced);
 
-    // Decodes these bytes of the image's data sub-blocks into picture.
-    void feed(const uchar *bytes, qsizetype count, QImage &picture);
+    void feed(const uchar *bytes, qsizetype count);
 
     // Every pixel is written, or the codes ended (an end code or an invalid code).
     bool finished() const { return m_written == m_total || m_broken; }
     qint64 pixelsWritten() const { return m_written; }
-    // Fills the pixels not reached with index, so that a frame cut short keeps
-    // what was decoded.
-    void fillRest(uchar index, QImage &picture);
+
+    // The Indexed8 picture, without colour table; the pixels not reached are set to
+    // fillIndex, so that a frame cut short keeps what was decoded. Ends the decoder.
+    QImage takePicture(uchar fillIndex);
 
 private:
     static constexpr int kMaxCodes = 4096;
 
     void reset();
     bool decode(int code);
-    void emitString(int code);
-    void write(const uchar *pixels, int count);
-    void nextRow();
+    void emitCode(int code);
 
-    std::array<quint16, kMaxCodes> m_prefix{};
-    std::array<quint16, kMaxCodes> m_length{};
-    std::array<uchar, kMaxCodes> m_suffix{};
-    std::array<uchar, kMaxCodes> m_first{};
+    // Where each code's string was first written, and its length; an entry is
+    // written before it is read, so the tables start uninitialised.
+    std::array<qint32, kMaxCodes> m_offset;
+    std::array<quint16, kMaxCodes> m_length;
     int m_clearCode;
     int m_codeSize = 0;
     int m_nextCode = 0;
     int m_previous = -1;
+    qint32 m_previousOffset = 0;
     quint32 m_bits = 0;
     int m_bitCount = 0;
     bool m_broken = false;
@@ -54,13 +57,8 @@ private:
     bool m_interlaced;
     qint64 m_total;
     qint64 m_written = 0;
-    int m_x = 0;
-    int m_rowIndex = 0; // rows begun so far, in stored order
-    int m_pass = 0;
-    int m_row = 0; // the picture row being written
-    // Valid during one feed() or fillRest() only.
-    QImage *m_picture = nullptr;
-    uchar *m_rowStart = nullptr;
+    QByteArray m_pixels;
+    uchar *m_out = nullptr; // m_pixels' data during one feed()
 };
 
 } // namespace reelkit
