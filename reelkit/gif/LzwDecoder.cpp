@@ -68,7 +68,8 @@ void LzwDecoder::feed(const uchar *bytes, qsizetype count)
 }
 
 // False once decoding has to stop: the picture is full, or the codes ended.
-bool LzwDecoder::decode(int code)
+// Inlined into feed(): it runs once per code.
+Q_ALWAYS_INLINE bool LzwDecoder::decode(int code)
 {
     if (code == m_clearCode) {
         reset();
@@ -96,7 +97,7 @@ bool LzwDecoder::decode(int code)
     return !finished();
 }
 
-void LzwDecoder::emitCode(int code)
+Q_ALWAYS_INLINE void LzwDecoder::emitCode(int code)
 {
     m_previousOffset = qint32(m_written);
     uchar *out = m_out + m_written;
@@ -113,6 +114,10 @@ void LzwDecoder::emitCode(int code)
         std::memcpy(out, from, size_t(std::min<qint64>(length, m_length[size_t(m_previous)])));
         if (length > m_length[size_t(m_previous)])
             out[length - 1] = *from;
+    } else if (length <= 8) {
+        // Most strings of a noisy picture are short: a call to memcpy costs more.
+        for (qint64 i = 0; i < length; ++i)
+            out[i] = from[i];
     } else {
         std::memcpy(out, from, size_t(length));
     }
