@@ -1,113 +1,43 @@
-// bench-reelpane [--decoder giflib|qt] [--play SECONDS] [FILE.gif]
+// bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif]
+// bench-reelpane [--decoder reelkit|qt] [--play SECONDS] --all DIR
+// bench-reelpane [--decoder reelkit|qt] --commented
 // bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]
 //
 // Loads FILE through the frame split and through QMovie (every frame decoded),
-// best of 5 runs each, and prints
+// best of 5 or more runs each, and prints
 //   frames N loadgif_ms A qmovie_ms B ratio R frame_bytes M
-// Without FILE it measures a generated 300-frame animation. Error reports are
-// printed as "report LABEL: TEXT" instead of opening a dialog. --play also lets a
-// Reelpane play the file and prints the share of a core it used.
+// Without FILE it measures a generated 300-frame animation. --all measures every
+// GIF file of DIR, one line each, and ends with the worst ratio and bytes per pixel
+// over the files of 50,000 bytes or more. --commented loads two files whose header
+// holds a large comment (20 MB before 500 frames, 200 MB before 30,000). Error
+// reports are printed as "report LABEL: TEXT" instead of opening a dialog. --play
+// also lets a Reelpane play the file (with --all: the game's radar animation) and
+// prints the share of a core it used.
+#include "CorpusRun.h"
+#include "Measure.h"
 #include "Reelpane.h"
 #include "SampleAnimation.h"
-#include "gif/FrameElements.h"
-#include "gif/modAniGif.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QMovie>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTimer>
 
-#include <sys/resource.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <limits>
 
 namespace {
-
-constexpr int kRuns = 5;
 
 struct Options
 {
     QString file;
+    QString folder;
     QString generateTo;
     int frames = 300;
     int width = 320;
     int height = 240;
     bool qtDecoder = false;
+    bool commented = false;
     double playSeconds = 0;
 };
-
-struct SplitResult
-{
-    double bestMs = std::numeric_limits<double>::max();
-    qsizetype frames = 0;
-    qint64 pictureBytes = 0;
-};
-
-SplitResult measureSplit(const QString &path, bool qtDecoder)
-{
-    SplitResult result;
-    for (int run = 0; run < kRuns; ++run) {
-        reelkit::FrameElements elements;
-        reelkit::LoadGifHooks hooks;
-        if (qtDecoder)
-            hooks.decode = reelkit::decodeFrameWithQt;
-        QString name = path;
-        QElapsedTimer clock;
-        clock.start();
-        reelkit::LoadGif(name, elements, hooks);
-        result.bestMs = std::min(result.bestMs, clock.nsecsElapsed() / 1e6);
-        result.frames = elements.count();
-        result.pictureBytes = elements.pictureBytes();
-    }
-    return result;
-}
-
-double measureQMovie(const QString &path)
-{
-    double best = std::numeric_limits<double>::max();
-    for (int run = 0; run < kRuns; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        QMovie movie(path);
-        movie.setCacheMode(QMovie::CacheNone);
-        const int frames = movie.frameCount();
-        qint64 pixels = 0;
-        for (int i = 0; i < frames && movie.jumpToNextFrame(); ++i)
-            pixels += movie.currentImage().width();
-        best = std::min(best, clock.nsecsElapsed() / 1e6);
-        if (pixels == 0)
-            std::fprintf(stderr, "QMovie decoded no frame of %s\n", qPrintable(path));
-    }
-    return best;
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Plays the file in a shown Reelpane for a while and returns the CPU share used.
-double measurePlaying(const QString &path, double seconds)
-{
-    Reelpane pane;
-    pane.resize(480, 360);
-    pane.show();
-    QString name = path;
-    pane.GifLoad(name);
-    QApplication::processEvents();
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    QEventLoop loop;
-    QTimer::singleShot(int(seconds * 1000), &loop, &QEventLoop::quit);
-    loop.exec();
-    return 100.0 * (cpuSeconds() - cpuBefore) / (wall.nsecsElapsed() / 1e9);
-}
 
 bool parse(const QStringList &args, Options &options)
 {
@@ -116,11 +46,17 @@ bool parse(const QStringList &args, Options &options)
         auto value = [&]() -> QString { return i + 1 < args.size() ? args[++i] : QString(); };
         if (arg == QLatin1String("--decoder")) {
             const QString decoder = value();
-            if (decoder != QLatin1String("giflib") && decoder != QLatin1String("qt"))
+            if (decoder != QLatin1String("reelkit") && decoder != QLatin1String("qt"))
                 return false;
             options.qtDecoder = decoder == QLatin1String("qt");
         } else if (arg == QLatin1String("--play")) {
             options.playSeconds = value().toDouble();
+        } else if (arg == QLatin1String("--all")) {
+            options.folder = value();
+            if (options.folder.isEmpty())
+                return false;
+        } else if (arg == QLatin1String("--commented")) {
+            options.commented = true;
         } else if (arg == QLatin1String("--generate")) {
             options.generateTo = value();
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1Char('-')))
@@ -138,6 +74,37 @@ bool parse(const QStringList &args, Options &options)
     return options.frames > 0 && options.width > 0 && options.height > 0;
 }
 
+void printPlaying(const QString &path, double seconds)
+{
+    std::printf("play_cpu_percent %.2f file %s seconds %.0f\n", measurePlaying(path, seconds),
+                qPrintable(QFileInfo(path).fileName()), seconds);
+    std::fflush(stdout);
+}
+
+int measureOneFile(const Options &options)
+{
+    QTemporaryDir scratch;
+    QString path = options.file;
+    if (path.isEmpty()) {
+        path = scratch.filePath(QStringLiteral("sample.gif"));
+        const QString error = writeSampleAnimation(path, options.frames, options.width, options.height);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "cannot write the sample animation: %s\n", qPrintable(error));
+            return 1;
+        }
+        std::fprintf(stderr, "sample animation: %d frames of %dx%d, %lld bytes\n", options.frames, options.width,
+                     options.height, static_cast<long long>(QFileInfo(path).size()));
+    }
+    const LoadMeasure m = measureLoad(path, options.qtDecoder);
+    std::printf("frames %lld loadgif_ms %.1f qmovie_ms %.1f ratio %.2f frame_bytes %lld\n",
+                static_cast<long long>(m.frames), m.loadGifMs, m.qmovieMs, m.ratio(),
+                static_cast<long long>(m.pictureBytes));
+    std::fflush(stdout);
+    if (options.playSeconds > 0)
+        printPlaying(path, options.playSeconds);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -147,7 +114,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Options options;
     if (!parse(app.arguments(), options)) {
-        std::fprintf(stderr, "usage: bench-reelpane [--decoder giflib|qt] [--play SECONDS] [FILE.gif]\n"
+        std::fprintf(stderr, "usage: bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif | --all DIR]\n"
+                             "       bench-reelpane [--decoder reelkit|qt] --commented\n"
                              "       bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]\n");
         return 2;
     }
@@ -163,27 +131,13 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
+    if (options.commented)
+        return measureCommentedHeaders(options.qtDecoder);
+    if (options.folder.isEmpty())
+        return measureOneFile(options);
 
-    QTemporaryDir scratch;
-    QString path = options.file;
-    if (path.isEmpty()) {
-        path = scratch.filePath(QStringLiteral("sample.gif"));
-        const QString error = writeSampleAnimation(path, options.frames, options.width, options.height);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "cannot write the sample animation: %s\n", qPrintable(error));
-            return 1;
-        }
-        std::fprintf(stderr, "sample animation: %d frames of %dx%d, %lld bytes\n", options.frames, options.width,
-                     options.height, static_cast<long long>(QFileInfo(path).size()));
-    }
-
-    const SplitResult split = measureSplit(path, options.qtDecoder);
-    const double movieMs = measureQMovie(path);
-    std::printf("frames %lld loadgif_ms %.1f qmovie_ms %.1f ratio %.2f frame_bytes %lld\n",
-                static_cast<long long>(split.frames), split.bestMs, movieMs, split.bestMs / movieMs,
-                static_cast<long long>(split.pictureBytes));
+    // The last line stays the worst ratio: the playing share comes before it.
     if (options.playSeconds > 0)
-        std::printf("play_cpu_percent %.2f\n", measurePlaying(path, options.playSeconds));
-    std::fflush(stdout);
-    return 0;
+        printPlaying(QCoreApplication::applicationDirPath() + QStringLiteral("/data/radar.gif"), options.playSeconds);
+    return measureFolder(options.folder, options.qtDecoder);
 }

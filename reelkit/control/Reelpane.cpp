@@ -287,11 +287,11 @@ void Reelpane::paintEvent(QPaintEvent *)
         painter.translate(1, 1);
     }
     if (d->backStyle == Opaque && !d->surfacePicture.isNull())
-        painter.drawImage(0, 0, d->surfacePicture);
+        painter.drawPixmap(0, 0, d->paintCache.pixmapOf(d->surfacePicture));
     for (qsizetype i = 0; i < d->imgMain.count(); ++i) {
         const reelkit::FrameElement &element = d->imgMain.at(i);
         if (element.Visible && !element.Picture.isNull())
-            painter.drawImage(reelkit::twipsToPixels(element.Left), reelkit::twipsToPixels(element.Top),
-                              element.Picture);
+            painter.drawPixmap(reelkit::twipsToPixels(element.Left), reelkit::twipsToPixels(element.Top),
+                               d->paintCache.pixmapOf(element.Picture));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Reelpane.h"
 #include "control/FrameStepper.h"
+#include "control/PaintCache.h"
 #include "gif/FrameElements.h"
 
 #include <QImage>
@@ -24,6 +25,7 @@ public:
     reelkit::FrameStepper stepper;
     // What the last opaque step painted; the surface keeps it until the next step.
     QImage surfacePicture;
+    reelkit::PaintCache paintCache;
     quint32 backColor = Reelpane::DefaultBackColor;
     Reelpane::enumBackStyle backStyle = Reelpane::Opaque;
     Reelpane::enumBorderStyle borderStyle = Reelpane::None;

@@ -7,17 +7,24 @@
 
 namespace reelkit {
 
-// Decodes the first image of a GIF stream into a picture of that image's own
-// rectangle (the width and height of its image descriptor), transparent where
-// the frame says so. Throws ReelkitError with the decoder's description when the
-// stream holds no decodable image. What follows the first image is ignored, and so
-// is a missing block terminator and trailer at the end.
-using FrameDecoder = std::function<QImage(QByteArrayView frameFile)>;
+// Decodes the frames of one file. It is made once from the file's header (the
+// bytes up to the first frame marker's 00 21) and then called with each frame's
+// chunk; the frame is the first image of the stream header + chunk. The picture is
+// that image's own rectangle (the width and height of its image descriptor) in its
+// colours, transparent where the frame says so. Throws ReelkitError with a
+// description when the stream holds no decodable image. What follows the first
+// image is ignored, and so is a missing block terminator and trailer at the end.
+using FrameDecoder = std::function<QImage(QByteArrayView chunk)>;
+using FrameDecoderMaker = std::function<FrameDecoder(QByteArrayView header)>;
 
-// giflib: decodes only the frame's rectangle.
-QImage decodeFrameWithGiflib(QByteArrayView frameFile);
+// Reelkit's own reader: reads the header once, whatever its size, so that each
+// frame costs only its chunk. Pictures are Format_Indexed8 with a 256-entry colour
+// table, the transparent index as a transparent entry; equal tables are shared.
+FrameDecoder gifFrameDecoder(QByteArrayView header);
 
-// Qt's GIF reader: decodes the whole logical screen, then crops the frame's rectangle.
+// Qt's GIF reader on each header + chunk: decodes the whole logical screen, then
+// crops the frame's rectangle. A reference for tests and benchmarks.
+FrameDecoder qtFrameDecoder(QByteArrayView header);
 QImage decodeFrameWithQt(QByteArrayView frameFile);
 
 // Largest frame rectangle accepted, in pixels, so that a hostile descriptor cannot

@@ -2,6 +2,8 @@
 
 #include "dialogs/ReelkitError.h"
 
+#include <set>
+
 namespace reelkit {
 
 FrameElements::FrameElements() : m_elements(1) {}
@@ -33,9 +35,16 @@ void FrameElements::removeAllButFirst()
 
 qint64 FrameElements::pictureBytes() const
 {
+    std::set<const void *> counted;
     qint64 total = 0;
-    for (const FrameElement &element : m_elements)
-        total += element.Picture.sizeInBytes();
+    for (const FrameElement &element : m_elements) {
+        const QImage &picture = element.Picture;
+        if (counted.insert(picture.constBits()).second)
+            total += picture.sizeInBytes();
+        const QList<QRgb> colours = picture.colorTable();
+        if (counted.insert(colours.constData()).second)
+            total += colours.size() * qsizetype(sizeof(QRgb));
+    }
     return total;
 }
 

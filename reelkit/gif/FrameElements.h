@@ -33,7 +33,8 @@ public:
     FrameElement &append();
     void removeAllButFirst();
 
-    // Bytes held by the decoded pictures of all elements.
+    // Bytes held by the decoded pictures of all elements, pixels and colour tables,
+    // each buffer that pictures share counted once.
     qint64 pictureBytes() const;
 
     // Delay of an element in milliseconds: its Tag read as a 32-bit integer.

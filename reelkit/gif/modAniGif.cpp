@@ -37,7 +37,7 @@ class Splitter
 {
 public:
     Splitter(QByteArrayView header, FrameElements &elements, const LoadGifHooks &hooks)
-        : m_header(header), m_elements(elements), m_hooks(hooks)
+        : m_decode(hooks.decoderFor(header)), m_elements(elements)
     {
     }
 
@@ -52,11 +52,7 @@ public:
             x = readU16(chunk, 8, "left position");
             y = readU16(chunk, 10, "top position");
         }
-        QByteArray frameFile;
-        frameFile.reserve(m_header.size() + chunk.size());
-        frameFile.append(m_header.data(), m_header.size());
-        frameFile.append(chunk.data(), chunk.size());
-        QImage picture = m_hooks.decode(frameFile);
+        QImage picture = m_decode(chunk);
         if (picture.isNull())
             throw ReelkitError(QStringLiteral("The frame could not be decoded"));
         m_pictureBytes += picture.sizeInBytes();
@@ -74,9 +70,8 @@ public:
     }
 
 private:
-    QByteArrayView m_header;
+    FrameDecoder m_decode;
     FrameElements &m_elements;
-    const LoadGifHooks &m_hooks;
     qint64 m_pictureBytes = 0;
 };
 

@@ -15,7 +15,7 @@ extern qint32 gLastFrame;
 
 struct LoadGifHooks
 {
-    FrameDecoder decode = decodeFrameWithGiflib;
+    FrameDecoderMaker decoderFor = gifFrameDecoder;
     // Lets the host process its pending window events between frames. Returns false
     // when the elements being filled no longer exist, which ends the load at once.
     std::function<bool()> pumpEvents;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 class QTemporaryDir;
@@ -31,16 +32,18 @@ QRgb craftedColour(int index);
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes);
 
-// Stands in for the picture decoder: keeps every frame file it is given.
+// Stands in for the picture decoder: keeps every frame file (header + chunk) it is given.
 struct RecordingDecoder
 {
     std::vector<QByteArray> *frameFiles;
 
-    QImage operator()(QByteArrayView frameFile) const
+    std::function<QImage(QByteArrayView)> operator()(QByteArrayView header) const
     {
-        frameFiles->push_back(frameFile.toByteArray());
-        QImage picture(1, 1, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        return picture;
+        return [files = frameFiles, header = header.toByteArray()](QByteArrayView chunk) {
+            files->push_back(header + chunk.toByteArray());
+            QImage picture(1, 1, QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            return picture;
+        };
     }
 };

@@ -110,7 +110,7 @@ private slots:
             ReportRecorder recorder;
             FrameElements elements;
             LoadGifHooks hooks = quietHooks();
-            hooks.decode = RecordingDecoder{&frameFiles};
+            hooks.decoderFor = RecordingDecoder{&frameFiles};
             reelkit::LoadGif(path, elements, hooks);
         }
         QCOMPARE(int(frameFiles.size()), split);
@@ -177,7 +177,7 @@ private slots:
         FrameElements withQt;
         ReportRecorder recorder;
         LoadGifHooks qtHooks = quietHooks();
-        qtHooks.decode = reelkit::decodeFrameWithQt;
+        qtHooks.decoderFor = reelkit::qtFrameDecoder;
         QVERIFY(reelkit::LoadGif(path, withGiflib, quietHooks()));
         QVERIFY(reelkit::LoadGif(path, withQt, qtHooks));
         QCOMPARE(recorder.reports.size(), size_t(0));

@@ -68,7 +68,7 @@ private:
     {
         QString path = writeFile(m_dir, name, bytes);
         LoadGifHooks hooks;
-        hooks.decode = RecordingDecoder{&frameFiles};
+        hooks.decoderFor = RecordingDecoder{&frameFiles};
         hooks.pumpEvents = [] { return true; };
         return LoadGif(path, m_elements, hooks);
     }
@@ -272,10 +272,12 @@ private slots:
         int calls = 0;
         LoadGifHooks hooks;
         hooks.pumpEvents = [] { return true; };
-        hooks.decode = [&calls](QByteArrayView) {
-            if (++calls == 2)
-                throw reelkit::ReelkitError(QStringLiteral("decoder says no"));
-            return QImage(1, 1, QImage::Format_RGB32);
+        hooks.decoderFor = [&calls](QByteArrayView) {
+            return [&calls](QByteArrayView) {
+                if (++calls == 2)
+                    throw reelkit::ReelkitError(QStringLiteral("decoder says no"));
+                return QImage(1, 1, QImage::Format_RGB32);
+            };
         };
         ReportRecorder recorder;
         QVERIFY(LoadGif(path, m_elements, hooks));
@@ -311,7 +313,7 @@ private slots:
                                  animation({frameBody(1, 0, 0), frameBody(2, 0, 0), frameBody(3, 0, 0)}));
         std::vector<QByteArray> files;
         LoadGifHooks hooks;
-        hooks.decode = RecordingDecoder{&files};
+        hooks.decoderFor = RecordingDecoder{&files};
         hooks.pumpEvents = [] { return false; };
         QVERIFY(LoadGif(path, m_elements, hooks));
         QCOMPARE(files.size(), size_t(1));

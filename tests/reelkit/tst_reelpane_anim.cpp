@@ -4,8 +4,10 @@
 #include "CraftedGif.h"
 #include "ReportRecorder.h"
 #include "control/ReelpanePrivate.h"
+#include "gif/FrameDecoder.h"
 #include "gif/modAniGif.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +120,39 @@ private slots:
         QCOMPARE(shown.pixel(0, 0), craftedColour(2));
         QCOMPARE(shown.pixel(3, 3), craftedColour(2));
         QVERIFY(shown.pixel(10, 10) != craftedColour(2));
+    }
+
+    // Frames are held indexed and converted where painted: each one paints the
+    // pixels Qt's own reader decodes for it.
+    void everyFramePaintsTheColoursQtDecodes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("sub-rectangles at offsets") << QStringLiteral("dispose_bgnd_transparency.gif");
+        QTest::newRow("interlaced, transparent") << QStringLiteral("first_frame_transparency.gif");
+        QTest::newRow("local colour tables") << QStringLiteral("moon_impact.gif");
+    }
+
+    void everyFramePaintsTheColoursQtDecodes()
+    {
+        QFETCH(QString, file);
+        QString path = QStringLiteral(REELKIT_TEST_DATA "/") + file;
+        reelkit::FrameElements reference;
+        reelkit::LoadGifHooks hooks;
+        hooks.decoderFor = reelkit::qtFrameDecoder;
+        QVERIFY(reelkit::LoadGif(path, reference, hooks));
+        Reelpane pane;
+        pane.resize(160, 120);
+        pane.GifLoad(path);
+        for (qsizetype frame = 0; frame < reference.count(); ++frame) {
+            QCOMPARE(elementsOf(pane).at(frame).Picture.format(), QImage::Format_Indexed8);
+            stepperOf(pane).tick();
+            const QImage shown = pane.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // Every frame is smaller than the control: its corner shows the back colour.
+            QImage expected(shown.size(), QImage::Format_RGB32);
+            expected.fill(shown.pixel(shown.width() - 1, shown.height() - 1));
+            QPainter(&expected).drawImage(0, 0, reference.at(stepperOf(pane).currentFrame()).Picture);
+            QCOMPARE(shown, expected);
+        }
     }
 
     void transparentModeShowsOneElementAtItsOffset()
