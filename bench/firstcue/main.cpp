@@ -17,7 +17,6 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -29,17 +28,12 @@ namespace {
 
 constexpr int kCueTimeoutMs = 5000;
 
-bool sounding(const QSoundEffect *effect)
-{
-    return effect && effect->status() == QSoundEffect::Ready && effect->isPlaying();
-}
-
 // Runs the event loop until the named cue of `player` plays; ms since `clock` started.
 std::optional<double> untilPlaying(const CuePlayer &player, const QString &cue, const QElapsedTimer &clock)
 {
     const QDeadlineTimer deadline(kCueTimeoutMs);
     while (!deadline.hasExpired()) {
-        if (sounding(player.effect(cue)))
+        if (player.isPlaying(cue))
             return clock.nsecsElapsed() / 1e6;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     }
@@ -77,7 +71,7 @@ std::optional<double> gameCue(int pauseMs)
     // The computer's one-second pause runs inside the click; the cue starts during it.
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!started && sounding(window->modSound().effect(cue)))
+        if (!started && window->modSound().isPlaying(cue))
             started = clock.nsecsElapsed() / 1e6;
     });
     watch.start(0);

@@ -37,7 +37,7 @@ struct ExpectedPicture
 
 QList<ExpectedPicture> gamePictures()
 {
-    QList<ExpectedPicture> pictures{{QStringLiteral("background.png"), {699, 479}, false},
+    QList<ExpectedPicture> pictures{{QStringLiteral("background.jpg"), {699, 479}, false},
                                 {QStringLiteral("icon.png"), {64, 64}, true},
                                 {QStringLiteral("about.png"), {96, 96}, true},
                                 {QStringLiteral("topship.png"), {571, 73}, true},
@@ -54,7 +54,7 @@ QList<ExpectedPicture> gamePictures()
     // Each has a twin of twice the size, for screens with two device pixels per pixel.
     for (qsizetype i = 0, plain = pictures.size(); i < plain; ++i) {
         ExpectedPicture sharp = pictures[i];
-        sharp.name.replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+        sharp.name.insert(sharp.name.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
         sharp.size *= 2;
         pictures.append(sharp);
     }

@@ -84,10 +84,10 @@ private slots:
         const auto window = startWith(QByteArray());
         const QStringList cues = {"hit", "sunk", "miss", "clap", "youlose", "slap"};
         for (const QString &cue : cues)
-            QVERIFY2(!window->modSound().effect(cue), qPrintable(cue)); // the log-in screen plays none
+            QVERIFY2(!window->modSound().isLoaded(cue), qPrintable(cue)); // the log-in screen plays none
         createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
         for (const QString &cue : cues)
-            QVERIFY2(window->modSound().effect(cue), qPrintable(cue));
+            QVERIFY2(window->modSound().isLoaded(cue), qPrintable(cue));
     }
 
     void menuPanelsShareOneSpotRightOfAndBelowTheMiddle()

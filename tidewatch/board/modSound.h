@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QHash>
+#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
-class QSoundEffect;
+class CueBackend;
 
-// Plays the named cue from data/sounds/ beside the program: at once, one cue at a
-// time (a new cue cuts off the playing one). A missing or unplayable file is silent.
+// Plays the named cue from the sound folder: at once, one cue at a time (a new cue
+// cuts off the playing one). A missing or unplayable file is silent, and so is every
+// cue when the sound library cannot be loaded. The library is loaded with the first
+// cue asked for, so that start-up does not bring up the audio system.
 class CuePlayer
 {
 public:
@@ -22,18 +26,22 @@ public:
     // Loads the cues ahead, so the first play has no delay.
     void preload(const QStringList &names);
 
-    // Tests watch what would play; the real effect still runs.
+    // Tests watch what would play; the real sound still plays.
     void setListener(std::function<void(const QString &name)> listener);
 
     QString pathFor(const QString &name) const;
-    // The loaded effect of a cue; null when its file is missing or not loaded yet.
-    const QSoundEffect *effect(const QString &name) const { return mEffects.value(name); }
+    // Whether the cue has been loaded and can play; false when its file is missing.
+    bool isLoaded(const QString &name) const { return mCues.value(name, false); }
+    bool isPlaying(const QString &name) const;
 
 private:
-    QSoundEffect *effectFor(const QString &name);
+    bool ready(const QString &name);
+    CueBackend *backend();
 
     QString mFolder;
-    QHash<QString, QSoundEffect *> mEffects; // loaded once, owned
-    QSoundEffect *mPlaying = nullptr;
+    QLibrary mLibrary;
+    std::unique_ptr<CueBackend> mBackend;
+    bool mBackendTried = false;
+    QHash<QString, bool> mCues; // loaded once; a missing file is remembered as silence
     std::function<void(const QString &)> mListener;
 };

@@ -5,15 +5,15 @@
 
 namespace Artwork {
 
-QPixmap pixmap(const QString &name)
+QPixmap pixmap(const QString &name, const QString &extension)
 {
     const QString base = QStringLiteral(":/tidewatch/") + name;
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
-        const QString sharp = base + QStringLiteral("@2x.png");
+        const QString sharp = base + QStringLiteral("@2x") + extension;
         if (QFile::exists(sharp))
             return QPixmap(sharp);
     }
-    return QPixmap(base + QStringLiteral(".png"));
+    return QPixmap(base + extension);
 }
 
 } // namespace Artwork

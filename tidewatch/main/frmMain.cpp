@@ -80,7 +80,9 @@ void frmMain::buildWindow()
     setStyleSheet(WindowStyleSheet());
 
     QPalette background = palette();
-    background.setBrush(QPalette::Window, Artwork::pixmap(QStringLiteral("background")));
+    // JPEG: the first screen shows it, and it decodes in a fraction of a PNG's time.
+    background.setBrush(QPalette::Window,
+                        Artwork::pixmap(QStringLiteral("background"), QStringLiteral(".jpg")));
     setPalette(background);
     setAutoFillBackground(true);
 

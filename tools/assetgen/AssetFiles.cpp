@@ -19,24 +19,40 @@ void writeFileBytes(const QString &path, const QByteArray &bytes)
 
 ResourceFolder::ResourceFolder(QString folder) : m_folder(std::move(folder)) {}
 
-void writePng(const QString &path, const QImage &picture, QSize expectedSize)
+namespace {
+
+void writePicture(const QString &path, const QImage &picture, QSize expectedSize,
+                  const char *format, int quality)
 {
     // A wrong size would only show up as a misdrawn board in the game, so stop here instead.
     if (picture.size() != expectedSize)
         throw std::runtime_error(path.toStdString() + " has the wrong size");
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, "PNG"))
+    if (!picture.save(&buffer, format, quality))
         throw std::runtime_error("cannot encode " + path.toStdString());
-    writeFileBytes(path, png);
+    writeFileBytes(path, encoded);
 }
 
-void ResourceFolder::savePicture(const QString &name, const QImage &picture, QSize logicalSize, int scale)
+} // namespace
+
+void writePng(const QString &path, const QImage &picture, QSize expectedSize)
 {
-    const QString fileName = scale == 1 ? name + QStringLiteral(".png")
-                                        : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
-    writePng(QDir(m_folder).filePath(fileName), picture, logicalSize * scale);
+    writePicture(path, picture, expectedSize, "PNG", -1);
+}
+
+void ResourceFolder::savePicture(const QString &name, const QImage &picture, QSize logicalSize,
+                                 int scale, Format format)
+{
+    const QString extension = format == Format::Jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
+    const QString fileName = scale == 1 ? name + extension
+                                        : QStringLiteral("%1@%2x").arg(name).arg(scale) + extension;
+    const QString path = QDir(m_folder).filePath(fileName);
+    if (format == Format::Jpeg)
+        writePicture(path, picture, logicalSize * scale, "JPG", 92);
+    else
+        writePng(path, picture, logicalSize * scale);
     m_pictures << fileName;
 }
 
