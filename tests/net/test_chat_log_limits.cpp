@@ -36,9 +36,10 @@ private slots:
         QTest::addColumn<qsizetype>("lines");
         QTest::addColumn<bool>("over");
         QTest::newRow("a few lines") << qsizetype(200) << qsizetype(5) << false;
-        QTest::newRow("half a million characters") << qsizetype(500'000) << qsizetype(100) << false;
+        QTest::newRow("400,000 characters") << qsizetype(400'000) << qsizetype(100) << false;
         QTest::newRow("a megabyte of text") << qsizetype(600'000) << qsizetype(200) << true;
-        QTest::newRow("many short lines") << qsizetype(40'000) << qsizetype(4'000) << true;
+        QTest::newRow("900 short lines") << qsizetype(18'000) << qsizetype(900) << false;
+        QTest::newRow("many short lines") << qsizetype(40'000) << qsizetype(2'000) << true;
         QTest::newRow("one huge line stays") << qsizetype(2'000'000) << qsizetype(1) << false;
     }
     void theLogKeepsRoughlyItsNewestMegabyte()

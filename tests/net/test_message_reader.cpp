@@ -65,6 +65,8 @@ private slots:
     void reassemblesAStreamCutAnywhere_data();
     void reassemblesAStreamCutAnywhere();
     void readsAFieldThatArrivesOneByteAtATime();
+    void endsAMessageNoDigitCouldExtendAtOnce_data();
+    void endsAMessageNoDigitCouldExtendAtOnce();
     void overflowsOnlyPastTheLimit_data();
     void overflowsOnlyPastTheLimit();
     void overflowsAfterTheLimitOfGarbageInSmallPieces();
@@ -140,8 +142,9 @@ void TestMessageReader::endsAMessageWhenTheNextBeginsOrOnceQuiet_data()
     QTest::addColumn<Messages>("atOnce");
     QTest::addColumn<Message>("onceQuiet");
 
-    QTest::newRow("shot alone") << wire("/fire|37") << Messages{} << kShot;
-    QTest::newRow("shot, then end") << wire("/fire|37/gameover|1") << Messages{kShot} << kEnd;
+    QTest::newRow("shot one more digit could change") << wire("/fire|3") << Messages{} << Message(Fire{3});
+    QTest::newRow("shot at 10, which could become 100") << wire("/fire|10") << Messages{} << Message(Fire{10});
+    QTest::newRow("shot, then chat") << wire("/fire|37/msg|bob|hi there") << Messages{kShot} << kChat;
     QTest::newRow("chat, then fleet with an empty name")
         << wire("/msg|bob|hi there/placeships|1|3|5|7|9|") << Messages{kChat} << Message(PlaceShips{{1, 3, 5, 7, 9}, ""});
 }
@@ -202,6 +205,24 @@ void TestMessageReader::reassemblesAStreamCutAnywhere()
     QCOMPARE(result.rejected, 0);
     QVERIFY(!result.overflow);
     QCOMPARE(reader.buffered(), 0);
+}
+
+void TestMessageReader::endsAMessageNoDigitCouldExtendAtOnce_data()
+{
+    QTest::addColumn<QByteArray>("arrival");
+    QTest::addColumn<Messages>("atOnce");
+    QTest::newRow("shot at 37") << wire("/fire|37") << Messages{kShot};
+    QTest::newRow("shot at 100") << wire("/fire|100") << Messages{Fire{100}};
+    QTest::newRow("shot, then end") << wire("/fire|37/gameover|1") << Messages{kShot, kEnd};
+}
+
+void TestMessageReader::endsAMessageNoDigitCouldExtendAtOnce()
+{
+    QFETCH(QByteArray, arrival);
+    QFETCH(Messages, atOnce);
+    MessageReader reader;
+    QCOMPARE(reader.feed(arrival, kStartMs).messages, atOnce);
+    QCOMPARE(reader.quietDeadline(), std::nullopt);
 }
 
 void TestMessageReader::readsAFieldThatArrivesOneByteAtATime()

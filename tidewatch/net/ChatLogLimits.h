@@ -8,8 +8,8 @@ namespace ChatLogLimits {
 
 constexpr qsizetype kBytes = 1024 * 1024;
 constexpr qsizetype kLineChars = 4000;
-// What a line costs beyond its text: its block and its layout.
-constexpr qsizetype kLineOverheadBytes = 256;
+// What a line costs beyond its text: its block and its layout (measured: about 1 KB).
+constexpr qsizetype kLineOverheadBytes = 1024;
 
 // The line as the log shows it: cut at kLineChars, with a mark saying so.
 QString shown(const QString &line);

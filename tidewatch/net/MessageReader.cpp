@@ -35,6 +35,7 @@ MessageReader::Result MessageReader::feed(QByteArrayView arrival, qint64 nowMs)
     for (qsizetype from = 0; from < arrival.size(); from += kPiece) {
         mBuffer.append(arrival.sliced(from, std::min(kPiece, arrival.size() - from)));
         scan(result);
+        takeIfFinal(result);
         if (!result.overflow && mUnmatched + mBuffer.size() > kMaxBuffered)
             result.overflow = true;
         if (result.overflow) {
@@ -138,9 +139,20 @@ qsizetype MessageReader::separatorAt(qsizetype messageStart, qsizetype separator
     return separator - qsizetype(command->word.size());
 }
 
+// A shot at 37 cannot become a shot at 370: it need not wait for quiet.
+void MessageReader::takeIfFinal(Result &result)
+{
+    if (mStart != Start::Command || mLastField < 0
+        || !Protocol::lastFieldIsFinal(mCommand->word, QByteArrayView(mBuffer).sliced(mLastField)))
+        return;
+    take(0, mBuffer.size(), result);
+    forgetPending();
+}
+
 void MessageReader::openCommand(const Protocol::CommandWord &command, qsizetype separator)
 {
     mStart = Start::Command;
+    mCommand = &command;
     mFieldCount = command.fieldCount;
     mSeparators = 1;
     mLastField = mSeparators == mFieldCount - 1 ? separator + 1 : -1;
@@ -169,6 +181,7 @@ void MessageReader::forgetPending()
     mBuffer.clear();
     mScanned = 0;
     mStart = Start::Undecided;
+    mCommand = nullptr;
     mFieldCount = 0;
     mSeparators = 0;
     mLastField = -1;

@@ -61,11 +61,13 @@ private:
     void openCommand(const Protocol::CommandWord &command, qsizetype separator);
     void take(qsizetype begin, qsizetype end, Result &result);
     void forgetPending();
+    void takeIfFinal(Result &result);
 
     // Each byte is looked at once: mScanned remembers how far earlier arrivals got.
     QByteArray mBuffer;        // the pending message, from its first byte
     qsizetype mScanned = 0;
     Start mStart = Start::Undecided;
+    const Protocol::CommandWord *mCommand = nullptr; // of the pending message, once known
     int mFieldCount = 0;       // of the pending command, the command included
     int mSeparators = 0;       // seen in it before its last field
     qsizetype mLastField = -1; // where a next message may begin, once known

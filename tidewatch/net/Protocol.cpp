@@ -128,6 +128,21 @@ QByteArray encode(const Message &message)
     }, message);
 }
 
+bool lastFieldIsFinal(std::string_view command, QByteArrayView lastField)
+{
+    if (command == "/gameover")
+        return lastField == "1";
+    if (command != "/fire" || lastField.isEmpty() || lastField.size() > 3 || lastField.front() == '0')
+        return false;
+    int cell = 0;
+    for (const char digit : lastField) {
+        if (digit < '0' || digit > '9')
+            return false;
+        cell = cell * 10 + (digit - '0');
+    }
+    return cell * 10 > kCells && cell <= kCells;
+}
+
 std::optional<Message> decode(QByteArrayView message)
 {
     Fields fields;

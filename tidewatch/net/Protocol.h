@@ -74,6 +74,11 @@ QByteArray encode(const Message &message);
 // whose ships overlap.
 std::optional<Message> decode(QByteArrayView message);
 
+// Whether a conformant peer can add nothing to this last field of a message with this
+// command word: a cell that one more digit would take past 100, or the end's "1".
+// Such a message is complete without waiting for the next one or for quiet.
+bool lastFieldIsFinal(std::string_view command, QByteArrayView lastField);
+
 // Text <-> wire bytes. Characters outside Latin-1 become '?'.
 QByteArray toWire(const QString &text);
 QString fromWire(const QByteArray &bytes);
