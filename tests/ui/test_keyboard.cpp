@@ -1,10 +1,12 @@
-// A whole single-player game with the mouse left alone: log in, choose, place the
-// fleet and fire with the board's cursor, win, and go back to the menu.
+// Games with the mouse left alone: a whole single-player game (log in, choose, place
+// the fleet and fire with the board's cursor, win, back to the menu), and a network
+// game between two windows, chatting, placing and firing.
 
 #include "UiHarness.h"
 #include "board/BoardProcedures.h"
 #include "core/ScriptedRandom.h"
 
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 namespace {
@@ -38,6 +40,36 @@ void steerTo(const BoardWidget *board, int cell)
         key(column(board->cursorCell()) < column(cell) ? Qt::Key_Right : Qt::Key_Left);
 }
 
+// Puts the keyboard in a window, as a click on its title would.
+bool activate(frmMain &window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// From the game-type screen, with the keyboard: the option `downs` arrows below the first.
+void chooseGameType(frmMain &window, int downs)
+{
+    for (int step = 0; step < downs; ++step)
+        key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    if (tabTo(window, QStringLiteral("cmdNext")))
+        key(Qt::Key_Return);
+}
+
+// Places the fleet from the top left, column by column, and presses Finish.
+void placeAndFinish(frmMain &window)
+{
+    if (!tabTo(window, QStringLiteral("imgPlayer1Grid")))
+        return;
+    for (int ship = 5; ship >= 1; --ship) {
+        key(Qt::Key_Space);
+        key(Qt::Key_Right);
+    }
+    if (tabTo(window, QStringLiteral("cmdFinishPlacingShips")))
+        key(Qt::Key_Return);
+}
+
 } // namespace
 
 class KeyboardTest : public QObject
@@ -45,6 +77,8 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
 private slots:
+    void aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone();
+
     void aSinglePlayerGameIsWonWithTheKeyboardAlone()
     {
         QTemporaryDir dir;
@@ -112,6 +146,46 @@ private slots:
         QVERIFY(visible(*window, QStringLiteral("picContainerGameType")));
     }
 };
+
+void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
+{
+    requireFreePort(frmMain::kGamePort);
+    QTemporaryDir dir;
+    auto server = openGame(dir.filePath(QStringLiteral("server.txt")));
+    auto client = openGame(dir.filePath(QStringLiteral("client.txt")));
+    createAndLogIn(*server, QStringLiteral("Sally"), QStringLiteral("pw"));
+    createAndLogIn(*client, QStringLiteral("Clark"), QStringLiteral("pw"));
+    QVERIFY(activate(*server));
+    chooseGameType(*server, 1);
+    QVERIFY(activate(*client));
+    chooseGameType(*client, 2);
+    QCOMPARE(focused(), control(*client, QStringLiteral("txtMultiplayerClientHostConnect")));
+    QTest::keyClicks(focused(), QStringLiteral("127.0.0.1"));
+    QVERIFY(tabTo(*client, QStringLiteral("cmdMultiplayerClientStartGame")));
+    key(Qt::Key_Return);
+    QTRY_COMPARE(client->currentScreen(), Screen::Placement);
+    QTRY_COMPARE(server->currentScreen(), Screen::Placement);
+
+    QCOMPARE(focused(), control(*client, QStringLiteral("txtChatBox")));
+    QTest::keyClicks(focused(), QStringLiteral("ready?"));
+    key(Qt::Key_Return);
+    placeAndFinish(*client);
+    QVERIFY(activate(*server));
+    QCOMPARE(focused(), control(*server, QStringLiteral("txtChatBox")));
+    placeAndFinish(*server);
+    QTRY_COMPARE(server->currentScreen(), Screen::Battle);
+    QTRY_COMPARE(client->currentScreen(), Screen::Battle);
+
+    auto *target = control<BoardWidget>(*server, QStringLiteral("imgPlayer2Grid"));
+    QVERIFY(tabTo(*server, QStringLiteral("imgPlayer2Grid")));
+    steerTo(target, 2); // the client's Aircraft Carrier lies in column 2
+    key(Qt::Key_Space);
+    QCOMPARE(server->player2Grid.cell(2), CellPicture::hit());
+    QTRY_VERIFY(client->state.gPlayerShots.isSet(2));
+    QVERIFY(control<QPlainTextEdit>(*server, QStringLiteral("txtChatBoxMsgs"))
+                ->toPlainText()
+                .contains(QStringLiteral("Clark: ready?")));
+}
 
 QTEST_MAIN(KeyboardTest)
 #include "test_keyboard.moc"
