@@ -134,6 +134,8 @@ void frmMain::buildChat()
 {
     txtChatBoxMsgs = new QPlainTextEdit(this);
     txtChatBoxMsgs->setReadOnly(true);
+    // Nobody undoes a log; kept on, every line added or dropped would be kept for ever.
+    txtChatBoxMsgs->setUndoRedoEnabled(false);
     txtChatBoxMsgs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
