@@ -132,6 +132,7 @@ private:
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
     void quietTimer_Timer();
+    void takeWhatIsQuiet(qint64 quietAt);
     void deliver(MessageReader::Result result);
     void resetReader();
     void wskGame_PeerClosed();

@@ -139,10 +139,7 @@ void frmMain::socketError(const QString &description)
 void frmMain::wskGame_PeerClosed()
 {
     // A closed line says no more: what it sent last is complete, and comes first.
-    MessageReader::Result last = mReader.feed(wskGame->GetData(MessageReader::kMaxBuffered),
-                                              mClock.elapsed());
-    last.append(mReader.quietCheck(mClock.elapsed() + MessageReader::kQuietMs));
-    deliver(std::move(last));
+    takeWhatIsQuiet(mClock.elapsed() + MessageReader::kQuietMs);
     mGate->run([this] {
         if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
@@ -233,9 +230,16 @@ void frmMain::wskGame_DataArrival(qint64 bytesTotal)
 // The line has been quiet: the message under way, last field and all, is complete.
 void frmMain::quietTimer_Timer()
 {
+    takeWhatIsQuiet(mClock.elapsed());
+}
+
+// Reads what the socket still holds, then completes the message under way if the line
+// has been quiet long enough by `quietAt`.
+void frmMain::takeWhatIsQuiet(qint64 quietAt)
+{
     MessageReader::Result result = mReader.feed(wskGame->GetData(MessageReader::kMaxBuffered),
                                                  mClock.elapsed());
-    result.append(mReader.quietCheck(mClock.elapsed()));
+    result.append(mReader.quietCheck(quietAt));
     deliver(std::move(result));
 }
 
