@@ -1,11 +1,13 @@
 #include "GifLayout.h"
 #include "WaveFormat.h"
+#include "main/SeaBackdrop.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMap>
 #include <QMovie>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -37,8 +39,7 @@ struct ExpectedPicture
 
 QList<ExpectedPicture> gamePictures()
 {
-    QList<ExpectedPicture> pictures{{QStringLiteral("background.jpg"), {699, 479}, false},
-                                {QStringLiteral("icon.png"), {64, 64}, true},
+    QList<ExpectedPicture> pictures{{QStringLiteral("icon.png"), {64, 64}, true},
                                 {QStringLiteral("about.png"), {96, 96}, true},
                                 {QStringLiteral("topship.png"), {571, 73}, true},
                                 {QStringLiteral("water.png"), {30, 30}, false},
@@ -127,6 +128,8 @@ private slots:
     void shipSegmentsJoin_data();
     void shipSegmentsJoin();
     void cursorsCentreOnHotSpot();
+    void backdropRepaintsExactlyItsArea_data();
+    void backdropRepaintsExactlyItsArea();
 
 private:
     QString sourcePath(const QString &relative) const { return m_source.filePath(relative); }
@@ -328,6 +331,37 @@ void AssetsTest::cursorsCentreOnHotSpot()
         QVERIFY2(qAlpha(cursor.pixel(16, 16)) > 128, name);
         QCOMPARE(qAlpha(cursor.pixel(2, 2)), 0);
     }
+}
+
+// The window repaints pieces of its backdrop; a piece must match the whole painting
+// pixel for pixel and leave everything around it alone.
+void AssetsTest::backdropRepaintsExactlyItsArea_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::newRow("a band of swell") << QRect(0, 100, 699, 12);
+    QTest::newRow("under the radar") << QRect(8, 8, 73, 73);
+    QTest::newRow("across the range rings") << QRect(560, 330, 139, 149);
+    QTest::newRow("one pixel") << QRect(350, 240, 1, 1);
+}
+
+void AssetsTest::backdropRepaintsExactlyItsArea()
+{
+    QFETCH(QRect, area);
+    const auto painted = [](const QRect &clip) {
+        QImage picture(SeaBackdrop::kSize, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QPainter painter(&picture);
+        painter.setClipRect(clip);
+        SeaBackdrop::paint(painter, clip);
+        return picture;
+    };
+    const QImage whole = painted(QRect(QPoint(0, 0), SeaBackdrop::kSize));
+    QImage piece = painted(area);
+    QCOMPARE(piece.copy(area), whole.copy(area));
+    QPainter(&piece).fillRect(area, Qt::magenta);
+    QImage untouched(SeaBackdrop::kSize, QImage::Format_RGB32);
+    untouched.fill(Qt::magenta);
+    QCOMPARE(piece, untouched);
 }
 
 QTEST_MAIN(AssetsTest)

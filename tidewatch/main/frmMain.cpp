@@ -8,6 +8,7 @@
 #include "main/Geometry.h"
 #include "main/MessageBoxes.h"
 #include "main/ModalGate.h"
+#include "main/SeaBackdrop.h"
 #include "main/WidgetFactory.h"
 #include "main/WindowStyle.h"
 #include "net/Winsock.h"
@@ -16,6 +17,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -78,13 +81,7 @@ void frmMain::buildWindow()
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::size(10485, 7185));
     setStyleSheet(WindowStyleSheet());
-
-    QPalette background = palette();
-    // JPEG: the first screen shows it, and it decodes in a fraction of a PNG's time.
-    background.setBrush(QPalette::Window,
-                        Artwork::pixmap(QStringLiteral("background"), QStringLiteral(".jpg")));
-    setPalette(background);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent covers every pixel with the backdrop
 
     gifRadarAnimation = new Reelpane(this);
     gifRadarAnimation->setObjectName(QStringLiteral("gifRadarAnimation"));
@@ -166,6 +163,12 @@ void frmMain::connectSockets()
     mQuietTimer->setSingleShot(true);
     mQuietTimer->setTimerType(Qt::PreciseTimer);
     connect(mQuietTimer, &QTimer::timeout, this, &frmMain::quietTimer_Timer);
+}
+
+void frmMain::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    SeaBackdrop::paint(painter, event->rect());
 }
 
 void frmMain::warn(const QString &text)

@@ -21,8 +21,7 @@ ResourceFolder::ResourceFolder(QString folder) : m_folder(std::move(folder)) {}
 
 namespace {
 
-void writePicture(const QString &path, const QImage &picture, QSize expectedSize,
-                  const char *format, int quality)
+void writePicture(const QString &path, const QImage &picture, QSize expectedSize)
 {
     // A wrong size would only show up as a misdrawn board in the game, so stop here instead.
     if (picture.size() != expectedSize)
@@ -30,7 +29,7 @@ void writePicture(const QString &path, const QImage &picture, QSize expectedSize
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!picture.save(&buffer, format, quality))
+    if (!picture.save(&buffer, "PNG"))
         throw std::runtime_error("cannot encode " + path.toStdString());
     writeFileBytes(path, encoded);
 }
@@ -39,20 +38,16 @@ void writePicture(const QString &path, const QImage &picture, QSize expectedSize
 
 void writePng(const QString &path, const QImage &picture, QSize expectedSize)
 {
-    writePicture(path, picture, expectedSize, "PNG", -1);
+    writePicture(path, picture, expectedSize);
 }
 
 void ResourceFolder::savePicture(const QString &name, const QImage &picture, QSize logicalSize,
-                                 int scale, Format format)
+                                 int scale)
 {
-    const QString extension = format == Format::Jpeg ? QStringLiteral(".jpg") : QStringLiteral(".png");
-    const QString fileName = scale == 1 ? name + extension
-                                        : QStringLiteral("%1@%2x").arg(name).arg(scale) + extension;
+    const QString fileName = scale == 1 ? name + QStringLiteral(".png")
+                                        : QStringLiteral("%1@%2x.png").arg(name).arg(scale);
     const QString path = QDir(m_folder).filePath(fileName);
-    if (format == Format::Jpeg)
-        writePicture(path, picture, logicalSize * scale, "JPG", 92);
-    else
-        writePng(path, picture, logicalSize * scale);
+    writePng(path, picture, logicalSize * scale);
     m_pictures << fileName;
 }
 

@@ -11,18 +11,15 @@ void writeFileBytes(const QString &path, const QByteArray &bytes);
 // Writes the picture as PNG after checking its size; throws as above.
 void writePng(const QString &path, const QImage &picture, QSize expectedSize);
 
-// The game's picture resources: each picture saved as PNG (or, for a painting the first
-// screen shows, as JPEG, which decodes several times faster), then one .qrc listing
-// them all. A picture drawn at scale 2 is saved as "name@2x.png", the name Qt looks
+// The game's picture resources: each picture saved as PNG, then one .qrc listing them
+// all. A picture drawn at scale 2 is saved as "name@2x.png", the name Qt looks
 // for on a screen of device-pixel ratio 2.
 class ResourceFolder
 {
 public:
     explicit ResourceFolder(QString folder);
 
-    enum class Format { Png, Jpeg };
-    void savePicture(const QString &name, const QImage &picture, QSize logicalSize, int scale,
-                     Format format = Format::Png);
+    void savePicture(const QString &name, const QImage &picture, QSize logicalSize, int scale);
     void writeQrc(const QString &fileName, const QString &prefix) const;
 
 private:

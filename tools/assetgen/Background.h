@@ -2,5 +2,5 @@
 
 #include <QImage>
 
-// The window's backdrop, 699 x 479: a dark, calm sea under the panels and boards.
+// The window's backdrop as a picture: the radar animation repeats the part it covers.
 QImage backgroundPicture(int scale);

@@ -2,7 +2,7 @@
 
 #include "Canvas.h"
 
-#include "SeededRandom.h"
+#include "main/SeededRandom.h"
 #include "Theme.h"
 
 #include <QPainterPath>

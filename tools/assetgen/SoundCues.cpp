@@ -1,6 +1,6 @@
 #include "SoundCues.h"
 
-#include "SeededRandom.h"
+#include "main/SeededRandom.h"
 
 #include <array>
 #include <cmath>

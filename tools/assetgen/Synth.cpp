@@ -1,6 +1,6 @@
 #include "Synth.h"
 
-#include "SeededRandom.h"
+#include "main/SeededRandom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,6 @@
 // The output depends on nothing but this code, so a rerun rewrites identical files.
 
 #include "AssetFiles.h"
-#include "Background.h"
 #include "CellPictures.h"
 #include "Cursors.h"
 #include "Emblem.h"
@@ -24,8 +23,6 @@ namespace {
 // Every picture of the window at one scale: 1 for ordinary screens, 2 for their @2x twins.
 void makePictures(ResourceFolder &resources, int scale)
 {
-    resources.savePicture(QStringLiteral("background"), backgroundPicture(scale), {699, 479}, scale,
-                          ResourceFolder::Format::Jpeg);
     resources.savePicture(QStringLiteral("icon"), emblemPicture(64 * scale), {64, 64}, scale);
     resources.savePicture(QStringLiteral("about"), emblemPicture(96 * scale), {96, 96}, scale);
     resources.savePicture(QStringLiteral("topship"), topShipPicture(scale), {571, 73}, scale);
