@@ -83,9 +83,11 @@ inline void click(const frmMain &window, const QString &name)
     QTest::mouseClick(button, Qt::LeftButton, {}, spot);
 }
 
+// A control the window has not built yet (screens are built on first showing) is not shown.
 inline bool visible(const frmMain &window, const QString &name)
 {
-    return control(window, name)->isVisible();
+    const QWidget *found = window.findChild<QWidget *>(name);
+    return found && found->isVisible();
 }
 
 inline QString statusText(const frmMain &window)

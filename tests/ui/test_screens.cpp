@@ -145,6 +145,7 @@ private slots:
                  QStringList({"picContainerPlayer1", "picContainerShipPlace", "lblStatus",
                               "imgTopShip", "gifRadarAnimation"}));
         QCOMPARE(statusText(*window), QStringLiteral("Place Your Ships"));
+        QVERIFY(!control<QLabel>(*window, QStringLiteral("imgTopShip"))->pixmap().isNull());
         QCOMPARE(window->state.gGameType, 2);
         QCOMPARE(window->state.gDifficulty, 3);
         QCOMPARE(window->state.gGamePhase, 2);

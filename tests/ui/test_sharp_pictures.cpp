@@ -24,11 +24,17 @@ QPixmap labelPicture(const frmMain &window, const QString &name)
     return control<QLabel>(window, name)->pixmap();
 }
 
-// The removal cursor shows only while "Clear Ship" is chosen and the mouse is on the board.
-QPixmap removalCursor(const frmMain &window)
+// The screens of play are built when the player logs in.
+void placing(const frmMain &window)
 {
     createAndLogIn(window, QStringLiteral("Sharp"), QStringLiteral("eyes"));
     startSinglePlayer(window, 1);
+}
+
+// The removal cursor shows only while "Clear Ship" is chosen and the mouse is on the board.
+QPixmap removalCursor(const frmMain &window)
+{
+    placing(window);
     click(window, QStringLiteral("optSelectedShipClear"));
     hoverCell(window, QStringLiteral("imgPlayer1Grid"), 45);
     return control(window, QStringLiteral("picContainerPlayer1"))->cursor().pixmap();
@@ -45,15 +51,19 @@ void SharpPicturesTest::drawsFromDoubleSizeArtwork_data()
         return w.windowIcon().pixmap(QSize(64, 64));
     });
     QTest::newRow("top ship") << "topship" << Picture([](const frmMain &w) {
+        placing(w);
         return labelPicture(w, QStringLiteral("imgTopShip"));
     });
     QTest::newRow("about") << "about" << Picture([](const frmMain &w) {
+        click(w, QStringLiteral("cmdAbout"));
         return labelPicture(w, QStringLiteral("imgAbout1"));
     });
     QTest::newRow("ship icon") << "shipicon4" << Picture([](const frmMain &w) {
+        placing(w);
         return labelPicture(w, QStringLiteral("imgShipPicture4"));
     });
     QTest::newRow("crosshair cursor") << "cursor_crosshair" << Picture([](const frmMain &w) {
+        placing(w);
         return control(w, QStringLiteral("picContainerPlayer2"))->cursor().pixmap();
     });
     QTest::newRow("removal cursor") << "cursor_remove" << Picture(removalCursor);

@@ -50,18 +50,10 @@ frmMain::frmMain(QWidget *parent)
     loadPictureResources();
     buildWindow();
     buildLoginPanel();
-    buildGameTypePanel();
-    buildDifficultyPanel();
-    buildServerPanel();
-    buildClientPanel();
-    buildBoards();
-    buildPlacementPanel();
-    buildAboutView();
-    buildChat();
     connectSockets();
-    buildScreenMap();
     showScreen(Screen::Login);
-    // The cues and the radar wait for warmUpForPlay: the log-in screen needs neither.
+    // The other screens are built on their first showing, and the cues and the radar
+    // wait for warmUpForPlay: the log-in screen, which opens the program, needs none of them.
 }
 
 frmMain::~frmMain() = default;
@@ -87,7 +79,10 @@ void frmMain::buildWindow()
     gifRadarAnimation->setObjectName(QStringLiteral("gifRadarAnimation"));
     gifRadarAnimation->setAccessibleName(QStringLiteral("Radar"));
     gifRadarAnimation->setGeometry(Twips::rect(120, 120, 1095, 1095));
+}
 
+void frmMain::buildGameControls()
+{
     imgTopShip = label(this, QStringLiteral("imgTopShip"), QString(), 1560, 120, 8565, 1095);
     imgTopShip->setPixmap(Artwork::pixmap(QStringLiteral("topship")));
     imgTopShip->setAccessibleName(QStringLiteral("Warship"));
@@ -98,6 +93,19 @@ void frmMain::buildWindow()
 
     lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
     lblStatus->setAlignment(Qt::AlignCenter);
+}
+
+void frmMain::buildPlayScreens()
+{
+    buildGameControls();
+    buildGameTypePanel();
+    buildDifficultyPanel();
+    buildServerPanel();
+    buildClientPanel();
+    PlaceMenuPanels();
+    buildBoards();
+    buildPlacementPanel();
+    buildChat();
 }
 
 void frmMain::buildBoards()

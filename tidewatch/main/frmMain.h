@@ -65,22 +65,26 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Construction, one part of the window each.
+    // Construction, one part of the window each. The start builds the window and the
+    // log-in screen; the about view and the screens of play follow on first showing.
     void buildWindow();
     void buildLoginPanel();
+    void buildAboutView();
+    void buildPlayScreens();
+    void buildGameControls();
     void buildGameTypePanel();
     void buildDifficultyPanel();
     void buildServerPanel();
     void buildClientPanel();
     void buildBoards();
     void buildPlacementPanel();
-    void buildAboutView();
     void buildChat();
     void connectSockets();
     void buildScreenMap();
 
     // Screens: one of them shows, as the screen map says.
     void showScreen(Screen screen);
+    void ensureBuilt(Screen screen);
 
     // The game's own message boxes; socket events wait while one is up.
     void warn(const QString &text);
@@ -173,7 +177,8 @@ private:
         QWidget *firstControl; // takes the keyboard when the screen shows
         bool gameScreen; // adds the top ship in a single-player game, the chat in a network one
     };
-    std::vector<ScreenRow> mScreenMap; // one row per screen, in the order of Screen
+    const ScreenRow &screenRow(Screen screen) const;
+    std::vector<ScreenRow> mScreenMap; // one row per screen whose controls are built
     std::vector<QWidget *> mScreenWidgets; // every control some screen shows
     Screen mScreen = Screen::Login;
 

@@ -137,6 +137,8 @@ void frmMain::PlaceMenuPanels()
     const int outerHeight = height() * Twips::kPerPixel + kFrameHeightTwips;
     for (QWidget *panel : {picContainerLogin, picContainerGameType, picContainerComputerDifficulty,
                            picContainerMultiPlayerServer, picContainerMultiPlayerClient}) {
+        if (!panel)
+            continue; // not built yet: it is placed when it is
         const double left = (outerWidth - panel->width() * Twips::kPerPixel) / 2.0;
         const double top = (outerHeight - panel->height() * Twips::kPerPixel) / 2.0;
         panel->move(Twips::point(left, top));
