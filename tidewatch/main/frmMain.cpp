@@ -67,7 +67,7 @@ void frmMain::buildWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Orvane Tidewatch"));
-    setWindowIcon(QIcon(QStringLiteral(":/tidewatch/icon.png")));
+    setWindowIcon(QIcon(Artwork::pixmap(QStringLiteral("icon"))));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
