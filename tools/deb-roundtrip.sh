@@ -37,6 +37,7 @@ for size in 16 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] || fail "no ${size}px icon"
 done
 dpkg -L tidewatch | grep -q '/tidewatch/libtidewatch_sound\.so$' || fail "the sound library is not installed"
+dpkg -L tidewatch | grep -q '/tidewatch/libtidewatch_net\.so$' || fail "the network library is not installed"
 read -r -a launch <<< "$(sed -n 's/^Exec=//p' "$entry")"
 echo "== menu entry runs: ${launch[*]} ($(command -v "${launch[0]}"))"
 

@@ -4,7 +4,6 @@
 // moves on its controls, found by their design names. Message boxes are read and
 // closed as they open.
 
-#include "FreePort.h"
 #include "board/BoardWidget.h"
 #include "main/GameStart.h"
 #include "main/frmMain.h"

@@ -2,6 +2,7 @@
 // the fleet and fire with the board's cursor, win, back to the menu), and a network
 // game between two windows, chatting, placing and firing.
 
+#include "FreePort.h"
 #include "UiHarness.h"
 #include "board/BoardProcedures.h"
 #include "core/ScriptedRandom.h"

@@ -1,6 +1,7 @@
 // Two game windows in one process, server and client over loopback on port 1987,
 // and a raw socket standing in for a hostile or vanishing opponent.
 
+#include "FreePort.h"
 #include "UiHarness.h"
 
 #include <QPlainTextEdit>

@@ -1,5 +1,6 @@
 // The menu screens: the flow between them, the reveal switch and the Main Menu reset.
 
+#include "FreePort.h"
 #include "UiHarness.h"
 
 #include "Reelpane.h"

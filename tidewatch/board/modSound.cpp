@@ -1,22 +1,9 @@
 #include "board/modSound.h"
 
 #include "board/CueBackend.h"
+#include "main/ModuleLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-// Beside the program in a build tree, in the installed library folder otherwise.
-QStringList soundLibraryCandidates()
-{
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    return {programFolder.filePath(QStringLiteral("libtidewatch_sound")),
-            programFolder.filePath(QString::fromUtf8(TIDEWATCH_PLUGIN_RELDIR) + QStringLiteral("/libtidewatch_sound"))};
-}
-
-} // namespace
 
 CuePlayer::CuePlayer(QString soundFolder)
     : mFolder(std::move(soundFolder))
@@ -40,13 +27,9 @@ CueBackend *CuePlayer::backend()
     if (mBackendTried)
         return mBackend.get();
     mBackendTried = true;
-    for (const QString &candidate : soundLibraryCandidates()) {
-        mLibrary.setFileName(candidate);
-        if (const auto create = reinterpret_cast<CueBackendFactory>(mLibrary.resolve(kCueBackendFactoryName))) {
-            mBackend.reset(create());
-            break;
-        }
-    }
+    if (const auto create = reinterpret_cast<CueBackendFactory>(
+            resolveModuleSymbol(QStringLiteral("libtidewatch_sound"), kCueBackendFactoryName)))
+        mBackend.reset(create());
     return mBackend.get();
 }
 

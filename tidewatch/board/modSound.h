@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QLibrary>
 #include <QString>
 #include <QStringList>
 
@@ -39,7 +38,6 @@ private:
     CueBackend *backend();
 
     QString mFolder;
-    QLibrary mLibrary;
     std::unique_ptr<CueBackend> mBackend;
     bool mBackendTried = false;
     QHash<QString, bool> mCues; // loaded once; a missing file is remembered as silence

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QTcpServer;
-class QTcpSocket;
+#include <memory>
+
+class SocketBackend;
 
 // A small TCP socket control: the members and events the game expects of a
 // Winsock-style control, over QTcpServer and QTcpSocket. Events arrive on the
@@ -16,6 +16,9 @@ class QTcpSocket;
 // When the other side ends an established connection, PeerClosed is raised; a plain
 // close raises no Error, a failure (such as a reset) raises Error first. Bytes that
 // arrived before the close can still be read with GetData until Close.
+//
+// The sockets live in the network library, loaded by the first call that needs one;
+// when it cannot be loaded, that call raises Error.
 class Winsock : public QObject
 {
     Q_OBJECT
@@ -48,14 +51,12 @@ signals:
     void PeerClosed(); // the other side closed the connection
 
 private:
-    void adoptSocket(QTcpSocket *socket);
-    void announceRequest(qintptr requestID);
+    SocketBackend *backend();
     template <class Emit>
     void post(Emit emitEvent);
     void raiseError(const QString &description);
 
-    QPointer<QTcpServer> mServer;
-    QPointer<QTcpSocket> mSocket;
+    std::unique_ptr<SocketBackend> mBackend; // made by the first call that needs a socket
     quint16 mLocalPort = 0;
     quint16 mRemotePort = 0;
     QString mRemoteHost;
