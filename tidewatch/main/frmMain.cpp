@@ -77,7 +77,7 @@ void frmMain::buildWindow()
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::size(10485, 7185));
-    setStyleSheet(WindowStyleSheet());
+    WindowStyle::applyToWindow(this);
 
     QPalette background = palette();
     // JPEG: the first screen shows it, and it decodes in a fraction of a PNG's time.
