@@ -21,6 +21,10 @@ using namespace StyleColours;
 
 namespace {
 
+// Space between a button's border and its caption.
+constexpr QSize kButtonPadding(6, 2);
+constexpr QSize kBoxButtonPadding(12, 3);
+
 bool inBox(const QWidget *widget)
 {
     return widget && qobject_cast<const QMessageBox *>(widget->window());
@@ -210,6 +214,16 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption *option
         focused.palette.setColor(QPalette::WindowText, kOptionFocusText);
         return QProxyStyle::drawControl(element, &focused, painter, widget);
     }
+    if (element == CE_PushButtonLabel && widget) {
+        // A caption wider than the button is cut at the padding, not at the border.
+        const int border = option->state & State_HasFocus ? kFocusBorder : 1;
+        const QSize padding = inBox(widget) ? kBoxButtonPadding : kButtonPadding;
+        painter->save();
+        painter->setClipRect(widget->rect().adjusted(border + padding.width(), border + padding.height(),
+                                                     -border - padding.width(), -border - padding.height()));
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return painter->restore();
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
@@ -274,8 +288,8 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWi
 QSize WindowStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
                                     const QSize &size, const QWidget *widget) const
 {
-    // A box's buttons: 12 px either side of the caption, 60 px of caption at least.
+    // A box's buttons: 60 px of caption at least, then padding and border.
     if (type == CT_PushButton && inBox(widget))
-        return QSize(std::max(size.width(), 60) + 2 * 13, size.height() + 2 * 4);
+        return QSize(std::max(size.width(), 60), size.height()) + 2 * (kBoxButtonPadding + QSize(1, 1));
     return QProxyStyle::sizeFromContents(type, option, size, widget);
 }
