@@ -3,7 +3,6 @@
 #include "main/StyleColours.h"
 #include "main/StylePainting.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
@@ -30,12 +29,11 @@ bool inBox(const QWidget *widget)
     return widget && qobject_cast<const QMessageBox *>(widget->window());
 }
 
-// The light fields: line edits, the player list and its drop-down, the chat log.
+// The light fields: line edits, the player list, the chat log.
 bool isField(const QWidget *widget)
 {
     return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
-        || qobject_cast<const QPlainTextEdit *>(widget)
-        || (qobject_cast<const QAbstractItemView *>(widget) && widget->window()->windowType() == Qt::Popup);
+        || qobject_cast<const QPlainTextEdit *>(widget);
 }
 
 void setFont(QWidget *widget, int points, bool bold, bool underline = false)
