@@ -10,7 +10,7 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
 {
     QMessageBox box(icon, QStringLiteral("Orvane Tidewatch"), text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText); // peer names can reach a box: never render markup
-    box.setStyleSheet(MessageBoxStyleSheet());
+    WindowStyle::applyToBox(&box);
     box.exec();
 }
 

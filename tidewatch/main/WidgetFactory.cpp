@@ -1,20 +1,40 @@
 #include "main/WidgetFactory.h"
 
 #include "main/Geometry.h"
+#include "main/StyleColours.h"
+#include "main/StylePainting.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// A translucent steel panel with a rounded border, over the sea background.
+class Panel : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        PaintRoundedBox(painter, rect(), 6, StyleColours::kPanel, StyleColours::kPanelBorder, 1);
+    }
+};
+
+} // namespace
 
 namespace WidgetFactory {
 
 QWidget *panel(QWidget *parent, const QString &name, const QString &role, int left, int top,
                int width, int height)
 {
-    auto *widget = new QWidget(parent);
+    auto *widget = new Panel(parent);
     widget->setObjectName(name);
     widget->setAccessibleName(role);
-    widget->setAttribute(Qt::WA_StyledBackground);
     widget->setGeometry(Twips::rect(left, top, width, height));
     widget->hide();
     return widget;

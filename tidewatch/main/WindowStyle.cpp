@@ -1,65 +1,293 @@
 #include "main/WindowStyle.h"
 
-QString WindowStyleSheet()
+#include "main/StyleColours.h"
+#include "main/StylePainting.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyleOption>
+
+using namespace StyleColours;
+
+namespace {
+
+// Space between a button's border and its caption.
+constexpr QSize kButtonPadding(6, 2);
+constexpr QSize kBoxButtonPadding(12, 3);
+
+bool inBox(const QWidget *widget)
 {
-    return QStringLiteral(R"(
-QWidget#picContainerLogin, QWidget#picContainerGameType,
-QWidget#picContainerComputerDifficulty, QWidget#picContainerMultiPlayerServer,
-QWidget#picContainerMultiPlayerClient, QWidget#picContainerPlayer1,
-QWidget#picContainerPlayer2, QWidget#picContainerShipPlace {
-    background-color: rgba(8, 24, 44, 215);
-    border: 1px solid #4f7ea8;
-    border-radius: 6px;
-}
-QLabel { color: #dbe8f5; background: transparent; }
-QLabel[role="title"] { color: #9fd3ff; font-weight: bold; font-size: 10pt; }
-QLabel#lblStatus { color: #ffe9a8; font-weight: bold; font-size: 10pt; }
-QLabel#lblAbout1 { color: #9fd3ff; font-weight: bold; font-size: 16pt; }
-QLabel#lblWebSite { color: #9fd3ff; text-decoration: underline; }
-QRadioButton { color: #dbe8f5; background: transparent; border-radius: 3px; }
-QRadioButton:focus { color: #ffffff; background-color: #23507a; }
-QRadioButton:disabled { color: #9aabbd; }
-QRadioButton::indicator {
-    width: 10px; height: 10px; border-radius: 6px;
-    border: 1px solid #8fb7da; background-color: #0d2238;
-}
-QRadioButton::indicator:checked {
-    background-color: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,
-                                      stop:0 #d8f0ff, stop:0.55 #7cc4ff, stop:0.6 #0d2238);
-}
-QRadioButton::indicator:disabled { border-color: #4a5d70; }
-QPushButton {
-    color: #eaf3fb; background-color: #2c5378; border: 1px solid #6b9cc7;
-    border-radius: 4px; padding: 2px 6px;
-}
-QPushButton:hover { background-color: #3a6894; }
-QPushButton:pressed { background-color: #203f5c; }
-QPushButton:focus { border: 2px solid #ffd84a; }
-QPushButton:disabled { color: #a9b8c8; background-color: #253a4f; border-color: #3d546b; }
-QLineEdit, QComboBox, QPlainTextEdit {
-    color: #0d1b2a; background-color: #eef5fb; border: 1px solid #6b9cc7; border-radius: 3px;
-    selection-color: #ffffff; selection-background-color: #2c5378;
-}
-QLineEdit:focus, QComboBox:focus, QPlainTextEdit:focus { border: 2px solid #ffd84a; }
-QLineEdit { lineedit-password-character: 42; }
-QComboBox QAbstractItemView {
-    color: #0d1b2a; background-color: #eef5fb;
-    selection-color: #ffffff; selection-background-color: #2c5378;
-}
-)");
+    return widget && qobject_cast<const QMessageBox *>(widget->window());
 }
 
-QString MessageBoxStyleSheet()
+// The light fields: line edits, the player list, the chat log.
+bool isField(const QWidget *widget)
 {
-    return QStringLiteral(R"(
-QMessageBox { background-color: #102a44; }
-QMessageBox QLabel { color: #eaf3fb; background: transparent; }
-QMessageBox QPushButton {
-    color: #eaf3fb; background-color: #2c5378; border: 1px solid #8fb7da;
-    border-radius: 4px; padding: 3px 12px; min-width: 60px;
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
+        || qobject_cast<const QPlainTextEdit *>(widget);
 }
-QMessageBox QPushButton:hover { background-color: #3a6894; }
-QMessageBox QPushButton:pressed { background-color: #203f5c; }
-QMessageBox QPushButton:focus { border: 2px solid #ffd84a; }
-)");
+
+void setFont(QWidget *widget, int points, bool bold, bool underline = false)
+{
+    QFont font = widget->font();
+    if (points > 0)
+        font.setPointSize(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    widget->setFont(font);
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour,
+               QPalette::ColorGroup group = QPalette::All)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(group, role, colour);
+    widget->setPalette(palette);
+}
+
+// Labels named for a part of their own: titles, the status line, the about view.
+void polishLabel(QLabel *label)
+{
+    const QString name = label->objectName();
+    if (label->property("role").toString() == QLatin1String("title")) {
+        setFont(label, 10, true);
+        setColour(label, QPalette::WindowText, kTitle);
+    } else if (name == QLatin1String("lblStatus")) {
+        setFont(label, 10, true);
+        setColour(label, QPalette::WindowText, kStatus);
+    } else if (name == QLatin1String("lblAbout1")) {
+        setFont(label, 16, true);
+        setColour(label, QPalette::WindowText, kTitle);
+    } else if (name == QLatin1String("lblWebSite")) {
+        setFont(label, 0, false, true);
+        setColour(label, QPalette::WindowText, kTitle);
+    }
+}
+
+// The drop-down arrow and the list's frame take their colours from these.
+void polishComboBox(QWidget *comboBox)
+{
+    QPalette palette = comboBox->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, kField);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, kFieldText);
+    comboBox->setPalette(palette);
+}
+
+// Scroll bars keep the desktop's look rather than the window's sea picture.
+QPalette desktopPalette(const QWidget *widget)
+{
+    QPalette palette = QApplication::palette(widget);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
+}
+
+// The text colours shared by the window and the boxes.
+void setTextColours(QPalette &palette)
+{
+    palette.setColor(QPalette::ButtonText, kButtonText);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, kButtonDisabledText);
+    palette.setColor(QPalette::Text, kFieldText);
+    palette.setColor(QPalette::Base, kField);
+    QColor placeholder = kFieldText;
+    placeholder.setAlpha(128);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+    palette.setColor(QPalette::Highlight, kSelection);
+    palette.setColor(QPalette::HighlightedText, kSelectionText);
+}
+
+} // namespace
+
+WindowStyle::WindowStyle() : QProxyStyle(QStringLiteral("Fusion"))
+{
+    setParent(QCoreApplication::instance()); // one for the whole run
+}
+
+WindowStyle *WindowStyle::instance()
+{
+    static WindowStyle *style = new WindowStyle;
+    return style;
+}
+
+void WindowStyle::applyToWindow(QWidget *window)
+{
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::WindowText, kText);
+    setTextColours(palette);
+    window->setPalette(palette);
+    instance()->adopt(window);
+}
+
+void WindowStyle::applyToBox(QMessageBox *box)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, kBox);
+    palette.setColor(QPalette::WindowText, kButtonText);
+    setTextColours(palette);
+    box->setPalette(palette);
+    instance()->adopt(box);
+}
+
+void WindowStyle::adopt(QWidget *widget)
+{
+    widget->setStyle(this);
+    widget->installEventFilter(this);
+    for (QObject *child : widget->children())
+        if (child->isWidgetType())
+            adopt(static_cast<QWidget *>(child));
+}
+
+bool WindowStyle::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        // Windows of their own keep theirs; a drop-down list belongs to its field.
+        auto *widget = child->isWidgetType() ? static_cast<QWidget *>(child) : nullptr;
+        if (widget && widget->style() != this && (!widget->isWindow() || widget->windowType() == Qt::Popup))
+            adopt(widget);
+    }
+    return QProxyStyle::eventFilter(watched, event);
+}
+
+void WindowStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        polishLabel(label);
+    else if (qobject_cast<QRadioButton *>(widget))
+        setColour(widget, QPalette::WindowText, kOptionDisabledText, QPalette::Disabled);
+    else if (qobject_cast<QComboBox *>(widget))
+        polishComboBox(widget);
+    else if (auto *log = qobject_cast<QPlainTextEdit *>(widget))
+        log->viewport()->setAutoFillBackground(false); // the field's frame paints it, focus border and all
+    else if (qobject_cast<QScrollBar *>(widget))
+        widget->setPalette(desktopPalette(widget));
+}
+
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
+                                QPainter *painter, const QWidget *widget) const
+{
+    switch (element) {
+    case PE_PanelButtonCommand:
+        return PaintButton(option, painter, inBox(widget));
+    case PE_FrameDefaultButton:
+        return; // the focus border alone shows which button Enter presses
+    case PE_IndicatorRadioButton:
+        return PaintIndicator(option, painter);
+    case PE_PanelLineEdit:
+        // A combo box's own line edit lies inside the combo box's field.
+        if (qstyleoption_cast<const QStyleOptionFrame *>(option)->lineWidth > 0)
+            PaintField(option, painter);
+        return;
+    case PE_Frame:
+        if (isField(widget))
+            return PaintField(option, painter);
+        break;
+    default:
+        break;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void WindowStyle::drawControl(ControlElement element, const QStyleOption *option,
+                              QPainter *painter, const QWidget *widget) const
+{
+    const bool focusedOption = option->state & State_HasFocus
+        && (element == CE_RadioButton || element == CE_RadioButtonLabel);
+    if (focusedOption && element == CE_RadioButton)
+        PaintRoundedBox(*painter, option->rect, kOptionRadius, kOptionFocus, kOptionFocus, 0);
+    if (focusedOption && element == CE_RadioButtonLabel) {
+        auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+        QStyleOptionButton focused(*button);
+        focused.palette.setColor(QPalette::WindowText, kOptionFocusText);
+        return QProxyStyle::drawControl(element, &focused, painter, widget);
+    }
+    if (element == CE_PushButtonLabel && widget) {
+        // A caption wider than the button is cut at the padding, not at the border.
+        const int border = option->state & State_HasFocus ? kFocusBorder : 1;
+        const QSize padding = inBox(widget) ? kBoxButtonPadding : kButtonPadding;
+        painter->save();
+        painter->setClipRect(widget->rect().adjusted(border + padding.width(), border + padding.height(),
+                                                     -border - padding.width(), -border - padding.height()));
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return painter->restore();
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                                     QPainter *painter, const QWidget *widget) const
+{
+    if (control != CC_ComboBox)
+        return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    PaintField(option, painter);
+    QStyleOption arrow(*option);
+    arrow.rect = subControlRect(control, option, SC_ComboBoxArrow, widget);
+    PaintDropDown(arrow.rect, painter);
+    drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+}
+
+QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option,
+                                  SubControl part, const QWidget *widget) const
+{
+    if (control != CC_ComboBox || part == SC_ComboBoxListBoxPopup)
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    const int border = FieldBorder(option);
+    const QRect inside = option->rect.adjusted(border, border, -border, -border);
+    const QRect dropDown(inside.right() - kDropDownWidth + 1, inside.top(), kDropDownWidth, inside.height());
+    switch (part) {
+    case SC_ComboBoxArrow:
+        return dropDown;
+    case SC_ComboBoxEditField:
+        return inside.adjusted(0, 0, -kDropDownWidth, 0);
+    default:
+        return option->rect;
+    }
+}
+
+int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
+                             const QWidget *widget) const
+{
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return kIndicatorSize;
+    case PM_DefaultFrameWidth:
+        if (isField(widget))
+            return option ? FieldBorder(option) : 1;
+        break;
+    case PM_ButtonShiftHorizontal:
+    case PM_ButtonShiftVertical:
+        return 0;
+    default:
+        break;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+int WindowStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                           QStyleHintReturn *returnData) const
+{
+    if (hint == SH_LineEdit_PasswordCharacter)
+        return QLatin1Char('*').unicode();
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QSize WindowStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
+                                    const QSize &size, const QWidget *widget) const
+{
+    // A box's buttons: 60 px of caption at least, then padding and border.
+    if (type == CT_PushButton && inBox(widget))
+        return QSize(std::max(size.width(), 60), size.height()) + 2 * (kBoxButtonPadding + QSize(1, 1));
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
 }

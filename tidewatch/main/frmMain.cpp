@@ -72,7 +72,7 @@ void frmMain::buildWindow()
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Twips::size(10485, 7185));
-    setStyleSheet(WindowStyleSheet());
+    WindowStyle::applyToWindow(this);
     setAttribute(Qt::WA_OpaquePaintEvent); // paintEvent covers every pixel with the backdrop
 
     gifRadarAnimation = new Reelpane(this);
