@@ -14,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
@@ -145,7 +146,10 @@ public:
         click(*mServer.window, QStringLiteral("cmdNext"));
         click(*mClient.window, QStringLiteral("optGameType2"));
         click(*mClient.window, QStringLiteral("cmdNext"));
-        typeInto(*mClient.window, QStringLiteral("txtMultiplayerClientHostConnect"), QStringLiteral("127.0.0.1"));
+        // The field keeps the host from game to game; a player types it once.
+        const QString host = QStringLiteral("127.0.0.1");
+        if (control<QLineEdit>(*mClient.window, QStringLiteral("txtMultiplayerClientHostConnect"))->text() != host)
+            typeInto(*mClient.window, QStringLiteral("txtMultiplayerClientHostConnect"), host);
         click(*mClient.window, QStringLiteral("cmdMultiplayerClientStartGame"));
         if (!waitFor([&] { return inPhase(mServer, 2) && inPhase(mClient, 2); }))
             return QStringLiteral("no connection");

@@ -1,5 +1,5 @@
-// The chat log's bounds: lines cut where a player stops reading, the log kept to
-// roughly its newest megabyte.
+// The chat log's bounds: lines cut where a player stops reading, the log kept to its
+// newest hundred lines, fewer when they are long.
 
 #include "net/ChatLogLimits.h"
 
@@ -30,19 +30,20 @@ private slots:
         QVERIFY(shown.size() <= ChatLogLimits::kLineChars + 16);
     }
 
-    void theLogKeepsRoughlyItsNewestMegabyte_data()
+    void theLogKeepsItsNewestHundredLinesFewerWhenLong_data()
     {
         QTest::addColumn<qsizetype>("characters");
         QTest::addColumn<qsizetype>("lines");
         QTest::addColumn<bool>("over");
+        const qsizetype cutLine = ChatLogLimits::kLineChars + 14; // with its mark and its end
         QTest::newRow("a few lines") << qsizetype(200) << qsizetype(5) << false;
-        QTest::newRow("400,000 characters") << qsizetype(400'000) << qsizetype(100) << false;
-        QTest::newRow("a megabyte of text") << qsizetype(600'000) << qsizetype(200) << true;
-        QTest::newRow("900 short lines") << qsizetype(18'000) << qsizetype(900) << false;
-        QTest::newRow("many short lines") << qsizetype(40'000) << qsizetype(2'000) << true;
+        QTest::newRow("a hundred short lines") << qsizetype(2'000) << qsizetype(100) << false;
+        QTest::newRow("a line more") << qsizetype(2'020) << qsizetype(101) << true;
+        QTest::newRow("fourteen cut lines") << 14 * cutLine << qsizetype(14) << false;
+        QTest::newRow("fifteen cut lines") << 15 * cutLine << qsizetype(15) << true;
         QTest::newRow("one huge line stays") << qsizetype(2'000'000) << qsizetype(1) << false;
     }
-    void theLogKeepsRoughlyItsNewestMegabyte()
+    void theLogKeepsItsNewestHundredLinesFewerWhenLong()
     {
         QFETCH(qsizetype, characters);
         QFETCH(qsizetype, lines);

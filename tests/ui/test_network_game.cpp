@@ -213,6 +213,8 @@ private slots:
         QCOMPARE(readFromPeer(peer, 8), "/fire" + S + "37");
         say(*server, QStringLiteral(" hi there"));
         QCOMPARE(readFromPeer(peer, 19), "/msg" + S + "Host" + S + " hi there");
+        // Each line starts a fresh entry: the keys of lines already sent are not kept.
+        QVERIFY(!control<QLineEdit>(*server, QStringLiteral("txtChatBox"))->isUndoAvailable());
     }
 
     void messagesSurviveAnyWayTheStreamIsCut()

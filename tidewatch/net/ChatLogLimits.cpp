@@ -11,7 +11,9 @@ QString shown(const QString &line)
 
 bool overBudget(qsizetype characters, qsizetype lines)
 {
-    return lines > 1 && characters * qsizetype(sizeof(QChar)) + lines * kLineOverheadBytes > kBytes;
+    if (lines <= 1)
+        return false; // the newest line always stays
+    return lines > kLines || characters * qsizetype(sizeof(QChar)) + lines * kLineOverheadBytes > kBytes;
 }
 
 } // namespace ChatLogLimits

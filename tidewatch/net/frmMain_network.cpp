@@ -346,7 +346,9 @@ void frmMain::txtChatBox_Enter()
     else
         appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
     send(Protocol::Chat{state.gPlayerName, text});
-    txtChatBox->clear();
+    // Not clear(): that keeps every key of every line sent in the undo history for the
+    // whole run. A new line starts with a fresh history.
+    txtChatBox->setText(QString());
 }
 
 void frmMain::appendChatLine(const QString &line)
