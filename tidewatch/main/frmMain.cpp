@@ -51,6 +51,7 @@ frmMain::frmMain(QWidget *parent)
     buildWindow();
     buildLoginPanel();
     connectSockets();
+    buildScreenMap();
     showScreen(Screen::Login);
     // The other screens are built on their first showing, and the cues and the radar
     // wait for warmUpForPlay: the log-in screen, which opens the program, needs none of them.

@@ -64,7 +64,7 @@ void frmMain::ensureBuilt(Screen screen)
         buildAboutView();
     else if (screen != Screen::Login && screen != Screen::About && !picContainerGameType)
         buildPlayScreens();
-    else if (!mScreenMap.empty())
+    else
         return;
     buildScreenMap();
 }
