@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <QButtonGroup>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -73,6 +74,48 @@ private:
 
 private slots:
     void initTestCase() { requireFreePort(frmMain::kGamePort); }
+
+    // No caption, label or status text is cut off by its control's edge.
+    void everyTextFitsItsControl_data()
+    {
+        QTest::addColumn<bool>("logIn");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("log-in") << false << QStringList();
+        QTest::newRow("about view") << false << QStringList{"cmdAbout"};
+        QTest::newRow("game type") << true << QStringList();
+        QTest::newRow("difficulty") << true << QStringList{"optGameType0", "cmdNext"};
+        QTest::newRow("server") << true << QStringList{"optGameType1", "cmdNext"};
+        QTest::newRow("client") << true << QStringList{"optGameType2", "cmdNext"};
+        QTest::newRow("placement") << true << QStringList{"optGameType0", "cmdNext", "optComputerDifficulty1",
+                                                          "cmdStartGame"};
+    }
+    void everyTextFitsItsControl()
+    {
+        QFETCH(bool, logIn);
+        QFETCH(QStringList, clicks);
+        auto window = logIn ? loggedIn() : fresh();
+        for (const QString &name : clicks)
+            click(*window, name);
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (!control->isVisible())
+                continue;
+            const QFontMetrics metrics(control->font());
+            QRect room, needed;
+            if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+                room = label->contentsRect();
+                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+                needed = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)), wrap,
+                                              label->text());
+            } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+                room = button->rect().adjusted(2, 2, -2, -2); // inside a focus border
+                needed = QRect(room.topLeft(), QSize(metrics.horizontalAdvance(button->text()), metrics.height()));
+            } else {
+                continue;
+            }
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(control->objectName() + QStringLiteral(": ") + control->property("text").toString()));
+        }
+    }
 
     // The keyboard starts on each screen at its first control.
     void eachScreenTakesTheKeyboardAtItsFirstControl()

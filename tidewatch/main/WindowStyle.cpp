@@ -20,8 +20,7 @@ using namespace StyleColours;
 
 namespace {
 
-// Space between a button's border and its caption.
-constexpr QSize kButtonPadding(6, 2);
+// Space between a message box button's border and its caption.
 constexpr QSize kBoxButtonPadding(12, 3);
 
 bool inBox(const QWidget *widget)
@@ -213,12 +212,10 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption *option
         return QProxyStyle::drawControl(element, &focused, painter, widget);
     }
     if (element == CE_PushButtonLabel && widget) {
-        // A caption wider than the button is cut at the padding, not at the border.
+        // A caption wider than the padding allows may use the padding, never the border.
         const int border = option->state & State_HasFocus ? kFocusBorder : 1;
-        const QSize padding = inBox(widget) ? kBoxButtonPadding : kButtonPadding;
         painter->save();
-        painter->setClipRect(widget->rect().adjusted(border + padding.width(), border + padding.height(),
-                                                     -border - padding.width(), -border - padding.height()));
+        painter->setClipRect(widget->rect().adjusted(border, border, -border, -border));
         QProxyStyle::drawControl(element, option, painter, widget);
         return painter->restore();
     }

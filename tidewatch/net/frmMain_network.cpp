@@ -31,10 +31,11 @@ void frmMain::buildServerPanel()
     title(picContainerMultiPlayerServer, QStringLiteral("Multiplayer"), 120, 60, 3495);
     lblMultiplayerServerIP = label(picContainerMultiPlayerServer,
                                    QStringLiteral("lblMultiplayerServerIP"),
-                                   QStringLiteral("Your Computer: 0.0.0.0"), 120, 480, 3495, 285);
+                                   QStringLiteral("Your Computer: 0.0.0.0"), 120, 480, 3495, 675);
+    lblMultiplayerServerIP->setWordWrap(true); // a long host name takes up to three lines
     lblMultiplayerServerStatus = label(picContainerMultiPlayerServer,
                                        QStringLiteral("lblMultiplayerServerStatus"),
-                                       QStringLiteral("Status: Waiting for Connection"), 120, 840,
+                                       QStringLiteral("Status: Waiting for Connection"), 120, 1200,
                                        3495, 285);
     cmdMultiplayerServerStartGame = button(picContainerMultiPlayerServer,
                                            QStringLiteral("cmdMultiplayerServerStartGame"),
@@ -53,14 +54,15 @@ void frmMain::buildClientPanel()
                                           QStringLiteral("Multiplayer client"), 0, 0, 3735, 2055);
     title(picContainerMultiPlayerClient, QStringLiteral("Multiplayer"), 120, 60, 3495);
     QLabel *hostLabel = label(picContainerMultiPlayerClient, QString(),
-                              QStringLiteral("Server Computer:"), 120, 510, 1440, 285);
+                              QStringLiteral("Server Computer:"), 120, 510, 1620, 285);
     txtMultiplayerClientHostConnect = new QLineEdit(picContainerMultiPlayerClient);
     place(txtMultiplayerClientHostConnect, QStringLiteral("txtMultiplayerClientHostConnect"),
-          hostLabel, 1560, 480, 2055, 330);
+          hostLabel, 1800, 480, 1815, 330);
     lblMultiplayerClientStatus = label(picContainerMultiPlayerClient,
                                        QStringLiteral("lblMultiplayerClientStatus"),
                                        QStringLiteral("Status: Waiting for you to press Connect"),
-                                       120, 960, 3495, 285);
+                                       120, 960, 3495, 540);
+    lblMultiplayerClientStatus->setWordWrap(true); // one line is a little short for it
     cmdMultiplayerClientStartGame = button(picContainerMultiPlayerClient,
                                            QStringLiteral("cmdMultiplayerClientStartGame"),
                                            QStringLiteral("Connect"), 120, 1560, 1095, 375);
