@@ -33,6 +33,7 @@ void frmMain::buildServerPanel()
                                    QStringLiteral("lblMultiplayerServerIP"),
                                    QStringLiteral("Your Computer: 0.0.0.0"), 120, 480, 3495, 675);
     lblMultiplayerServerIP->setWordWrap(true); // a long host name takes up to three lines
+    lblMultiplayerServerIP->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMultiplayerServerStatus = label(picContainerMultiPlayerServer,
                                        QStringLiteral("lblMultiplayerServerStatus"),
                                        QStringLiteral("Status: Waiting for Connection"), 120, 1200,
