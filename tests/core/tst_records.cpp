@@ -68,10 +68,10 @@ void RecordsTest::init()
 void RecordsTest::recordsRoundTripThroughTheFile()
 {
     RecordBook book;
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameResult::Won, 45, 20});
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameResult::Won, 38, 20});
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameResult::Lost, 60, 17});
-    book.count(QStringLiteral("Bo\u00e9"), RecordKind::Network, {GameResult::NotFinished, 9, 2});
+    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 45, 20});
+    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 38, 20});
+    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Lost, 60, 17});
+    book.count(QStringLiteral("Bo\u00e9"), RecordKind::Network, {GameOutcome::NotFinished, 9, 2});
     QString error;
     QVERIFY2(book.save(mPath, &error), qPrintable(error));
     QCOMPARE(QFile::permissions(mPath) & 0x0077, QFileDevice::Permissions());
@@ -105,7 +105,7 @@ void RecordsTest::aDamagedLineIsKeptAndNothingElseLost()
     RecordBook book;
     QString error;
     QVERIFY(book.read(mPath, &error));
-    book.count(QStringLiteral("Ann"), RecordKind::Admiral, {GameResult::Won, 40, 20});
+    book.count(QStringLiteral("Ann"), RecordKind::Admiral, {GameOutcome::Won, 40, 20});
     QVERIFY(book.save(mPath, &error));
     QCOMPARE(contents(mPath), "admiral 3 2 1 0 40 130 59 Ann\n" + damaged
                                   + "\nnetwork 1 1 0 0 30 30 20 Bo\n");
@@ -125,13 +125,13 @@ void RecordsTest::aFailedSaveLeavesTheOldRecord()
     full.rlim_cur = 8;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
     QString error;
-    const bool counted = CountGame(mPath, state, GameResult::Won, &error);
+    const bool counted = CountGame(mPath, state, GameOutcome::Won, &error);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(!counted);
     QVERIFY(!error.isEmpty());
     QCOMPARE(contents(mPath), old);
-    QVERIFY(CountGame(mPath, state, GameResult::Won, &error));
+    QVERIFY(CountGame(mPath, state, GameOutcome::Won, &error));
     QCOMPARE(contents(mPath), QByteArray("easy 2 2 0 0 3 53 21  Ann \n"));
 }
 
@@ -141,14 +141,14 @@ void RecordsTest::aGameCountsByItsKindAndShots_data()
     QTest::addColumn<qint32>("phase");
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QByteArray>("line"); // empty: the game does not count
-    QTest::newRow("Admiral won") << 5 << qint32(GameState::Battle) << int(GameResult::Won)
+    QTest::newRow("Admiral won") << 5 << qint32(GameState::Battle) << int(GameOutcome::Won)
                                  << QByteArray("admiral 1 1 0 0 4 4 2  Ann \n");
-    QTest::newRow("Easy lost") << 1 << qint32(GameState::Battle) << int(GameResult::Lost)
+    QTest::newRow("Easy lost") << 1 << qint32(GameState::Battle) << int(GameOutcome::Lost)
                                << QByteArray("easy 1 0 1 0 0 4 2  Ann \n");
     QTest::newRow("network cut off in placement")
-        << 0 << qint32(GameState::PlacingShips) << int(GameResult::NotFinished)
+        << 0 << qint32(GameState::PlacingShips) << int(GameOutcome::NotFinished)
         << QByteArray("network 1 0 0 1 0 4 2  Ann \n");
-    QTest::newRow("no game on") << 3 << qint32(GameState::NoGame) << int(GameResult::Won)
+    QTest::newRow("no game on") << 3 << qint32(GameState::NoGame) << int(GameOutcome::Won)
                                 << QByteArray();
 }
 
@@ -162,7 +162,7 @@ void RecordsTest::aGameCountsByItsKindAndShots()
     GameState state = battle(level, {1, 11, 50, 99}, board);
     state.gGamePhase = phase;
     QString error;
-    QCOMPARE(CountGame(mPath, state, GameResult::Outcome(outcome), &error), !line.isEmpty());
+    QCOMPARE(CountGame(mPath, state, GameOutcome(outcome), &error), !line.isEmpty());
     QCOMPARE(contents(mPath), line);
 }
 

@@ -35,7 +35,7 @@ RecordKind KindOfGame(const GameState &state)
     return state.isNetworkGame() ? RecordKind::Network : RecordKind(state.gDifficulty);
 }
 
-GameResult ResultOfGame(const GameState &state, GameResult::Outcome outcome)
+GameResult ResultOfGame(const GameState &state, GameOutcome outcome)
 {
     GameResult result;
     result.outcome = outcome;
@@ -49,7 +49,7 @@ GameResult ResultOfGame(const GameState &state, GameResult::Outcome outcome)
     return result;
 }
 
-bool CountGame(const QString &recordFile, const GameState &state, GameResult::Outcome outcome,
+bool CountGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
                QString *error)
 {
     if (!RecordableGame(state) || state.gPlayerName.isEmpty())

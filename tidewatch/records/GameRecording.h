@@ -15,10 +15,10 @@ QString RecordFileBeside(const QString &accountFile);
 // being placed or in battle, or a battle won or lost. False for anything else.
 bool RecordableGame(const GameState &state);
 RecordKind KindOfGame(const GameState &state);
-GameResult ResultOfGame(const GameState &state, GameResult::Outcome outcome);
+GameResult ResultOfGame(const GameState &state, GameOutcome outcome);
 
 // Counts the game into the player's record: reads the file afresh (another copy of the
 // game may share it), adds the game and saves, under a lock. False with `error` when
 // the record could not be kept; the file is then as it was.
-bool CountGame(const QString &recordFile, const GameState &state, GameResult::Outcome outcome,
+bool CountGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
                QString *error);

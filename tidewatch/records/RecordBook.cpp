@@ -51,13 +51,13 @@ void Tally::add(const GameResult &game)
     shots += game.shots;
     hits += game.hits;
     switch (game.outcome) {
-    case GameResult::Won:
+    case GameOutcome::Won:
         ++won;
         if (fewestShotsToWin == 0 || game.shots < fewestShotsToWin)
             fewestShotsToWin = game.shots;
         break;
-    case GameResult::Lost: ++lost; break;
-    case GameResult::NotFinished: ++notFinished; break;
+    case GameOutcome::Lost: ++lost; break;
+    case GameOutcome::NotFinished: ++notFinished; break;
     }
 }
 

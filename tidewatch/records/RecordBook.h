@@ -11,11 +11,13 @@ enum class RecordKind : int { Easy = 1, Moderate, Hard, Impossible, Admiral, Net
 constexpr int kRecordKinds = 6;
 QString RecordKindName(RecordKind kind); // "Easy" .. "Admiral", "Network"
 
-// How a game ended for the local player, with the player's own shots and hits.
+// How a game ended for the local player; not finished: cut off by a lost connection.
+enum class GameOutcome : int { Won, Lost, NotFinished };
+
+// A game's end with the local player's own shots and hits.
 struct GameResult
 {
-    enum Outcome { Won, Lost, NotFinished };
-    Outcome outcome = NotFinished;
+    GameOutcome outcome = GameOutcome::NotFinished;
     qint64 shots = 0;
     qint64 hits = 0;
 };
