@@ -19,6 +19,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orvane.example/")
 # plugins, which no library names, and the sound cues play through GStreamer.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Avahi lists and announces network games; without it a host is typed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, avahi-daemon")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-base-dev")
 include(CPack)

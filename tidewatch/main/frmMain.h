@@ -16,6 +16,7 @@
 #include <vector>
 
 class BoardWidget;
+class GamePublisher;
 enum class GameOutcome : int;
 class ModalGate;
 class QButtonGroup;
@@ -252,4 +253,5 @@ private:
 
     Winsock *wskMain = nullptr;
     Winsock *wskGame = nullptr;
+    GamePublisher *mPublisher = nullptr; // announces the server screen's waiting game
 };

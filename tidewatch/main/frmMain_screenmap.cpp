@@ -5,6 +5,7 @@
 #include "Reelpane.h"
 #include "board/BoardWidget.h"
 #include "main/frmMain.h"
+#include "net/discovery/GamePublisher.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,6 +81,8 @@ const frmMain::ScreenRow &frmMain::screenRow(Screen screen) const
 void frmMain::showScreen(Screen screen)
 {
     ensureBuilt(screen);
+    if (screen != Screen::Server && mPublisher)
+        mPublisher->withdraw(); // the game waits no longer
     mScreen = screen;
     const ScreenRow &row = screenRow(screen);
     std::vector<QWidget *> shown = row.shown;

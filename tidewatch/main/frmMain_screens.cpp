@@ -8,6 +8,7 @@
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
+#include "net/discovery/GamePublisher.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -207,6 +208,8 @@ void frmMain::cmdNext_Click()
         wskMain->Close();
         wskMain->setLocalPort(kGamePort);
         wskMain->Listen();
+        if (wskMain->State() == Winsock::sckListening)
+            mPublisher->publish(state.gPlayerName, kGamePort);
         wskGame->Close();
         wskGame->setLocalPort(kGamePort);
         mConnectionUp = false;

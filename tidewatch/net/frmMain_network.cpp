@@ -7,9 +7,13 @@
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
+#include "net/NetworkGamesList.h"
 #include "net/Winsock.h"
+#include "net/discovery/GameBrowser.h"
+#include "net/discovery/GamePublisher.h"
 #include "records/RecordBook.h"
 
+#include <QDBusConnection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -47,6 +51,7 @@ void frmMain::buildServerPanel()
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerServerCancel_Click);
+    mPublisher = new GamePublisher(QDBusConnection::systemBus(), this);
 }
 
 void frmMain::buildClientPanel()
@@ -75,6 +80,13 @@ void frmMain::buildClientPanel()
             &frmMain::cmdMultiplayerClientStartGame_Click);
     connect(cmdMultiplayerClientCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerClientCancel_Click);
+    auto *gamesFound = new NetworkGamesList(picContainerMultiPlayerClient,
+                                            new GameBrowser(QDBusConnection::systemBus()));
+    connect(gamesFound, &NetworkGamesList::selected, txtMultiplayerClientHostConnect, &QLineEdit::setText);
+    connect(gamesFound, &NetworkGamesList::picked, this, [this](const QString &address) {
+        txtMultiplayerClientHostConnect->setText(address);
+        cmdMultiplayerClientStartGame_Click();
+    });
 }
 
 // A connection may come up late, after a Cancel. It starts a game only where the
@@ -93,6 +105,7 @@ void frmMain::wskMain_ConnectionRequest(qintptr requestID)
     if (welcome)
         wskGame->Accept(requestID);
     wskMain->Close();
+    mPublisher->withdraw();
     if (!welcome)
         return;
     lblMultiplayerServerStatus->setText(QStringLiteral("Status: Connected"));
@@ -101,8 +114,10 @@ void frmMain::wskMain_ConnectionRequest(qintptr requestID)
 
 void frmMain::wskMain_Error(const QString &description)
 {
-    if (wskMain->State() != Winsock::sckListening)
+    if (wskMain->State() != Winsock::sckListening) {
         lblMultiplayerServerStatus->setText(QStringLiteral("Status: Not Listening"));
+        mPublisher->withdraw();
+    }
     socketError(description);
 }
 
