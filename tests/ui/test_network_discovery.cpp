@@ -5,6 +5,7 @@
 #include "UiHarness.h"
 
 #include <QListWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -14,7 +15,9 @@ QtMessageHandler testHandler = nullptr;
 
 void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtWarningMsg || type == QtCriticalMsg)
+    // Sound warns where there is no audio device; what is asked here is the network's silence.
+    if ((type == QtWarningMsg || type == QtCriticalMsg)
+        && (text.contains(QLatin1String("dbus"), Qt::CaseInsensitive) || text.contains(QLatin1String("avahi"), Qt::CaseInsensitive)))
         warnings << text;
     testHandler(type, context, text);
 }
@@ -81,10 +84,16 @@ private slots:
 
     void twoPlayersOfOneNameAreBothListed()
     {
-        auto first = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
-        auto second = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
+        // Another computer's "Sam" got the name first.
+        QProcess other;
+        other.start(QStringLiteral("avahi-publish"), {QStringLiteral("-s"), QStringLiteral("Sam"),
+                                                      QStringLiteral("_tidewatch._tcp"), QStringLiteral("1987")});
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(listed(*client).filter(QStringLiteral("Sam on ")).size(), 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sam")), 10000);
+        auto server = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(listed(*client).filter(QRegularExpression(QStringLiteral("^Sam on "))).size(), 2, 10000);
+        other.kill();
+        other.waitForFinished();
     }
 
     void withoutADaemonTheGameIsAsBefore()

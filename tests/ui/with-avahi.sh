@@ -7,7 +7,7 @@ if [ "$1" = --inside ]; then
     mkdir -p /run/dbus /run/avahi-daemon
     mount -t tmpfs tmpfs /run/dbus && mount -t tmpfs tmpfs /run/avahi-daemon || exit 1
     ip link set lo up && ip link set lo multicast on || exit 1
-    dbus-daemon --system --nofork --nopidfile & bus=$!
+    dbus-daemon --system --nofork --nopidfile 2>/dev/null & bus=$!
     while [ ! -S /run/dbus/system_bus_socket ]; do sleep 0.05; done
     avahi-daemon --no-drop-root --no-chroot --no-rlimits -s 2>/dev/null & avahi=$!
     tries=0

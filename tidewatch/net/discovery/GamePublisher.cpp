@@ -78,7 +78,7 @@ void GamePublisher::addAndCommit()
     auto *added = new QDBusPendingCallWatcher(
         mBus.asyncCall(AvahiBus::call(mGroupPath, AvahiBus::kEntryGroup, QStringLiteral("AddService"),
                                       {AvahiBus::kAnyInterface, AvahiBus::kAnyProtocol, 0u, candidateName(),
-                                       AvahiBus::kGameType, QString(), QString(), mPort,
+                                       AvahiBus::kGameType, QString(), QString(), QVariant::fromValue(mPort),
                                        QVariant::fromValue(txt)})),
         this);
     mBus.asyncCall(AvahiBus::call(mGroupPath, AvahiBus::kEntryGroup, QStringLiteral("Commit")));
