@@ -71,6 +71,20 @@ void placeAndFinish(frmMain &window)
         key(Qt::Key_Return);
 }
 
+// A logged-in window on a menu screen, active, with the screen's own first focus.
+std::unique_ptr<frmMain> onMenuScreen(const QTemporaryDir &dir, Screen screen)
+{
+    auto window = openGame(dir.filePath(QStringLiteral("players.txt")));
+    createAndLogIn(*window, QStringLiteral("Kim"), QStringLiteral("pw"));
+    if (screen != Screen::GameType) {
+        click(*window, screen == Screen::Difficulty ? QStringLiteral("optGameType0") : QStringLiteral("optGameType2"));
+        click(*window, QStringLiteral("cmdNext"));
+    }
+    if (!activate(*window))
+        qWarning("the window did not become active");
+    return window;
+}
+
 } // namespace
 
 class KeyboardTest : public QObject
@@ -79,6 +93,86 @@ class KeyboardTest : public QObject
 
 private slots:
     void aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone();
+
+    void arrowKeysChooseTheOptionTheyMoveTo_data()
+    {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("forward");
+        QTest::newRow("game type, none chosen yet")
+            << Screen::GameType << QList<int>{Qt::Key_Down} << "optGameType1" << "cmdNext";
+        QTest::newRow("game type, past the last")
+            << Screen::GameType << QList<int>{Qt::Key_Right, Qt::Key_Down, Qt::Key_Down} << "optGameType2" << "cmdNext";
+        QTest::newRow("difficulty, down and back up")
+            << Screen::Difficulty << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << "optComputerDifficulty2"
+            << "cmdStartGame";
+    }
+    void arrowKeysChooseTheOptionTheyMoveTo()
+    {
+        QFETCH(Screen, screen);
+        QFETCH(QList<int>, keys);
+        QTemporaryDir dir;
+        auto window = onMenuScreen(dir, screen);
+        for (int pressed : keys)
+            key(Qt::Key(pressed));
+        QFETCH(QString, chosen);
+        QCOMPARE(focused(), control(*window, chosen));
+        QVERIFY(control<QAbstractButton>(*window, chosen)->isChecked());
+        QFETCH(QString, forward);
+        QVERIFY(control(*window, forward)->isEnabled());
+    }
+
+    void tabFollowsReadingOrder_data()
+    {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("game type") << Screen::GameType
+                                   << QStringList{"optGameType1", "cmdNext", "cmdLogOff"};
+        QTest::newRow("difficulty") << Screen::Difficulty
+                                    << QStringList{"optComputerDifficulty2", "cmdStartGame", "cmdBackSinglePlayer"};
+        QTest::newRow("client") << Screen::Client
+                                << QStringList{"txtMultiplayerClientHostConnect", "cmdMultiplayerClientStartGame",
+                                               "cmdMultiplayerClientCancel"};
+    }
+    void tabFollowsReadingOrder()
+    {
+        QFETCH(Screen, screen);
+        QFETCH(QStringList, order);
+        QTemporaryDir dir;
+        auto window = onMenuScreen(dir, screen);
+        key(Qt::Key_Down); // a choice, so that the forward button takes the focus
+        QStringList visited;
+        for (int presses = 0; presses < order.size(); ++presses, key(Qt::Key_Tab))
+            visited << focused()->objectName();
+        QCOMPARE(visited, order);
+    }
+
+    void enterPressesTheForwardButton_data()
+    {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<Screen>("reached");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("game type, on the option") << Screen::GameType << "optGameType0" << Screen::Difficulty << "";
+        QTest::newRow("game type, nothing chosen") << Screen::GameType << "" << Screen::GameType << "";
+        QTest::newRow("difficulty, on the option")
+            << Screen::Difficulty << "optComputerDifficulty3" << Screen::Placement << "";
+        QTest::newRow("client, in the host box") << Screen::Client << "" << Screen::Client << "No host was entered.";
+    }
+    void enterPressesTheForwardButton()
+    {
+        QFETCH(Screen, screen);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        auto window = onMenuScreen(dir, screen);
+        if (!chosen.isEmpty())
+            click(*window, chosen);
+        MessageBoxWatcher boxes;
+        key(Qt::Key_Return);
+        QTEST(window->currentScreen(), "reached");
+        QTEST(boxes.last().text, "box");
+    }
 
     void aSinglePlayerGameIsWonWithTheKeyboardAlone()
     {

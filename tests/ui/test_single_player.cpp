@@ -7,6 +7,8 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kOwnGrid = QStringLiteral("imgPlayer1Grid");
@@ -309,6 +311,57 @@ private slots:
         startSinglePlayer(*window, difficulty);
         QCOMPARE(window->state.gGamePhase, 2);
         QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
+    }
+
+    void theEndShowsWhereTheShipsThePlayerDidNotSinkLay()
+    {
+        auto window = inPlacement(4); // the computer never misses
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        window->state.gRevealMode = true; // no pause; the fleet is already down, unpainted
+        const std::vector<int> ships = cellsOf(window->state.gOpponentShips, true);
+        MessageBoxWatcher boxes;
+        pressCell(*window, kOpponentGrid, ships.front());
+        for (int cell : cellsOf(window->state.gOpponentShips, false))
+            if (window->state.gGamePhase == 3)
+                pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose."}));
+        QCOMPARE(window->player2Grid.cell(ships.front()), CellPicture::hit());
+        for (int cell : ships)
+            if (cell != ships.front())
+                QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+        QCOMPARE(window->player2Grid.cell(cellsOf(window->state.gOpponentShips, false).front()),
+                 CellPicture::miss());
+    }
+
+    void placeForMePlacesTheRestAndLeavesThemMovable()
+    {
+        auto window = inPlacement();
+        pressCell(*window, kOwnGrid, 10); // the Battleship by hand
+        QWidget *placeForMe = control(*window, QStringLiteral("cmdPlaceForMe"));
+        QVERIFY(!placeForMe->accessibleDescription().isEmpty());
+        placeForMe->setFocus();
+        QTest::keyClick(placeForMe, Qt::Key_Space);
+        QVERIFY(window->state.gPlayerShips.isComplete());
+        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(10));
+        QCOMPARE(cellsOf(window->state.gPlayerShips, true).size(), size_t(20)); // none overlap
+        for (int cell : cellsOf(window->state.gPlayerShips, true))
+            QCOMPARE(window->player1Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
+        QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+
+        const int destroyer = window->state.gPlayerShips[1].ShipIndex();
+        pressCell(*window, kOwnGrid, destroyer); // taken back, and put down elsewhere
+        QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+        click(*window, QStringLiteral("optSelectedShip1"));
+        const std::vector<int> water = cellsOf(window->state.gPlayerShips, false);
+        const int freeTop = *std::find_if(water.begin(), water.end(), [&](int cell) {
+            return std::count(water.begin(), water.end(), cell + 10) == 1;
+        });
+        pressCell(*window, kOwnGrid, freeTop);
+        QCOMPARE(window->state.gPlayerShips[1].ShipIndex(), qint16(freeTop));
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QCOMPARE(window->state.gGamePhase, 3);
     }
 
     void impossibleSinksBothFleetsInTheSameClickAndThePlayerWins()

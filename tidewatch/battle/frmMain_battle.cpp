@@ -1,6 +1,7 @@
 // The player's shot, the computer's reply, and the end of a game.
 
 #include "battle/ComputerOpponent.h"
+#include "battle/FleetReveal.h"
 #include "battle/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "main/frmMain.h"
@@ -65,6 +66,7 @@ void frmMain::EndOfGameTest()
         return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
         state.gGamePhase = GameState::NoGame;
+        ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
         if (state.isNetworkGame()) {
             QPointer<frmMain> self(this);
             QCoreApplication::processEvents();
@@ -79,6 +81,7 @@ void frmMain::EndOfGameTest()
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
         state.gGamePhase = GameState::NoGame;
+        ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
         lblStatus->setText(QStringLiteral("Opponent Won"));
         inform(QStringLiteral("Game Over. You Lose."));
         mSound.PlayWave(QStringLiteral("youlose"));
