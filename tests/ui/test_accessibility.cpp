@@ -74,8 +74,7 @@ private slots:
         QFETCH(int, child);
         auto window = inPlacement();
         pressCell(*window, QStringLiteral("imgPlayer1Grid"), 1);
-        // Five cells from row 7 leave the board. The pointer moves away first: each row's
-        // window lies where the last one did, and a move to where it already is reports nothing.
+        // The carrier does not fit on 61; a move to where the last row's pointer was reports nothing.
         for (int cell : {1, 61})
             hoverCell(*window, QStringLiteral("imgPlayer1Grid"), cell);
         window->player2Grid.setCell(24, CellPicture::hit());
