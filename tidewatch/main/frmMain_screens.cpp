@@ -20,6 +20,8 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include <iterator>
+
 namespace {
 
 const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
@@ -39,7 +41,10 @@ constexpr DifficultyCaption kDifficultyCaptions[] = {
     {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
     {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
     {"Impossible", "Brainbox", "Never misses."},
+    {"Admiral", "Mastermind",
+     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
 };
+constexpr int kLevels = int(std::size(kDifficultyCaptions));
 
 void clearOptions(QButtonGroup *group)
 {
@@ -82,6 +87,7 @@ void frmMain::buildGameTypePanel()
             [this](int, bool checked) { if (checked) optGameType_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdLogOff, &QPushButton::clicked, this, &frmMain::cmdLogOff_Click);
+    buildRecordsButton();
 }
 
 void frmMain::buildDifficultyPanel()
@@ -93,12 +99,13 @@ void frmMain::buildDifficultyPanel()
     title(picContainerComputerDifficulty, QStringLiteral("Select Computer Difficulty"), 120, 60,
           3495);
     optComputerDifficulty = new QButtonGroup(this);
-    for (int index = 1; index <= 4; ++index) {
+    // Five levels between the title and the buttons.
+    for (int index = 1; index <= kLevels; ++index) {
         const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
         QRadioButton *level = option(picContainerComputerDifficulty,
                                      QStringLiteral("optComputerDifficulty%1").arg(index),
                                      QString::fromLatin1(caption.normal), 240,
-                                     420 + (index - 1) * 270, 3375, 255);
+                                     390 + (index - 1) * 225, 3375, 225);
         level->setToolTip(QString::fromLatin1(caption.plays));
         level->setAccessibleDescription(QString::fromLatin1(caption.plays));
         optComputerDifficulty->addButton(level, index);
@@ -195,7 +202,7 @@ void frmMain::cmdNext_Click()
 {
     switch (optGameType->checkedId()) {
     case 0:
-        for (int index = 1; index <= 4; ++index) {
+        for (int index = 1; index <= kLevels; ++index) {
             const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
             optComputerDifficulty->button(index)->setText(
                 QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));

@@ -11,6 +11,7 @@
 #include "net/ChatLogLimits.h"
 #include "net/ConnectionNotice.h"
 #include "net/Winsock.h"
+#include "records/RecordBook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,7 @@ void frmMain::connectionLost(const QString &warning)
             warn(warning);
         break;
     }
+    countGameEnd(GameOutcome::NotFinished);
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(player2Grid); // no battle was fought: the opponent board has nothing to show
     state.gGamePhase = GameState::NoGame;
@@ -333,6 +335,7 @@ void frmMain::receive(const Protocol::GameOver &message)
 {
     if (message.field != QStringLiteral("1"))
         return;
+    countGameEnd(GameOutcome::Lost);
     state.gGamePhase = GameState::NoGame;
     ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
     lblStatus->setText(QStringLiteral("Opponent Won"));
