@@ -19,4 +19,12 @@ const QPixmap &PaintCache::pixmapOf(const QImage &picture, const QRect &visible)
     return entry.pixmap;
 }
 
+qint64 PaintCache::heldPixels() const
+{
+    qint64 pixels = 0;
+    for (const Entry &entry : m_entries)
+        pixels += qint64(entry.pixmap.width()) * entry.pixmap.height();
+    return pixels;
+}
+
 } // namespace reelkit

@@ -19,6 +19,8 @@ public:
     // The screen-ready copy of the part of picture inside visible (in the picture's
     // own pixels, within its rectangle).
     const QPixmap &pixmapOf(const QImage &picture, const QRect &visible);
+    // Pixels of the copies held, for checking what painting costs.
+    qint64 heldPixels() const;
 
 private:
     struct Entry
