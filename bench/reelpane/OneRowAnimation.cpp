@@ -4,6 +4,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -36,7 +37,7 @@ QByteArray encodeRows(int frames, int width, int height, QString &error)
     ColorMapObject *map = GifMakeMapObject(int(colours.size()), colours.data());
     bool ok = EGifPutScreenDesc(gif, width, height, 2, 0, map) != GIF_ERROR;
     GifFreeMapObject(map);
-    std::vector<GifPixelType> row(size_t(width));
+    std::vector<GifPixelType> row(static_cast<size_t>(width));
     for (int f = 0; ok && f < frames; ++f) {
         GraphicsControlBlock control{};
         control.DelayTime = 10;

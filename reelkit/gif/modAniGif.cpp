@@ -134,9 +134,10 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
             return;
         }
 
-        result = true;
         qsizetype pos = m0 + kFrameMarkerLength;
+        // Before the load counts as started: a refused file leaves the control paused.
         checkPictureBudget(bytes, header, pos);
+        result = true;
         Splitter splitter(header, imgMain, hooks);
         qint32 k = 0;
         for (;;) {

@@ -352,7 +352,7 @@ private slots:
         QVERIFY(bytes.size() < 150 * frames);
         std::vector<QByteArray> files;
         ReportRecorder recorder;
-        QVERIFY(load(bytes, files));
+        QCOMPARE(load(bytes, files), !refused);
         QCOMPARE(recorder.reports.size(), size_t(refused ? 1 : 0));
         QCOMPARE(files.size(), size_t(refused ? 0 : frames));
         if (refused)

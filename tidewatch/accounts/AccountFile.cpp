@@ -81,7 +81,7 @@ FileEnd scanFileEnd(int fd)
         if (n <= 0)
             break;
         newlines += std::count(chunk.constData(), chunk.constData() + n, '\n');
-        lastByte = chunk[n - 1];
+        lastByte = chunk.at(qsizetype(n) - 1);
         offset += n;
     }
     FileEnd end;
