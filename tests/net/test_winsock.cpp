@@ -297,6 +297,8 @@ void TestWinsock::hostIsPassedUntrimmed_data()
     QTest::addColumn<QString>("host");
     QTest::addColumn<bool>("connects");
     QTest::newRow("name as it is") << QStringLiteral("localhost") << true;
+    QTest::newRow("IPv4 address") << QStringLiteral("127.0.0.1") << true;
+    QTest::newRow("IPv6 address, to the same listening socket") << QStringLiteral("::1") << true;
     QTest::newRow("leading and trailing spaces") << QStringLiteral(" localhost ") << false;
     QTest::newRow("trailing space") << QStringLiteral("localhost ") << false;
 }

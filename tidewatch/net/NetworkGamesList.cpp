@@ -32,6 +32,7 @@ NetworkGamesList::NetworkGamesList(QWidget *clientPanel, GameBrowser *browser)
     WidgetFactory::place(mList, QStringLiteral("lstNetworkGames"), title, 120, 420, 3495, 1320);
     mList->setTextElideMode(Qt::ElideRight);
     mList->setUniformItemSizes(true);
+    mList->setForegroundRole(QPalette::Text); // what its rows are written in
     clientPanel->installEventFilter(this);
     followPanel();
 
