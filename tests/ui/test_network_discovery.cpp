@@ -96,6 +96,20 @@ private slots:
         other.waitForFinished();
     }
 
+    void aHostileAnnouncementIsShownAsOneShortLine()
+    {
+        QProcess other;
+        other.start(QStringLiteral("avahi-publish"),
+                    {QStringLiteral("-s"), QStringLiteral("Mallory"), QStringLiteral("_tidewatch._tcp"), QStringLiteral("1987"),
+                     QStringLiteral("player=<b>Eve</b>\nsays\t") + QString(200, QLatin1Char('x'))});
+        auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("<b>Eve</b> says x+")), 10000);
+        const QString row = listed(*client).constFirst();
+        QVERIFY2(row.startsWith(QStringLiteral("<b>Eve</b> says ") + QString(24, QLatin1Char('x')) + QStringLiteral(" on ")), qPrintable(row));
+        other.kill();
+        other.waitForFinished();
+    }
+
     void withoutADaemonTheGameIsAsBefore()
     {
         MessageBoxWatcher boxes;

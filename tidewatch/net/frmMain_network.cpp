@@ -9,11 +9,8 @@
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
-<<<<<<< HEAD
-#include "net/NetworkGamesList.h"
-=======
 #include "net/ConnectionNotice.h"
->>>>>>> main
+#include "net/NetworkGamesList.h"
 #include "net/Winsock.h"
 #include "net/discovery/GameBrowser.h"
 #include "net/discovery/GamePublisher.h"
