@@ -30,8 +30,9 @@ NetworkGamesList::NetworkGamesList(QWidget *clientPanel, GameBrowser *browser)
     mBrowser->setParent(this);
     QLabel *title = WidgetFactory::title(mPanel, kTitle + QLatin1Char(':'), 120, 60, 3495);
     WidgetFactory::place(mList, QStringLiteral("lstNetworkGames"), title, 120, 420, 3495, 1320);
-    mList->setTextElideMode(Qt::ElideRight);
-    mList->setUniformItemSizes(true);
+    // A row wider than the list wraps: nothing is hidden behind a scroll bar.
+    mList->setWordWrap(true);
+    mList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mList->setForegroundRole(QPalette::Text); // what its rows are written in
     clientPanel->installEventFilter(this);
     followPanel();
