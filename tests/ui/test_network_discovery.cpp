@@ -112,6 +112,18 @@ private slots:
         other.waitForFinished();
     }
 
+    void theListFollowsTheDaemonGoingAndComingBack()
+    {
+        auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
+        auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 10000);
+        QCOMPARE(QProcess::execute(QStringLiteral("avahi-daemon"), {QStringLiteral("--kill")}), 0);
+        QTRY_COMPARE(listed(*client), QStringList{QStringLiteral("Games on the network cannot be listed here.")});
+        QCOMPARE(QProcess::execute(QStringLiteral("avahi-daemon"), {QStringLiteral("--no-drop-root"), QStringLiteral("--no-chroot"),
+                                                                   QStringLiteral("--daemonize"), QStringLiteral("--syslog")}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 15000);
+    }
+
     void withoutADaemonTheGameIsAsBefore()
     {
         MessageBoxWatcher boxes;

@@ -5,6 +5,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusObjectPath>
+#include <QDBusServiceWatcher>
 #include <QSysInfo>
 
 namespace {
@@ -19,6 +20,12 @@ GamePublisher::GamePublisher(const QDBusConnection &bus, QObject *parent)
     , mBus(bus)
 {
     AvahiBus::registerTypes();
+    // A daemon started, or started again, after the game began waiting hears of it too.
+    auto *daemon = new QDBusServiceWatcher(AvahiBus::kService, mBus, QDBusServiceWatcher::WatchForRegistration, this);
+    connect(daemon, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        if (mWanted)
+            publish(mPlayer, mPort);
+    });
 }
 
 GamePublisher::~GamePublisher()
@@ -29,6 +36,7 @@ GamePublisher::~GamePublisher()
 void GamePublisher::publish(const QString &playerName, quint16 port)
 {
     withdraw();
+    mWanted = true;
     mPlayer = playerName;
     mPort = port;
     mAttempt = 0;
@@ -105,6 +113,7 @@ void GamePublisher::groupStateChanged(int state, const QString &)
 void GamePublisher::withdraw()
 {
     ++mGeneration;
+    mWanted = false;
     mEstablished.clear();
     if (!mGroupPath.isEmpty())
         freeGroup();

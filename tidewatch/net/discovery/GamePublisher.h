@@ -42,6 +42,7 @@ private:
     quint16 mPort = 0;
     QString mGroupPath;      // the daemon's entry group, once it has made one
     QString mEstablished;
+    bool mWanted = false;    // published and not withdrawn since
     int mAttempt = 0;        // names tried after a collision
     quint64 mGeneration = 0; // bumped by withdraw: a group made for an older publish is freed
 };
