@@ -5,6 +5,8 @@
 #include "board/modSound.h"
 #include "main/GameState.h"
 #include "main/Screen.h"
+#include "net/ChatBatch.h"
+#include "net/Inbound.h"
 #include "net/MessageReader.h"
 
 #include <QElapsedTimer>
@@ -137,8 +139,9 @@ private:
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
     void quietTimer_Timer();
-    void takeWhatIsQuiet(qint64 quietAt);
+    void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
+    void applyBatch(const Inbound::Batch &batch);
     void resetReader();
     void wskGame_PeerClosed();
     void socketError(const QString &description);
@@ -156,11 +159,13 @@ private:
     void connectionLost(const QString &warning);
     void txtChatBox_Enter();
     void appendChatLine(const QString &line);
+    void flushChat();
     void send(const Protocol::Message &message);
 
     CuePlayer mSound;
     std::unique_ptr<RandomSource> mRandom;
     MessageReader mReader;
+    ChatBatch mChatBatch;          // lines waiting for the log's next append
     QElapsedTimer mClock;          // the reader's time
     QTimer *mQuietTimer = nullptr; // fires when the line has been quiet long enough
     QString mAccountFile;
