@@ -32,8 +32,7 @@ qsizetype weightOf(const Protocol::Message &message)
 std::vector<Batch> batches(MessageReader::Result result)
 {
     std::vector<Batch> cut(1);
-    cut.back().rejected = result.rejected;
-    cut.back().weight = qsizetype(result.rejected) * kMessageWeight;
+    cut.back().rejected = result.rejected; // shown as one note, however many
     for (Protocol::Message &message : result.messages) {
         const qsizetype weight = weightOf(message);
         if (!cut.back().messages.empty() && cut.back().weight + weight > kBatchWeight)
