@@ -13,9 +13,9 @@
 //
 // It prints one line per scenario:
 //   scenario box flood_s S rss_kb_start A rss_kb_max B rss_growth_kb C box_probe_max_ms D
-//     after_close_first_ms E after_close_max_ms F flood_mb G
-//   scenario play flood_s S probe_max_ms A probe_p99_ms B cpu_percent C after_stop_max_ms D
-//     close_ms E rss_kb_max F flood_mb G
+//     after_close_first_ms E after_close_max_ms F after_close_over_100ms K of N flood_mb G
+//   scenario play flood_s S probe_max_ms A probe_p99_ms B probes_over_100ms K of N
+//     cpu_percent C after_stop_max_ms D close_ms E rss_kb_max F flood_mb G
 // cpu_percent is the window process's share of one core while flooded.
 #include "Flooder.h"
 #include "GameChild.h"
@@ -45,6 +45,7 @@ struct Probes
     qint64 firstMs = -1;
     qint64 rssMaxKb = 0;
     qint64 max() const { return ms.empty() ? -1 : *std::max_element(ms.begin(), ms.end()); }
+    qsizetype over(qint64 limit) const { return std::count_if(ms.begin(), ms.end(), [limit](qint64 m) { return m > limit; }); }
     qint64 p99() const
     {
         if (ms.empty())
@@ -172,10 +173,12 @@ bool boxScenario(int floodS, int afterS)
     const Probes after = child.probeFor(afterS * 1000LL);
     peer.stopFlood();
     std::printf("scenario box flood_s %d rss_kb_start %lld rss_kb_max %lld rss_growth_kb %lld "
-                "box_probe_max_ms %lld after_close_first_ms %lld after_close_max_ms %lld flood_mb %.1f\n",
+                "box_probe_max_ms %lld after_close_first_ms %lld after_close_max_ms %lld "
+                "after_close_over_100ms %lld of %lld flood_mb %.1f\n",
                 floodS, qlonglong(rssStart), qlonglong(std::max(during.rssMaxKb, after.rssMaxKb)),
                 qlonglong(std::max(during.rssMaxKb, after.rssMaxKb) - rssStart), qlonglong(during.max()),
-                qlonglong(after.firstMs), qlonglong(after.max()), mb(peer.bytesFlooded()));
+                qlonglong(after.firstMs), qlonglong(after.max()), qlonglong(after.over(100)),
+                qlonglong(after.ms.size()), mb(peer.bytesFlooded()));
     return true;
 }
 
@@ -195,9 +198,10 @@ bool playScenario(int floodS, int afterS)
     peer.stopFlood();
     const double cpuPercent = 100.0 * double(child.cpuMs() - cpuStart) / double(flooding.elapsed());
     const Probes after = child.probeFor(afterS * 1000LL);
-    std::printf("scenario play flood_s %d probe_max_ms %lld probe_p99_ms %lld cpu_percent %.0f "
-                "after_stop_max_ms %lld close_ms %lld rss_kb_max %lld flood_mb %.1f\n",
-                floodS, qlonglong(during.max()), qlonglong(during.p99()), cpuPercent,
+    std::printf("scenario play flood_s %d probe_max_ms %lld probe_p99_ms %lld probes_over_100ms %lld of %lld "
+                "cpu_percent %.0f after_stop_max_ms %lld close_ms %lld rss_kb_max %lld flood_mb %.1f\n",
+                floodS, qlonglong(during.max()), qlonglong(during.p99()), qlonglong(during.over(100)),
+                qlonglong(during.ms.size()), cpuPercent,
                 qlonglong(after.max()), qlonglong(child.quitMs()), qlonglong(during.rssMaxKb),
                 mb(peer.bytesFlooded()));
     return true;
