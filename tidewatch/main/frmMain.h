@@ -128,6 +128,8 @@ private:
     void imgPlayer1Grid_MouseMove(int index);
     void imgPlayer1Grid_MouseDown(int index);
     void cmdFinishPlacingShips_Click();
+    void cmdPlaceForMe_Click();
+    void selectNextShip();
     qint16 GetSelectedShipType() const;
     qint16 GetNextShipType() const;
     bool placementOpen() const;
@@ -166,7 +168,8 @@ private:
     void receive(const Protocol::Chat &message);
     void connectionLost(const QString &warning);
     void txtChatBox_Enter();
-    void appendChatLine(const QString &line);
+    void appendChatLine(const QString &line); // at once; received chat waits in mChatBatch
+                                               // for the end of its batch
     void flushChat();
     void send(const Protocol::Message &message);
 
@@ -253,6 +256,7 @@ private:
     QButtonGroup *optSelectedShipGroup = nullptr;
     std::array<QRadioButton *, 6> optSelectedShip{}; // [1..5]; [0] unused
     QRadioButton *optSelectedShipClear = nullptr;
+    QPushButton *cmdPlaceForMe = nullptr;
     QPushButton *cmdFinishPlacingShips = nullptr;
 
     Winsock *wskMain = nullptr;

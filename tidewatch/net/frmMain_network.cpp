@@ -1,12 +1,15 @@
 // The network game: connecting, the messages between the two programs, and chat.
 
 #include "Reelpane.h"
+#include "battle/FleetReveal.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
+#include "main/MenuKeys.h"
 #include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
+#include "net/ConnectionNotice.h"
 #include "net/PeerText.h"
 #include "net/Winsock.h"
 #include "records/RecordBook.h"
@@ -46,6 +49,7 @@ void frmMain::buildServerPanel()
     cmdMultiplayerServerCancel = button(picContainerMultiPlayerServer,
                                         QStringLiteral("cmdMultiplayerServerCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerServer, cmdMultiplayerServerStartGame);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerServerCancel_Click);
 }
@@ -72,6 +76,7 @@ void frmMain::buildClientPanel()
     cmdMultiplayerClientCancel = button(picContainerMultiPlayerClient,
                                         QStringLiteral("cmdMultiplayerClientCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerClient, cmdMultiplayerClientStartGame);
     connect(cmdMultiplayerClientStartGame, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerClientStartGame_Click);
     connect(cmdMultiplayerClientCancel, &QPushButton::clicked, this,
@@ -158,12 +163,18 @@ void frmMain::connectionLost(const QString &warning)
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
     resetReader();
-    if (!state.isNetworkGame())
-        return; // a connection left over from an earlier game: this one goes on
-    if (!warning.isEmpty())
-        warn(warning);
-    if (state.gGamePhase == GameState::NoGame)
+    switch (ConnectionNotice::where(state)) {
+    case ConnectionNotice::Where::Nowhere:
         return;
+    case ConnectionNotice::Where::ChatLog:
+        if (!warning.isEmpty())
+            appendChatLine(ConnectionNotice::chatLine(warning));
+        return;
+    case ConnectionNotice::Where::Box:
+        if (!warning.isEmpty())
+            warn(warning);
+        break;
+    }
     countGameEnd(GameOutcome::NotFinished);
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(player2Grid); // no battle was fought: the opponent board has nothing to show
@@ -285,9 +296,9 @@ void frmMain::applyBatch(const Inbound::Batch &batch)
             flushChat(); // what came before shows before what this one does
         applyReceived(message);
     }
+    flushChat();
     if (rejected > 0)
         appendChatLine(kRejectedNote);
-    flushChat();
     if (batch.overflow)
         connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
                                       "The connection has been closed."));
@@ -341,6 +352,7 @@ void frmMain::receive(const Protocol::GameOver &message)
         return;
     countGameEnd(GameOutcome::Lost);
     state.gGamePhase = GameState::NoGame;
+    ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
     lblStatus->setText(QStringLiteral("Opponent Won"));
     showScreen(Screen::GameOver);
     inform(QStringLiteral("Game Over. You Lose"));
@@ -350,10 +362,10 @@ void frmMain::receive(const Protocol::GameOver &message)
 void frmMain::receive(const Protocol::Chat &message)
 {
     if (message.text == QStringLiteral("/slap")) {
-        appendChatLine(message.name + QStringLiteral(" slapped you!"));
+        mChatBatch.add(message.name + QStringLiteral(" slapped you!")); // shown with its batch
         mSound.PlayWave(QStringLiteral("slap"));
     } else {
-        appendChatLine(message.name + QStringLiteral(": ") + message.text);
+        mChatBatch.add(message.name + QStringLiteral(": ") + message.text); // shown with its batch
     }
 }
 
@@ -369,7 +381,6 @@ void frmMain::txtChatBox_Enter()
         appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
     else
         appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
-    flushChat();
     send(Protocol::Chat{state.gPlayerName, text});
     // Not clear(): that keeps every key of every line sent in the undo history for the
     // whole run. A new line starts with a fresh history.
@@ -379,6 +390,7 @@ void frmMain::txtChatBox_Enter()
 void frmMain::appendChatLine(const QString &line)
 {
     mChatBatch.add(line);
+    flushChat();
 }
 
 // One append for all the lines gathered, then the oldest lines beyond the log's bounds
