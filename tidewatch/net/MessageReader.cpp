@@ -49,7 +49,7 @@ MessageReader::Result MessageReader::feed(QByteArrayView arrival, qint64 nowMs)
 MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
 {
     Result result;
-    if (mBuffer.isEmpty() || nowMs - mLastByteMs < kQuietMs)
+    if (!pendingIsWhole() || nowMs - mLastByteMs < kQuietMs)
         return result;
     take(0, mBuffer.size(), result);
     forgetPending();
@@ -60,9 +60,15 @@ MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
 
 std::optional<qint64> MessageReader::quietDeadline() const
 {
-    if (mBuffer.isEmpty())
+    if (!pendingIsWhole())
         return std::nullopt;
     return mLastByteMs + kQuietMs;
+}
+
+// All its fields are there; only the last one could still grow.
+bool MessageReader::pendingIsWhole() const
+{
+    return mStart == Start::Command && mLastField >= 0;
 }
 
 void MessageReader::Result::append(Result &&later)
@@ -142,8 +148,7 @@ qsizetype MessageReader::separatorAt(qsizetype messageStart, qsizetype separator
 // A shot at 37 cannot become a shot at 370: it need not wait for quiet.
 void MessageReader::takeIfFinal(Result &result)
 {
-    if (mStart != Start::Command || mLastField < 0
-        || !Protocol::lastFieldIsFinal(mCommand->word, QByteArrayView(mBuffer).sliced(mLastField)))
+    if (!pendingIsWhole() || !Protocol::lastFieldIsFinal(mCommand->word, QByteArrayView(mBuffer).sliced(mLastField)))
         return;
     take(0, mBuffer.size(), result);
     forgetPending();
