@@ -145,13 +145,24 @@ qsizetype MessageReader::separatorAt(qsizetype messageStart, qsizetype separator
     return separator - qsizetype(command->word.size());
 }
 
-// A shot at 37 cannot become a shot at 370: it need not wait for quiet.
+// A shot at 37 cannot become a shot at 370: it need not wait for quiet, nor for the
+// separator of the message after it once that one's first byte, '/', is here.
 void MessageReader::takeIfFinal(Result &result)
 {
-    if (!pendingIsWhole() || !Protocol::lastFieldIsFinal(mCommand->word, QByteArrayView(mBuffer).sliced(mLastField)))
-        return;
-    take(0, mBuffer.size(), result);
-    forgetPending();
+    while (pendingIsWhole() && !result.overflow) {
+        const QByteArrayView lastField = QByteArrayView(mBuffer).sliced(mLastField);
+        const qsizetype slash = lastField.indexOf('/');
+        const qsizetype end = mLastField + (slash < 0 ? lastField.size() : slash);
+        if (!Protocol::lastFieldIsFinal(mCommand->word, lastField.first(end - mLastField)))
+            return;
+        take(0, end, result);
+        QByteArray next = mBuffer.sliced(end);
+        forgetPending();
+        if (next.isEmpty())
+            return;
+        mBuffer = std::move(next);
+        scan(result);
+    }
 }
 
 void MessageReader::openCommand(const Protocol::CommandWord &command, qsizetype separator)

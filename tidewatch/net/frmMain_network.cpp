@@ -4,6 +4,7 @@
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
 #include "main/ModalGate.h"
+#include "main/TypedText.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
@@ -108,7 +109,7 @@ void frmMain::wskMain_Error(const QString &description)
 void frmMain::cmdMultiplayerClientStartGame_Click()
 {
     const QString host = txtMultiplayerClientHostConnect->text();
-    if (host.trimmed().isEmpty()) {
+    if (IsBlank(host)) {
         warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -342,7 +343,7 @@ void frmMain::receive(const Protocol::Chat &message)
 void frmMain::txtChatBox_Enter()
 {
     const QString text = txtChatBox->text();
-    if (text.trimmed().isEmpty())
+    if (IsBlank(text))
         return;
     if (text == QStringLiteral("/slap"))
         appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
