@@ -3,7 +3,6 @@
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QTest>
-#include <QXmlStreamReader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
 #include <memory>
@@ -30,20 +29,6 @@ void DesignerPluginTest::offersReelpaneWithItsThreeProperties_data()
                                  << QStringLiteral("Returns/sets the border style for an object.");
 }
 
-namespace {
-// The tool tip the plugin's widget description gives the property, as Designer reads it.
-QString toolTipOf(const QString &domXml, const QString &property)
-{
-    QXmlStreamReader xml(domXml);
-    while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("tooltip")
-            && xml.attributes().value(QLatin1String("name")) == property)
-            return xml.readElementText();
-    }
-    return {};
-}
-} // namespace
-
 void DesignerPluginTest::offersReelpaneWithItsThreeProperties()
 {
     QFETCH(QString, property);
@@ -54,7 +39,7 @@ void DesignerPluginTest::offersReelpaneWithItsThreeProperties()
     QVERIFY2(plugin, qPrintable(loader.errorString()));
     QCOMPARE(plugin->name(), QStringLiteral("Reelpane"));
     QVERIFY(plugin->domXml().contains(QLatin1String("class=\"Reelpane\"")));
-    QCOMPARE(toolTipOf(plugin->domXml(), property), toolTip);
+    QVERIFY(plugin->domXml().contains(QStringLiteral("<tooltip name=\"%1\">%2</tooltip>").arg(property, toolTip)));
 
     const std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
     QCOMPARE(widget->metaObject()->className(), "Reelpane");

@@ -60,11 +60,8 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("time");
-        QTest::newRow("C") << "C" << "16:20:05";
         QTest::newRow("United States") << "en_US" << "4:20:05 PM";
-        QTest::newRow("Germany") << "de_DE" << "16:20:05";
         QTest::newRow("Finland") << "fi_FI" << "16.20.05";
-        QTest::newRow("Japan") << "ja_JP" << "16\u664220\u520605\u79d2";
         QTest::newRow("China, zone first") << "zh_CN" << "16:20:05";
         QTest::newRow("Spain, zone in brackets") << "es_ES" << "16:20:05";
         QTest::newRow("Bulgaria, quoted text") << "bg_BG" << "16:20:05 \u0447.";
