@@ -5,6 +5,8 @@
 #include "core/ScriptedRandom.h"
 #include "battle/ShotRule.h"
 
+#include <QDialog>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -311,6 +313,46 @@ private slots:
         QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
     }
 
+    void theEndShowsWhereTheShipsThePlayerDidNotSinkLay()
+    {
+        auto window = inPlacement(4); // the computer never misses
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        window->state.gRevealMode = true; // no pause; the fleet is already down, unpainted
+        const std::vector<int> ships = cellsOf(window->state.gOpponentShips, true);
+        QCOMPARE(window->player2Grid.cell(ships.back()), CellPicture::water());
+        MessageBoxWatcher boxes;
+        pressCell(*window, kOpponentGrid, ships.front());
+        for (int cell : cellsOf(window->state.gOpponentShips, false))
+            if (window->state.gGamePhase == 3)
+                pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose."}));
+        QCOMPARE(window->player2Grid.cell(ships.front()), CellPicture::hit()); // a hit stays one
+        for (int cell : ships)
+            if (cell != ships.front())
+                QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+    }
+
+    void placeForMePlacesTheRestAndLeavesThemMovable()
+    {
+        auto window = inPlacement();
+        pressCell(*window, kOwnGrid, 10); // the Battleship by hand
+        QWidget *placeForMe = control(*window, QStringLiteral("cmdPlaceForMe"));
+        QVERIFY(!placeForMe->accessibleDescription().isEmpty());
+        placeForMe->setFocus();
+        QTest::keyClick(placeForMe, Qt::Key_Space);
+        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(10));
+        const std::vector<int> ships = cellsOf(window->state.gPlayerShips, true);
+        QCOMPARE(ships.size(), size_t(20)); // all five, none over another
+        for (int cell : ships)
+            QCOMPARE(window->player1Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
+        QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+        pressCell(*window, kOwnGrid, window->state.gPlayerShips[1].ShipIndex()); // taken back
+        QVERIFY(enabled(*window, QStringLiteral("optSelectedShip1")));
+        QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+    }
+
     void impossibleSinksBothFleetsInTheSameClickAndThePlayerWins()
     {
         auto window = inPlacement(4, true);
@@ -322,6 +364,39 @@ private slots:
         QVERIFY(IsFleetDestroyed(window->state.gPlayerShips));
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
+    }
+
+    // Opened from the game-type screen with the keyboard, closed with Escape.
+    void aWonGameShowsInTheRecordView()
+    {
+        auto window = inPlacement(5, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        MessageBoxWatcher boxes;
+        for (int cell : cellsOf(window->state.gOpponentShips, true))
+            pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(window->state.gPlayerShots.count(), 20); // the Admiral answered every shot
+        click(*window, QStringLiteral("cmdMainMenu"));
+
+        QStringList admiralRow;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *view = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!view || qobject_cast<QMessageBox *>(view))
+                return;
+            const auto *table = view->findChild<QTableWidget *>();
+            for (int column = 0; table && column < table->columnCount(); ++column)
+                admiralRow << table->item(4, column)->text();
+            poll.stop();
+            QTest::keyClick(view, Qt::Key_Escape);
+        });
+        poll.start(5);
+        QWidget *records = control(*window, QStringLiteral("cmdRecords"));
+        records->setFocus();
+        QTest::keyClick(records, Qt::Key_Space);
+        QCOMPARE(admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
 #include "board/BoardModel.h"
 #include "board/modSound.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 class BoardWidget;
+enum class GameOutcome : int;
 class ModalGate;
 class QButtonGroup;
 class QComboBox;
@@ -41,6 +43,7 @@ public:
 
     GameState state;
     HardLevelFields hardLevel; // the Hard computer's memory, kept between games
+    AdmiralSight admiralSight; // what the Admiral has seen of this game
     BoardModel player1Grid;    // own board
     BoardModel player2Grid;    // opponent board
 
@@ -114,10 +117,17 @@ private:
     void cmdStartGame_Click();
     void cmdMainMenu_Click();
 
+    // Records.
+    void buildRecordsButton();
+    void cmdRecords_Click();
+    void countGameEnd(GameOutcome outcome);
+
     // Placement.
     void imgPlayer1Grid_MouseMove(int index);
     void imgPlayer1Grid_MouseDown(int index);
     void cmdFinishPlacingShips_Click();
+    void cmdPlaceForMe_Click();
+    void selectNextShip();
     qint16 GetSelectedShipType() const;
     qint16 GetNextShipType() const;
     bool placementOpen() const;
@@ -211,10 +221,11 @@ private:
     QButtonGroup *optGameType = nullptr; // ids 0 single, 1 server, 2 client
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdLogOff = nullptr;
+    QPushButton *cmdRecords = nullptr;
 
     // Difficulty panel.
     QWidget *picContainerComputerDifficulty = nullptr;
-    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..4
+    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..5
     QPushButton *cmdStartGame = nullptr;
     QPushButton *cmdBackSinglePlayer = nullptr;
 
@@ -239,6 +250,7 @@ private:
     QButtonGroup *optSelectedShipGroup = nullptr;
     std::array<QRadioButton *, 6> optSelectedShip{}; // [1..5]; [0] unused
     QRadioButton *optSelectedShipClear = nullptr;
+    QPushButton *cmdPlaceForMe = nullptr;
     QPushButton *cmdFinishPlacingShips = nullptr;
 
     Winsock *wskMain = nullptr;
