@@ -246,7 +246,7 @@ private slots:
     void hostileMessagesAreRejectedAndChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1");
+        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1" + "/fire" + S + "50"); // ended by the next
         QTest::newRow("fire without a number") << QByteArray("/fire" + S + "x7" + "/msg" + S);
         QTest::newRow("cell 0") << QByteArray("/fire" + S + "0");
         QTest::newRow("cell 101") << QByteArray("/fire" + S + "101");
