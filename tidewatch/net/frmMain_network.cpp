@@ -6,6 +6,7 @@
 #include "board/BoardProcedures.h"
 #include "main/MenuKeys.h"
 #include "main/ModalGate.h"
+#include "main/TypedText.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
@@ -114,7 +115,7 @@ void frmMain::wskMain_Error(const QString &description)
 void frmMain::cmdMultiplayerClientStartGame_Click()
 {
     const QString host = txtMultiplayerClientHostConnect->text();
-    if (host.trimmed().isEmpty()) {
+    if (IsBlank(host)) {
         warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -357,7 +358,7 @@ void frmMain::receive(const Protocol::Chat &message)
 void frmMain::txtChatBox_Enter()
 {
     const QString text = txtChatBox->text();
-    if (text.trimmed().isEmpty())
+    if (IsBlank(text))
         return;
     if (text == QStringLiteral("/slap"))
         appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
