@@ -214,6 +214,10 @@ private slots:
         QCOMPARE(readFromPeer(peer, 8), "/fire" + S + "37");
         say(*server, QStringLiteral(" hi there"));
         QCOMPARE(readFromPeer(peer, 19), "/msg" + S + "Host" + S + " hi there");
+        say(*server, QStringLiteral("   ")); // empty: nothing goes out
+        control<QLineEdit>(*server, QStringLiteral("txtChatBox"))->setText(QStringLiteral("\t"));
+        pressEnter(*server, QStringLiteral("txtChatBox")); // a tab is text
+        QCOMPARE(readFromPeer(peer, 11), "/msg" + S + "Host" + S + "\t");
         // Each line starts a fresh entry: the keys of lines already sent are not kept.
         QVERIFY(!control<QLineEdit>(*server, QStringLiteral("txtChatBox"))->isUndoAvailable());
         // Typed text never becomes protocol: a separator goes out, and shows, as '?'.
@@ -284,7 +288,7 @@ private slots:
     void hostileMessagesAreRejectedAndChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1");
+        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1" + "/fire" + S + "50"); // ended by the next
         QTest::newRow("fire without a number") << QByteArray("/fire" + S + "x7" + "/msg" + S);
         QTest::newRow("cell 0") << QByteArray("/fire" + S + "0");
         QTest::newRow("cell 101") << QByteArray("/fire" + S + "101");
@@ -293,8 +297,8 @@ private slots:
                                                           + S + "4" + S + "5" + S + "Eve");
         QTest::newRow("ships overlap") << QByteArray("/placeships" + S + "1" + S + "1" + S + "3"
                                                      + S + "4" + S + "5" + S + "Eve");
-        QTest::newRow("missing fields") << QByteArray("/placeships" + S + "1" + S + "2" + "/fire" + S
-                                                      + "50");
+        QTest::newRow("fleet cut short by a shot") << QByteArray("/placeships" + S + "1" + S + "2" + S + "3"
+                                                                 + S + "4" + S + "5" + "/fire" + S + "50");
         QTest::newRow("shot while placing") << QByteArray("/fire" + S + "50");
         QTest::newRow("end while placing") << QByteArray("/gameover" + S + "1");
     }

@@ -1,25 +1,12 @@
 #include "accounts/LoginRules.h"
 
 #include "accounts/AccountFile.h"
+#include "main/TypedText.h"
 #include "net/Protocol.h"
 
 #include <algorithm>
 
 namespace LoginRules {
-
-namespace {
-
-// Only spaces count, as in the name box: a tab is a character like any other.
-bool isBlank(const QString &value)
-{
-    for (const QChar c : value) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 QString CaptionFor(const QStringList &names, const QString &typedName)
 {
@@ -39,9 +26,9 @@ int FindAccount(const QStringList &names, const QStringList &passwords, const QS
 
 QString CreationRefusal(const QStringList &names, const QString &name, const QString &password)
 {
-    if (isBlank(name))
+    if (IsBlank(name))
         return QStringLiteral("You Must Enter a Username");
-    if (isBlank(password))
+    if (IsBlank(password))
         return QStringLiteral("You Must Enter a Password");
     if (HasLineBreak(name) || HasLineBreak(password))
         return QStringLiteral("A Username or Password Cannot Contain a Line Break");

@@ -6,6 +6,7 @@
 #include "board/BoardProcedures.h"
 #include "main/MenuKeys.h"
 #include "main/ModalGate.h"
+#include "main/TypedText.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
@@ -115,7 +116,7 @@ void frmMain::wskMain_Error(const QString &description)
 void frmMain::cmdMultiplayerClientStartGame_Click()
 {
     const QString host = txtMultiplayerClientHostConnect->text();
-    if (host.trimmed().isEmpty()) {
+    if (IsBlank(host)) {
         warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -372,7 +373,7 @@ void frmMain::receive(const Protocol::Chat &message)
 void frmMain::txtChatBox_Enter()
 {
     const QString typed = txtChatBox->text();
-    if (typed.trimmed().isEmpty())
+    if (IsBlank(typed))
         return;
     // Shown as the opponent will read it: a separator, which would end the field, and
     // characters the wire cannot carry go out as '?'.
