@@ -2,6 +2,7 @@
 
 #include "accounts/AccountFile.h"
 #include "main/TypedText.h"
+#include "net/Protocol.h"
 
 #include <algorithm>
 
@@ -34,6 +35,12 @@ QString CreationRefusal(const QStringList &names, const QString &name, const QSt
     if (!IsLatin1(name) || !IsLatin1(password))
         return QStringLiteral(
             "A Username or Password Can Only Use Western European (Latin-1) Characters");
+    // The file could hold it, but the name goes into network messages, where this
+    // byte ends a field: the opponent would read a cut name and a stray field.
+    const QChar separator = QLatin1Char(Protocol::kSeparator);
+    if (name.contains(separator) || password.contains(separator))
+        return QStringLiteral("A Username or Password Cannot Contain \u00b6 (It Separates the "
+                              "Parts of Network Messages)");
     if (names.size() >= kMaxAccounts)
         return QStringLiteral("No More Players Can Be Created: the Limit is %1")
             .arg(kMaxAccounts);
