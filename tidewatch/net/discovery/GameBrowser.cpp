@@ -1,5 +1,6 @@
 #include "net/discovery/GameBrowser.h"
 
+#include "net/PeerText.h"
 #include "net/discovery/AvahiBus.h"
 
 #include <QDBusArgument>
@@ -21,13 +22,7 @@ constexpr int kIPv6 = 1;
 // A peer's text as one short line of plain text.
 QString oneLine(const QString &text)
 {
-    QString line;
-    for (const QChar character : text.left(kMaxShownChars))
-        line += character.category() == QChar::Other_Control || character.category() == QChar::Other_Format
-                        || character == QChar::LineSeparator || character == QChar::ParagraphSeparator
-                    ? QLatin1Char(' ')
-                    : character;
-    return line.simplified();
+    return PeerText::oneLine(text.left(kMaxShownChars));
 }
 
 QString playerFrom(const AvahiBus::TxtRecord &txt, const QString &fallback)
