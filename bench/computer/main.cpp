@@ -8,8 +8,8 @@
 // where R counts shots at a cell already fired at.
 
 #include "battle/ComputerOpponent.h"
-#include "battle/FleetPlacement.h"
-#include "battle/RandomSource.h"
+#include "board/FleetPlacement.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"

@@ -1,7 +1,7 @@
 #include "CellPicturePrinting.h"
 #include "ScriptedRandom.h"
 #include "battle/ComputerOpponent.h"
-#include "battle/FleetPlacement.h"
+#include "board/FleetPlacement.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"

@@ -1,6 +1,6 @@
 // Socket events wait while a message box is up, and then run in arrival order.
 
-#include "main/ModalGate.h"
+#include "net/ModalGate.h"
 
 #include <QTest>
 

@@ -73,7 +73,7 @@ private:
     QTemporaryDir mDir;
 
 private slots:
-    void initTestCase() { requireFreePort(frmMain::kGamePort); }
+    void initTestCase() { requireFreePort(Protocol::kPort); }
 
     // No caption, label or status text is cut off by its control's edge.
     void everyTextFitsItsControl_data()

@@ -1,6 +1,6 @@
 #include "battle/ComputerOpponent.h"
 
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"

@@ -1,7 +1,7 @@
 // The player's shot, the computer's reply, and the end of a game.
 
 #include "battle/ComputerOpponent.h"
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "main/frmMain.h"
 
@@ -32,7 +32,7 @@ bool frmMain::singlePlayerShot(qint16 cell)
 {
     const ShotResult result = ResolveShot(cell, state.gOpponentShips, player2Grid,
                                           state.gOpponentShots);
-    mSound.PlayWave(CueFor(result));
+    mSound.PlayWave(cueName(CueFor(result)));
     mRandom->reseedFromClock();
     state.gMyTurn = false;
     lblStatus->setText(QStringLiteral("Opponents Turn"));
@@ -53,7 +53,7 @@ void frmMain::networkShot(qint16 cell)
     send(Protocol::Fire{cell});
     const ShotResult result = ResolveShot(cell, state.gOpponentShips, player2Grid,
                                           state.gOpponentShots);
-    mSound.PlayWave(CueFor(result));
+    mSound.PlayWave(cueName(CueFor(result)));
     lblStatus->setText(QStringLiteral("Opponents Turn (") + state.gOpponentName
                        + QStringLiteral(")"));
 }
@@ -74,14 +74,14 @@ void frmMain::EndOfGameTest()
         }
         lblStatus->setText(QStringLiteral("You Won"));
         inform(QStringLiteral("Game Over. You Win."));
-        mSound.PlayWave(QStringLiteral("clap"));
+        mSound.PlayWave(cueName(Cue::Clap));
         showScreen(Screen::GameOver);
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
         state.gGamePhase = GameState::NoGame;
         lblStatus->setText(QStringLiteral("Opponent Won"));
         inform(QStringLiteral("Game Over. You Lose."));
-        mSound.PlayWave(QStringLiteral("youlose"));
+        mSound.PlayWave(cueName(Cue::YouLose));
         showScreen(Screen::GameOver);
     }
 }

@@ -1,6 +1,6 @@
 // Placing the fleet on the own board, and "Finish".
 
-#include "battle/FleetPlacement.h"
+#include "board/FleetPlacement.h"
 #include "board/BoardProcedures.h"
 #include "board/ShipKinds.h"
 #include "main/Artwork.h"

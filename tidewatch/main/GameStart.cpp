@@ -20,11 +20,9 @@ std::unique_ptr<frmMain> Main(const StartupFiles &files)
     GameState &state = window->state;
     state.gGamePhase = GameState::NoGame;
     state.gGameType = GameState::NoType;
-    state.gFieldSeparator = QChar(0xB6);
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        state.gPlayerShips[slot] = clsShip();
-        state.gOpponentShips[slot] = clsShip();
-    }
+    state.gFieldSeparator = QChar(uchar(Protocol::kSeparator));
+    state.gPlayerShips.clear();
+    state.gOpponentShips.clear();
     window->StartRadar(files.radar);
     state.gRevealMode = false;
 

@@ -2,6 +2,7 @@
 
 #include "battle/ShotRecord.h"
 #include "board/Fleet.h"
+#include "net/Protocol.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,7 +27,7 @@ struct GameState
     Fleet gOpponentShips;
     ShotRecord gPlayerShots;
     ShotRecord gOpponentShots;
-    QChar gFieldSeparator = QChar(0xB6);
+    QChar gFieldSeparator = QChar(uchar(Protocol::kSeparator));
     bool gShipsPlaced = false;
     bool gOpponentShipsPlaced = false;
     bool gRevealMode = false;

@@ -1,13 +1,13 @@
 #include "main/frmMain.h"
 
 #include "Reelpane.h"
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "board/BoardWidget.h"
 #include "main/Artwork.h"
 #include "main/DataPaths.h"
 #include "main/Geometry.h"
 #include "main/MessageBoxes.h"
-#include "main/ModalGate.h"
+#include "net/ModalGate.h"
 #include "main/SeaBackdrop.h"
 #include "main/WidgetFactory.h"
 #include "main/WindowStyle.h"
@@ -28,9 +28,13 @@ using WidgetFactory::label;
 
 namespace {
 
-const QStringList kCues = {QStringLiteral("hit"),  QStringLiteral("sunk"),
-                           QStringLiteral("miss"), QStringLiteral("clap"),
-                           QStringLiteral("youlose"), QStringLiteral("slap")};
+QStringList cueNames()
+{
+    QStringList names;
+    for (const Cue cue : kAllCues)
+        names << cueName(cue);
+    return names;
+}
 
 } // namespace
 
@@ -207,7 +211,7 @@ void frmMain::warmUpForPlay()
         return;
     mWarmedUp = true;
     // Brings the audio system up now, so the first cue of a game plays at once.
-    mSound.preload(kCues);
+    mSound.preload(cueNames());
     QString path = mRadarFile;
     gifRadarAnimation->GifLoad(path);
 }

@@ -2,6 +2,7 @@
 
 #include "battle/ComputerOpponent.h"
 #include "board/BoardModel.h"
+#include "board/Cue.h"
 #include "board/modSound.h"
 #include "main/GameState.h"
 #include "main/Screen.h"
@@ -56,8 +57,6 @@ public:
 
     // The screen showing; every screen change goes through showScreen.
     Screen currentScreen() const { return mScreen; }
-
-    static constexpr quint16 kGamePort = 1987;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -199,10 +199,10 @@ void frmMain::cmdNext_Click()
                                         + QStringLiteral(" (") + wskMain->LocalIP()
                                         + QStringLiteral(")"));
         wskMain->Close();
-        wskMain->setLocalPort(kGamePort);
+        wskMain->setLocalPort(Protocol::kPort);
         wskMain->Listen();
         wskGame->Close();
-        wskGame->setLocalPort(kGamePort);
+        wskGame->setLocalPort(Protocol::kPort);
         mConnectionUp = false;
         state.gOpponentName = QStringLiteral("Opponent");
         break;
@@ -243,10 +243,8 @@ void frmMain::cmdMainMenu_Click()
     cmdStartGame->setEnabled(false);
     clearOptions(optGameType);
     clearOptions(optComputerDifficulty);
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        state.gPlayerShips[slot].DeleteShip();
-        state.gOpponentShips[slot].DeleteShip();
-    }
+    state.gPlayerShips.clear();
+    state.gOpponentShips.clear();
     for (int slot = 1; slot <= Fleet::kSlots; ++slot)
         optSelectedShip[slot]->setEnabled(true);
     optSelectedShip[5]->setChecked(true);

@@ -3,7 +3,7 @@
 #include "Reelpane.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
-#include "main/ModalGate.h"
+#include "net/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
@@ -115,7 +115,7 @@ void frmMain::cmdMultiplayerClientStartGame_Click()
     wskGame->Close();
     mConnectionUp = false;
     resetReader();
-    wskGame->setRemotePort(kGamePort);
+    wskGame->setRemotePort(Protocol::kPort);
     wskGame->setRemoteHost(host);
     wskGame->Connect();
 }
@@ -299,8 +299,7 @@ void frmMain::receive(const Protocol::PlaceShips &message)
 {
     // A peer may place again before its battle: the newer fleet replaces the older.
     if (state.gOpponentShipsPlaced) {
-        for (int slot = 1; slot <= Fleet::kSlots; ++slot)
-            state.gOpponentShips[slot].DeleteShip();
+        state.gOpponentShips.clear();
         ClearGrid(player2Grid);
     }
     state.gOpponentShipsPlaced = true;
@@ -326,14 +325,14 @@ void frmMain::receive(const Protocol::GameOver &message)
     lblStatus->setText(QStringLiteral("Opponent Won"));
     showScreen(Screen::GameOver);
     inform(QStringLiteral("Game Over. You Lose"));
-    mSound.PlayWave(QStringLiteral("youlose"));
+    mSound.PlayWave(cueName(Cue::YouLose));
 }
 
 void frmMain::receive(const Protocol::Chat &message)
 {
     if (message.text == QStringLiteral("/slap")) {
         appendChatLine(message.name + QStringLiteral(" slapped you!"));
-        mSound.PlayWave(QStringLiteral("slap"));
+        mSound.PlayWave(cueName(Cue::Slap));
     } else {
         appendChatLine(message.name + QStringLiteral(": ") + message.text);
     }
