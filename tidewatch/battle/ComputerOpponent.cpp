@@ -17,7 +17,7 @@ qint16 drawCell(RandomSource &random, const std::function<bool(int)> &eligible)
 
 ShotResult fireAt(ComputerTarget &target, qint16 cell)
 {
-    return ResolveShot(cell, target.ships, target.board, target.shots);
+    return target.fire ? target.fire(cell) : ResolveShot(cell, target.ships, target.board, target.shots);
 }
 
 qint16 easyShot(ComputerTarget &target, RandomSource &random)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "battle/ShotRule.h"
+
+#include <functional>
 
 class BoardModel;
 class Fleet;
@@ -16,12 +18,14 @@ struct HardLevelFields
     bool mLastShotHit = false;
 };
 
-// What the computer fires at: the player's fleet, own board and shot record.
+// What the computer fires at: the player's fleet, own board and shot record. A game
+// fires through `fire`, its road for every shot; without it the shot rule is used.
 struct ComputerTarget
 {
     Fleet &ships;
     BoardModel &board;
     ShotRecord &shots;
+    std::function<ShotResult(qint16 cell)> fire = {};
 };
 
 // Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible.

@@ -2,18 +2,14 @@
 
 #include "LinkLabel.h"
 #include "Reelpane.h"
-#include "board/BoardProcedures.h"
 #include "main/Artwork.h"
 #include "main/Geometry.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
-#include "net/Winsock.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -26,18 +22,6 @@ const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
 // The frame of a classic fixed-single window, which the menu panels are centred by.
 constexpr int kFrameWidthTwips = 90;
 constexpr int kFrameHeightTwips = 405;
-
-struct DifficultyCaption
-{
-    const char *normal;
-    const char *reveal;
-};
-constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {"Easy", "No Brain"},
-    {"Moderate", "Peanut Sized Brain"},
-    {"Hard", "Human"},
-    {"Impossible", "Brainbox"},
-};
 
 void clearOptions(QButtonGroup *group)
 {
@@ -88,10 +72,11 @@ void frmMain::buildDifficultyPanel()
     title(picContainerComputerDifficulty, QStringLiteral("Select Computer Difficulty"), 120, 60,
           3495);
     optComputerDifficulty = new QButtonGroup(this);
+    const QStringList captions = GameFlow::difficultyCaptions(false);
     for (int index = 1; index <= 4; ++index)
         optComputerDifficulty->addButton(
             option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
-                   QString::fromLatin1(kDifficultyCaptions[index - 1].normal), 240,
+                   captions[index - 1], 240,
                    420 + (index - 1) * 270, 3375, 255),
             index);
     cmdBackSinglePlayer = button(picContainerComputerDifficulty,
@@ -145,14 +130,28 @@ void frmMain::PlaceMenuPanels()
     }
 }
 
+void frmMain::setDifficultyCaptions(const QStringList &captions)
+{
+    for (int index = 1; index <= captions.size(); ++index)
+        optComputerDifficulty->button(index)->setText(captions[index - 1]);
+}
+
+void frmMain::clearChoices()
+{
+    cmdNext->setEnabled(false);
+    cmdStartGame->setEnabled(false);
+    clearOptions(optGameType);
+    clearOptions(optComputerDifficulty);
+}
+
 void frmMain::cmdAbout_Click()
 {
-    showScreen(Screen::About);
+    mFlow.about();
 }
 
 void frmMain::cmdAboutOK_Click()
 {
-    showScreen(Screen::Login);
+    mFlow.aboutClosed();
 }
 
 void frmMain::cmdAboutReelpane_Click()
@@ -167,7 +166,7 @@ void frmMain::lblWebSite_Click()
 
 void frmMain::imgAbout1_DblClick()
 {
-    state.gRevealMode = !state.gRevealMode;
+    mFlow.toggleReveal();
 }
 
 void frmMain::cmdExit_Click()
@@ -182,38 +181,7 @@ void frmMain::optGameType_Click()
 
 void frmMain::cmdNext_Click()
 {
-    switch (optGameType->checkedId()) {
-    case 0:
-        for (int index = 1; index <= 4; ++index) {
-            const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
-            optComputerDifficulty->button(index)->setText(
-                QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));
-        }
-        showScreen(Screen::Difficulty);
-        break;
-    case 1:
-        state.gGameType = GameState::Server;
-        showScreen(Screen::Server);
-        lblMultiplayerServerStatus->setText(QStringLiteral("Status: Waiting for Connection"));
-        lblMultiplayerServerIP->setText(QStringLiteral("Your Computer: ") + wskMain->LocalHostName()
-                                        + QStringLiteral(" (") + wskMain->LocalIP()
-                                        + QStringLiteral(")"));
-        wskMain->Close();
-        wskMain->setLocalPort(Protocol::kPort);
-        wskMain->Listen();
-        wskGame->Close();
-        wskGame->setLocalPort(Protocol::kPort);
-        mConnectionUp = false;
-        state.gOpponentName = QStringLiteral("Opponent");
-        break;
-    case 2:
-        state.gGameType = GameState::Client;
-        showScreen(Screen::Client);
-        state.gOpponentName = QStringLiteral("Opponent");
-        break;
-    default:
-        break;
-    }
+    mFlow.next(optGameType->checkedId());
 }
 
 void frmMain::optComputerDifficulty_Click()
@@ -223,33 +191,15 @@ void frmMain::optComputerDifficulty_Click()
 
 void frmMain::cmdBackSinglePlayer_Click()
 {
-    showScreen(Screen::GameType);
+    mFlow.backToGameType();
 }
 
 void frmMain::cmdStartGame_Click()
 {
-    const int gameType = optGameType->checkedId();
-    if (const int difficulty = optComputerDifficulty->checkedId(); difficulty >= 1)
-        state.gDifficulty = difficulty;
-    if (gameType == 1 || gameType == 2)
-        return;
-    state.gGameType = GameState::SinglePlayer;
-    beginPlacement();
+    mFlow.startSinglePlayer(optGameType->checkedId(), optComputerDifficulty->checkedId());
 }
 
 void frmMain::cmdMainMenu_Click()
 {
-    cmdNext->setEnabled(false);
-    cmdStartGame->setEnabled(false);
-    clearOptions(optGameType);
-    clearOptions(optComputerDifficulty);
-    state.gPlayerShips.clear();
-    state.gOpponentShips.clear();
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
-        optSelectedShip[slot]->setEnabled(true);
-    optSelectedShip[5]->setChecked(true);
-    cmdFinishPlacingShips->setEnabled(false);
-    state.gPlayerShots.clear();
-    state.gOpponentShots.clear();
-    showScreen(Screen::GameType);
+    mFlow.mainMenu();
 }
