@@ -7,6 +7,7 @@
 #include "main/GameFlow.h"
 #include "main/GameView.h"
 #include "net/GameLink.h"
+#include "records/GameRecording.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +34,7 @@ public:
     bool pause(int) override { return true; }
     void setDifficultyCaptions(const QStringList &) override {}
     void clearChoices() override {}
+    void showRecords(const QString &, const QString &) override {}
     void addAccountName(const QString &) override {}
     void setLoginCaption(const QString &) override {}
     void showPlacementChoices(const PlacementChoices &shown) override { choices = shown; }
@@ -171,7 +173,7 @@ private slots:
     void aWholeSinglePlayerGameThenMainMenuAndASecond_data()
     {
         QTest::addColumn<int>("level");
-        for (int level = 1; level <= 4; ++level)
+        for (int level = 1; level <= 5; ++level)
             QTest::addRow("level %d", level) << level;
     }
     void aWholeSinglePlayerGameThenMainMenuAndASecond()
@@ -212,6 +214,10 @@ private slots:
             QCOMPARE(ann.view.choices.selected, 5);
             QVERIFY(ann.view.choices.enabled[1] && !ann.view.choices.finishEnabled);
         }
+        RecordBook records;
+        QString error;
+        QVERIFY(records.read(RecordFileBeside(accounts()), &error));
+        QCOMPARE(records.tally(QStringLiteral("Ann"), RecordKind(level)).played, 2);
     }
 
     void aWholeNetworkGameWithChat_data()

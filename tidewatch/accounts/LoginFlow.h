@@ -19,6 +19,8 @@ public:
     void submit(const QString &name, const QString &password);
     void logOff();
 
+    const QString &accountFile() const { return mAccountFile; }
+
 private:
     void logIn(const QString &name, const QString &password);
     void createAccount(const QString &name, const QString &password);

@@ -5,11 +5,12 @@
 #include "main/GameState.h"
 
 BattleFlow::BattleFlow(GameTable &game, BoardModel &ownGrid, BoardModel &opponentGrid,
-                       HardLevelFields &hardLevel, Outbox outbox)
+                       HardLevelFields &hardLevel, AdmiralSight &admiralSight, Outbox outbox)
     : mGame(game)
     , mOwnGrid(ownGrid)
     , mOpponentGrid(opponentGrid)
     , mHard(hardLevel)
+    , mAdmiralSight(admiralSight)
     , mOutbox(std::move(outbox))
 {
 }
@@ -56,6 +57,7 @@ bool BattleFlow::singlePlayerTurn(qint16 cell)
     if (state.gGamePhase != GameState::Battle)
         return true; // a click during the pause already ended the game
     ComputerTarget target{mGame.state().gPlayerShips, mOwnGrid, mGame.state().gPlayerShots,
+                          &mAdmiralSight,
                           [this](qint16 shot) { return shoot(Shooter::Computer, shot); }};
     ComputerReply(state.gDifficulty, target, mHard, random);
     mGame.setStatus(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
@@ -81,7 +83,7 @@ void BattleFlow::peerFired(qint16 cell)
 
 void BattleFlow::peerWon()
 {
-    mGame.endGame();
+    mGame.endGame(GameOutcome::Lost);
     mGame.setStatus(QStringLiteral("Opponent Won"));
     mGame.showScreen(Screen::GameOver);
     mGame.inform(QStringLiteral("Game Over. You Lose"));
@@ -100,7 +102,7 @@ void BattleFlow::EndOfGameTest()
     if (state.gGamePhase != GameState::Battle)
         return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
-        mGame.endGame();
+        mGame.endGame(GameOutcome::Won);
         if (state.isNetworkGame()) {
             if (!mGame.letEventsThrough())
                 return;
@@ -112,7 +114,7 @@ void BattleFlow::EndOfGameTest()
         mGame.showScreen(Screen::GameOver);
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
-        mGame.endGame();
+        mGame.endGame(GameOutcome::Lost);
         mGame.setStatus(QStringLiteral("Opponent Won"));
         mGame.inform(QStringLiteral("Game Over. You Lose."));
         mGame.playCue(Cue::YouLose);

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class AdmiralSight;
 class BoardModel;
 class GameTable;
 struct HardLevelFields;
@@ -23,7 +24,7 @@ public:
     };
 
     BattleFlow(GameTable &game, BoardModel &ownGrid, BoardModel &opponentGrid,
-               HardLevelFields &hardLevel, Outbox outbox);
+               HardLevelFields &hardLevel, AdmiralSight &admiralSight, Outbox outbox);
 
     // A click on the opponent board, with any button.
     void playerFires(int cell);
@@ -44,5 +45,6 @@ private:
     BoardModel &mOwnGrid;
     BoardModel &mOpponentGrid;
     HardLevelFields &mHard;
+    AdmiralSight &mAdmiralSight;
     Outbox mOutbox;
 };

@@ -4,6 +4,7 @@
 #include "board/FleetPlacement.h"
 #include "board/RandomSource.h"
 #include "main/GameView.h"
+#include "records/GameRecording.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr DifficultyCaption kDifficultyCaptions[] = {
     {"Moderate", "Peanut Sized Brain"},
     {"Hard", "Human"},
     {"Impossible", "Brainbox"},
+    {"Admiral", "Mastermind"},
 };
 
 const QString kOpponent = QStringLiteral("Opponent");
@@ -30,7 +32,7 @@ GameFlow::GameFlow(GameView &view, GameLink &link, std::function<qint64()> clock
     , mRandom(std::make_unique<ClockSeededRandom>())
     , mAccounts(*this, view)
     , mPlacement(mState, view, mPlayer1Grid)
-    , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel,
+    , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel, mAdmiralSight,
               {[this](qint16 cell) { mNetwork.sendShot(cell); },
                [this] { mNetwork.sendGameOver(); }})
     , mNetwork(*this, view, link, mBattle, mPlayer2Grid, std::move(clock))
@@ -72,8 +74,14 @@ void GameFlow::startBattle(bool myTurn, const QString &status)
     showScreen(Screen::Battle);
 }
 
-void GameFlow::endGame()
+void GameFlow::endGame(GameOutcome outcome)
 {
+    // Keeping the record never holds up the game: a file that cannot be written
+    // leaves the old record as it was.
+    QString error;
+    if (RecordableGame(mState)
+        && !CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error))
+        qWarning("The game could not be counted in the records: %s", qPrintable(error));
     enterPhase(GameState::NoGame);
 }
 
@@ -128,6 +136,13 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
     for (const DifficultyCaption &caption : kDifficultyCaptions)
         captions << QString::fromLatin1(reveal ? caption.reveal : caption.normal);
     return captions;
+}
+
+void GameFlow::showRecords()
+{
+    mNetwork.gate().boxOpened();
+    mView.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()));
+    mNetwork.gate().boxClosed();
 }
 
 void GameFlow::about()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accounts/LoginFlow.h"
+#include "battle/AdmiralLevel.h"
 #include "battle/BattleFlow.h"
 #include "battle/ComputerOpponent.h"
 #include "board/BoardModel.h"
@@ -53,12 +54,13 @@ public:
     void startSinglePlayer(int gameType, int difficulty);
     void finishPlacing();
     void mainMenu();
+    void showRecords();
 
     // GameTable
     Screen screen() const override { return mScreen; }
     void startPlacement(qint32 gameType) override;
     void startBattle(bool myTurn, const QString &status) override;
-    void endGame() override;
+    void endGame(GameOutcome outcome) override;
     void setTurn(bool myTurn) override;
     void showScreen(Screen screen) override;
     void setStatus(const QString &text) override;
@@ -76,6 +78,7 @@ private:
     BoardModel mPlayer1Grid;
     BoardModel mPlayer2Grid;
     HardLevelFields mHardLevel; // the Hard computer's memory, kept between games
+    AdmiralSight mAdmiralSight; // what the Admiral has seen of this game
     std::unique_ptr<RandomSource> mRandom;
     Screen mScreen = Screen::Login;
     LoginFlow mAccounts;

@@ -4,6 +4,7 @@
 #include "board/Cue.h"
 #include "board/Fleet.h"
 #include "net/Protocol.h"
+#include "records/RecordBook.h"
 
 #include <QString>
 #include <QStringList>
@@ -64,7 +65,8 @@ public:
     // The moves between phases.
     virtual void startPlacement(qint32 gameType) = 0;                 // -> placing ships
     virtual void startBattle(bool myTurn, const QString &status) = 0; // -> battle
-    virtual void endGame() = 0;                                       // -> no game
+    // -> no game; a game that had begun is counted in the player's records.
+    virtual void endGame(GameOutcome outcome) = 0;
 
     virtual void setTurn(bool myTurn) = 0;
     virtual void showScreen(Screen screen) = 0;

@@ -24,6 +24,8 @@ public:
     virtual void setDifficultyCaptions(const QStringList &captions) = 0;
     // No game type and no level chosen; Next and Start Game wait for a choice again.
     virtual void clearChoices() = 0;
+    // The player's records, until the player closes them.
+    virtual void showRecords(const QString &player, const QString &recordFile) = 0;
 
 protected:
     ~GameView() = default;

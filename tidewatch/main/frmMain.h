@@ -97,6 +97,7 @@ private:
     bool pause(int seconds) override;
     void setDifficultyCaptions(const QStringList &captions) override;
     void clearChoices() override;
+    void showRecords(const QString &player, const QString &recordFile) override;
     void addAccountName(const QString &name) override;
     void setLoginCaption(const QString &caption) override;
     void showPlacementChoices(const PlacementChoices &choices) override;
@@ -123,6 +124,10 @@ private:
     void cmdBackSinglePlayer_Click();
     void cmdStartGame_Click();
     void cmdMainMenu_Click();
+
+    // Records.
+    void buildRecordsButton();
+    void cmdRecords_Click();
 
     // Placement.
     void optSelectedShip_Click(int index);
@@ -189,10 +194,11 @@ private:
     QButtonGroup *optGameType = nullptr; // ids 0 single, 1 server, 2 client
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdLogOff = nullptr;
+    QPushButton *cmdRecords = nullptr;
 
     // Difficulty panel.
     QWidget *picContainerComputerDifficulty = nullptr;
-    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..4
+    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..5
     QPushButton *cmdStartGame = nullptr;
     QPushButton *cmdBackSinglePlayer = nullptr;
 

@@ -61,6 +61,7 @@ void frmMain::buildGameTypePanel()
             [this](int, bool checked) { if (checked) optGameType_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdLogOff, &QPushButton::clicked, this, &frmMain::cmdLogOff_Click);
+    buildRecordsButton();
 }
 
 void frmMain::buildDifficultyPanel()
@@ -73,11 +74,12 @@ void frmMain::buildDifficultyPanel()
           3495);
     optComputerDifficulty = new QButtonGroup(this);
     const QStringList captions = GameFlow::difficultyCaptions(false);
-    for (int index = 1; index <= 4; ++index)
+    // Five levels between the title and the buttons.
+    for (int index = 1; index <= captions.size(); ++index)
         optComputerDifficulty->addButton(
             option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
                    captions[index - 1], 240,
-                   420 + (index - 1) * 270, 3375, 255),
+                   390 + (index - 1) * 225, 3375, 225),
             index);
     cmdBackSinglePlayer = button(picContainerComputerDifficulty,
                                  QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),

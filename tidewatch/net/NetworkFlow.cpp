@@ -124,7 +124,7 @@ void NetworkFlow::connectionLost(const QString &warning)
         return;
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(mOpponentGrid); // no battle was fought: the opponent board has nothing to show
-    mGame.endGame();
+    mGame.endGame(GameOutcome::NotFinished);
     mGame.setStatus(QStringLiteral("Connection Lost"));
     mGame.showScreen(Screen::GameOver);
 }
