@@ -39,6 +39,7 @@ public:
     void setLoginCaption(const QString &) override {}
     void showPlacementChoices(const PlacementChoices &shown) override { choices = shown; }
     void setPlacementCursor(PlacementCursor) override {}
+    void setNoFit(int, int) override {}
     void setServerStatus(const QString &) override {}
     void setServerAddress(const QString &) override {}
     void appendChatLine(const QString &line) override { chat << line; }
@@ -311,7 +312,10 @@ private slots:
         const QString status = ann.view.status;
         bob.link.close();
         settle();
-        QCOMPARE(ann.view.boxes.last(), QStringLiteral("The opponent has closed the connection."));
+        // After the end nothing stops, so the chat log says it instead of a box.
+        const QString notice = QStringLiteral("The opponent has closed the connection.");
+        QCOMPARE(gameOver ? ann.view.chat.last() : ann.view.boxes.last(),
+                 gameOver ? QStringLiteral("(%1)").arg(notice) : notice);
         QCOMPARE(ann.state().gGamePhase, GameState::NoGame);
         QCOMPARE(ann.view.screen, Screen::GameOver);
         QCOMPARE(ann.view.status, gameOver ? status : QStringLiteral("Connection Lost"));

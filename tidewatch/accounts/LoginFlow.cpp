@@ -56,10 +56,14 @@ void LoginFlow::createAccount(const QString &name, const QString &password)
     }
     // The file first: an account that could not be saved is not offered either, so
     // the list and the file never disagree.
-    if (QString error; !AppendAccount(mAccountFile, name, password, &error)) {
+    QString error;
+    QString notice;
+    if (!AppendAccount(mAccountFile, name, password, &error, &notice)) {
         mGame.warn(QStringLiteral("The account could not be saved: ") + error);
         return;
     }
+    if (!notice.isEmpty())
+        mGame.inform(notice);
     addAccount(name, password);
     nameChanged(name);
 }

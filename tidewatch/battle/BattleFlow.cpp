@@ -1,6 +1,7 @@
 #include "battle/BattleFlow.h"
 
 #include "battle/ComputerOpponent.h"
+#include "battle/FleetReveal.h"
 #include "board/RandomSource.h"
 #include "main/GameState.h"
 
@@ -84,10 +85,17 @@ void BattleFlow::peerFired(qint16 cell)
 void BattleFlow::peerWon()
 {
     mGame.endGame(GameOutcome::Lost);
+    revealOpponentFleet();
     mGame.setStatus(QStringLiteral("Opponent Won"));
     mGame.showScreen(Screen::GameOver);
     mGame.inform(QStringLiteral("Game Over. You Lose"));
     mGame.playCue(Cue::YouLose);
+}
+
+void BattleFlow::revealOpponentFleet()
+{
+    const GameState &state = mGame.state();
+    ShowUnsunkShips(state.gOpponentShips, mOpponentGrid, state.gOpponentShots);
 }
 
 void BattleFlow::computerBegins()
@@ -103,6 +111,7 @@ void BattleFlow::EndOfGameTest()
         return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
         mGame.endGame(GameOutcome::Won);
+        revealOpponentFleet();
         if (state.isNetworkGame()) {
             if (!mGame.letEventsThrough())
                 return;
@@ -115,6 +124,7 @@ void BattleFlow::EndOfGameTest()
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
         mGame.endGame(GameOutcome::Lost);
+        revealOpponentFleet();
         mGame.setStatus(QStringLiteral("Opponent Won"));
         mGame.inform(QStringLiteral("Game Over. You Lose."));
         mGame.playCue(Cue::YouLose);

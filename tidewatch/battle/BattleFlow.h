@@ -40,6 +40,8 @@ private:
     bool singlePlayerTurn(qint16 cell); // false when the window closed meanwhile
     void networkTurn(qint16 cell);
     void EndOfGameTest();
+    // At the end the opponent board shows where the opponent's fleet lay.
+    void revealOpponentFleet();
 
     GameTable &mGame;
     BoardModel &mOwnGrid;

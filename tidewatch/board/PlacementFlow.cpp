@@ -1,6 +1,7 @@
 #include "board/PlacementFlow.h"
 
 #include "board/BoardProcedures.h"
+#include "board/FleetPlacement.h"
 #include "board/PlacementView.h"
 #include "board/ShipKinds.h"
 #include "main/GameState.h"
@@ -54,14 +55,16 @@ void PlacementFlow::hover(int cell)
     if (!isOpen())
         return;
     paintFleet();
+    Fleet &fleet = mState.gPlayerShips;
+    const bool fits = mSelected == 0
+                      || fleet[mSelected].CanDrawShip(qint16(cell), mSelected, &mOwnGrid, fleet);
+    mView.setNoFit(fits ? 0 : cell, mSelected);
     if (mSelected == 0) {
         mView.setPlacementCursor(PlacementCursor::Remove);
         return;
     }
-    const clsShip &preview = mState.gPlayerShips[mSelected];
-    const bool fits = preview.CanDrawShip(qint16(cell), mSelected, &mOwnGrid, mState.gPlayerShips);
     if (fits)
-        preview.DrawShip(qint16(cell), mSelected, &mOwnGrid);
+        fleet[mSelected].DrawShip(qint16(cell), mSelected, &mOwnGrid);
     mView.setPlacementCursor(fits ? PlacementCursor::Arrow : PlacementCursor::NoDrop);
 }
 
@@ -84,6 +87,21 @@ void PlacementFlow::press(int cell)
     if (!ship.CanDrawShip(qint16(cell), mSelected, &mOwnGrid, mState.gPlayerShips))
         return;
     ship.CreateShip(qint16(cell), mSelected, &mOwnGrid, true);
+    selectNextShip();
+}
+
+void PlacementFlow::placeForMe(RandomSource &random)
+{
+    if (!isOpen())
+        return;
+    ClearGrid(mOwnGrid); // the preview goes: the board shows the fleet alone
+    mView.setNoFit(0, 0);
+    PlaceUnplacedShips(mState.gPlayerShips, mOwnGrid, true, random);
+    selectNextShip();
+}
+
+void PlacementFlow::selectNextShip()
+{
     mSelected = GetNextShipType();
     if (mSelected == 0)
         ReDrawShips(mState.gPlayerShips); // the fleet without a preview
@@ -92,6 +110,7 @@ void PlacementFlow::press(int cell)
 
 void PlacementFlow::sent()
 {
+    mView.setNoFit(0, 0);
     mState.gShipsPlaced = true;
     showChoices();
 }

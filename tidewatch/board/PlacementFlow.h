@@ -4,6 +4,7 @@
 
 class BoardModel;
 class PlacementView;
+class RandomSource;
 struct GameState;
 
 // Placing the own fleet: the chosen ship previewed under the pointer, placed or removed
@@ -17,6 +18,8 @@ public:
     void select(int option);
     void hover(int cell);
     void press(int cell);
+    // "Place for Me": every ship not yet placed, at random.
+    void placeForMe(RandomSource &random);
 
     // Placement takes input in its phase, until a network fleet has gone out: the
     // opponent then holds these positions, so the fleet stays as sent.
@@ -31,6 +34,7 @@ public:
 
 private:
     bool placed(int ship) const;
+    void selectNextShip();
     void showChoices();
     void paintFleet();
 

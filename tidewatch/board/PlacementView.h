@@ -18,6 +18,9 @@ class PlacementView
 public:
     virtual void showPlacementChoices(const PlacementChoices &choices) = 0;
     virtual void setPlacementCursor(PlacementCursor cursor) = 0;
+    // The cell where ship `ship` does not fit, for the keyboard's cursor and a screen
+    // reader; 0 for none.
+    virtual void setNoFit(int cell, int ship) = 0;
 
 protected:
     ~PlacementView() = default;

@@ -1,5 +1,7 @@
 // Placing the fleet on the own board, and "Finish".
 
+#include "board/BoardAccessible.h"
+#include "board/BoardWidget.h"
 #include "board/ShipKinds.h"
 #include "main/Artwork.h"
 #include "main/WidgetFactory.h"
@@ -33,6 +35,11 @@ void frmMain::buildPlacementPanel()
                                   QStringLiteral("Clear Ship"), 1680, 2280, 2055, 255);
     optSelectedShipGroup->addButton(optSelectedShipClear, 0);
     optSelectedShip[5]->setChecked(true);
+    cmdPlaceForMe = button(picContainerShipPlace, QStringLiteral("cmdPlaceForMe"),
+                           QStringLiteral("Place for Me"), 1680, 4560, 1680, 375);
+    cmdPlaceForMe->setToolTip(QStringLiteral("Places every ship not yet placed at random."));
+    cmdPlaceForMe->setAccessibleDescription(cmdPlaceForMe->toolTip());
+    connect(cmdPlaceForMe, &QPushButton::clicked, this, &frmMain::cmdPlaceForMe_Click);
     cmdFinishPlacingShips = button(picContainerShipPlace, QStringLiteral("cmdFinishPlacingShips"),
                                    QStringLiteral("Finish"), 3480, 4560, 1095, 375);
     cmdFinishPlacingShips->setEnabled(false);
@@ -67,6 +74,11 @@ void frmMain::setPlacementCursor(PlacementCursor cursor)
     }
 }
 
+void frmMain::setNoFit(int cell, int ship)
+{
+    imgPlayer1Grid->setNoFit(cell, cell == 0 ? QString() : BoardAccessible::noFitNote(ship));
+}
+
 void frmMain::optSelectedShip_Click(int index)
 {
     mFlow.placement().select(index);
@@ -80,6 +92,11 @@ void frmMain::imgPlayer1Grid_MouseMove(int index)
 void frmMain::imgPlayer1Grid_MouseDown(int index)
 {
     mFlow.placement().press(index);
+}
+
+void frmMain::cmdPlaceForMe_Click()
+{
+    mFlow.placeForMe();
 }
 
 void frmMain::cmdFinishPlacingShips_Click()

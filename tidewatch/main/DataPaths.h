@@ -9,7 +9,8 @@
 // installed program has none (its read-only data sit in ../share/tidewatch relative
 // to the program, whatever the prefix) and cannot write beside itself, so its
 // players.txt lives in the user's own data folder. A data/ folder that is there but
-// read-only is read from, and the accounts go to the user's folder too.
+// read-only still holds the accounts: they stay readable, and creating one says why
+// it cannot be saved instead of hiding it in another file.
 struct DataPaths
 {
     QString readOnlyData; // folder holding radar.gif and sounds/

@@ -14,13 +14,15 @@ struct DifficultyCaption
 {
     const char *normal;
     const char *reveal;
+    const char *plays; // the same level under either caption
 };
 constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {"Easy", "No Brain"},
-    {"Moderate", "Peanut Sized Brain"},
-    {"Hard", "Human"},
-    {"Impossible", "Brainbox"},
-    {"Admiral", "Mastermind"},
+    {"Easy", "No Brain", "Fires at random and may fire at the same cell twice."},
+    {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
+    {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
+    {"Impossible", "Brainbox", "Never misses."},
+    {"Admiral", "Mastermind",
+     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
 };
 
 const QString kOpponent = QStringLiteral("Opponent");
@@ -62,6 +64,7 @@ void GameFlow::startPlacement(qint32 gameType)
     mState.gOpponentShipsPlaced = false;
     ClearGrid(mPlayer1Grid);
     enterPhase(GameState::PlacingShips);
+    mView.setNoFit(0, 0);
     setStatus(QStringLiteral("Place Your Ships"));
     showScreen(Screen::Placement);
 }
@@ -145,6 +148,13 @@ void GameFlow::showRecords()
     mNetwork.gate().boxClosed();
 }
 
+QString GameFlow::levelDescription(int level)
+{
+    if (level < 1 || level > int(std::size(kDifficultyCaptions)))
+        return {};
+    return QString::fromLatin1(kDifficultyCaptions[level - 1].plays);
+}
+
 void GameFlow::about()
 {
     showScreen(Screen::About);
@@ -204,6 +214,7 @@ void GameFlow::finishPlacing()
     if (!mPlacement.isOpen())
         return;
     if (mState.gGameType == GameState::SinglePlayer) {
+        mView.setNoFit(0, 0);
         ClearGrid(mPlayer2Grid);
         PlaceComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
         startBattle(true, QStringLiteral("Game Ready... Your Turn"));
@@ -217,6 +228,11 @@ void GameFlow::finishPlacing()
         mNetwork.sendFleet();
         mNetwork.CheckGameReady();
     }
+}
+
+void GameFlow::placeForMe()
+{
+    mPlacement.placeForMe(*mRandom);
 }
 
 void GameFlow::mainMenu()

@@ -43,6 +43,8 @@ public:
 
     // The difficulty options' captions, by their nicknames in reveal mode.
     static QStringList difficultyCaptions(bool reveal);
+    // What a level does, whatever its caption.
+    static QString levelDescription(int level);
 
     // The menu screens.
     void about();
@@ -52,6 +54,7 @@ public:
     void next(int gameType);
     void backToGameType();
     void startSinglePlayer(int gameType, int difficulty);
+    void placeForMe();
     void finishPlacing();
     void mainMenu();
     void showRecords();

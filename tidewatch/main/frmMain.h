@@ -102,6 +102,7 @@ private:
     void setLoginCaption(const QString &caption) override;
     void showPlacementChoices(const PlacementChoices &choices) override;
     void setPlacementCursor(PlacementCursor cursor) override;
+    void setNoFit(int cell, int ship) override;
     void setServerStatus(const QString &text) override;
     void setServerAddress(const QString &text) override;
     void appendChatLine(const QString &line) override;
@@ -133,6 +134,7 @@ private:
     void optSelectedShip_Click(int index);
     void imgPlayer1Grid_MouseMove(int index);
     void imgPlayer1Grid_MouseDown(int index);
+    void cmdPlaceForMe_Click();
     void cmdFinishPlacingShips_Click();
 
     // Battle.
@@ -223,5 +225,6 @@ private:
     QButtonGroup *optSelectedShipGroup = nullptr; // ids 0 "Clear Ship", 1..5 ships
     std::array<QRadioButton *, 6> optSelectedShip{}; // [1..5]; [0] unused
     QRadioButton *optSelectedShipClear = nullptr;
+    QPushButton *cmdPlaceForMe = nullptr;
     QPushButton *cmdFinishPlacingShips = nullptr;
 };

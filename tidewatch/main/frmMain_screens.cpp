@@ -4,6 +4,7 @@
 #include "Reelpane.h"
 #include "main/Artwork.h"
 #include "main/Geometry.h"
+#include "main/MenuKeys.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 
@@ -50,11 +51,14 @@ void frmMain::buildGameTypePanel()
                                       QStringLiteral("optGameType%1").arg(index), captions[index],
                                       240, 480 + index * 315, 3375, 285),
                                index);
-    cmdLogOff = button(picContainerGameType, QStringLiteral("cmdLogOff"),
-                       QStringLiteral("Log Off"), 120, 1560, 1095, 375);
+    // Made in reading order, which Tab follows: the options, forward, then back.
     cmdNext = button(picContainerGameType, QStringLiteral("cmdNext"), QStringLiteral("Next >"),
                      2520, 1560, 1095, 375);
     cmdNext->setEnabled(false);
+    cmdLogOff = button(picContainerGameType, QStringLiteral("cmdLogOff"),
+                       QStringLiteral("Log Off"), 120, 1560, 1095, 375);
+    MenuKeys::arrowsSelect(optGameType);
+    MenuKeys::enterPresses(picContainerGameType, cmdNext);
 
     // Selected by click, arrow key or a screen reader's toggle: all count as a click.
     connect(optGameType, &QButtonGroup::idToggled, this,
@@ -75,18 +79,22 @@ void frmMain::buildDifficultyPanel()
     optComputerDifficulty = new QButtonGroup(this);
     const QStringList captions = GameFlow::difficultyCaptions(false);
     // Five levels between the title and the buttons.
-    for (int index = 1; index <= captions.size(); ++index)
-        optComputerDifficulty->addButton(
-            option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
-                   captions[index - 1], 240,
-                   390 + (index - 1) * 225, 3375, 225),
-            index);
-    cmdBackSinglePlayer = button(picContainerComputerDifficulty,
-                                 QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
-                                 120, 1560, 1095, 375);
+    for (int index = 1; index <= captions.size(); ++index) {
+        QRadioButton *level = option(picContainerComputerDifficulty,
+                                     QStringLiteral("optComputerDifficulty%1").arg(index),
+                                     captions[index - 1], 240, 390 + (index - 1) * 225, 3375, 225);
+        level->setToolTip(GameFlow::levelDescription(index));
+        level->setAccessibleDescription(level->toolTip());
+        optComputerDifficulty->addButton(level, index);
+    }
     cmdStartGame = button(picContainerComputerDifficulty, QStringLiteral("cmdStartGame"),
                           QStringLiteral("Start Game"), 2280, 1560, 1335, 375);
     cmdStartGame->setEnabled(false);
+    cmdBackSinglePlayer = button(picContainerComputerDifficulty,
+                                 QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
+                                 120, 1560, 1095, 375);
+    MenuKeys::arrowsSelect(optComputerDifficulty);
+    MenuKeys::enterPresses(picContainerComputerDifficulty, cmdStartGame);
 
     connect(optComputerDifficulty, &QButtonGroup::idToggled, this,
             [this](int, bool checked) { if (checked) optComputerDifficulty_Click(); });

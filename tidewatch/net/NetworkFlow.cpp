@@ -3,6 +3,7 @@
 #include "battle/BattleFlow.h"
 #include "board/BoardProcedures.h"
 #include "main/GameState.h"
+#include "net/ConnectionNotice.h"
 #include "net/GameLink.h"
 #include "net/NetworkView.h"
 
@@ -116,12 +117,18 @@ void NetworkFlow::connectionLost(const QString &warning)
     mConnectionUp = false;
     resetReader();
     GameState &state = mGame.state();
-    if (!state.isNetworkGame())
-        return; // a connection left over from an earlier game: this one goes on
-    if (!warning.isEmpty())
-        mGame.warn(warning);
-    if (state.gGamePhase == GameState::NoGame)
+    switch (ConnectionNotice::where(state)) {
+    case ConnectionNotice::Where::Nowhere:
         return;
+    case ConnectionNotice::Where::ChatLog:
+        if (!warning.isEmpty())
+            mView.appendChatLine(ConnectionNotice::chatLine(warning));
+        return;
+    case ConnectionNotice::Where::Box:
+        if (!warning.isEmpty())
+            mGame.warn(warning);
+        break;
+    }
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(mOpponentGrid); // no battle was fought: the opponent board has nothing to show
     mGame.endGame(GameOutcome::NotFinished);

@@ -1,5 +1,6 @@
 // The network game's panels and chat; the sockets' events go to the flow.
 
+#include "main/MenuKeys.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
@@ -33,6 +34,7 @@ void frmMain::buildServerPanel()
     cmdMultiplayerServerCancel = button(picContainerMultiPlayerServer,
                                         QStringLiteral("cmdMultiplayerServerCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerServer, cmdMultiplayerServerStartGame);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerServerCancel_Click);
 }
@@ -59,6 +61,7 @@ void frmMain::buildClientPanel()
     cmdMultiplayerClientCancel = button(picContainerMultiPlayerClient,
                                         QStringLiteral("cmdMultiplayerClientCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerClient, cmdMultiplayerClientStartGame);
     connect(cmdMultiplayerClientStartGame, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerClientStartGame_Click);
     connect(cmdMultiplayerClientCancel, &QPushButton::clicked, this,
