@@ -42,7 +42,7 @@ public:
     void setNoFit(int, int) override {}
     void setServerStatus(const QString &) override {}
     void setServerAddress(const QString &) override {}
-    void appendChatLine(const QString &line) override { chat << line; }
+    void appendChatLines(const QString &lines) override { chat << lines.split(QLatin1Char('\n')); }
 };
 
 // One end of a connection in memory. What one end does reaches the other's flow on the
@@ -84,6 +84,12 @@ public:
             *other.clock += MessageReader::kQuietMs;
             other.flow->lineQuiet();
         });
+    }
+    qint64 bytesWaiting() const override { return inbox.size(); }
+    void raiseDataArrival() override
+    {
+        if (!inbox.isEmpty())
+            QTimer::singleShot(0, [this] { flow->dataArrived(inbox.size()); });
     }
     QByteArray read(qint64 most) override
     {

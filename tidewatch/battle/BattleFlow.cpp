@@ -71,7 +71,7 @@ void BattleFlow::networkTurn(qint16 cell)
     mGame.setTurn(false);
     mOutbox.fire(cell);
     shoot(Shooter::Player, cell);
-    mGame.setStatus(QStringLiteral("Opponents Turn (") + mGame.state().gOpponentName
+    mGame.setStatus(QStringLiteral("Opponents Turn (") + mGame.state().opponentShown()
                     + QStringLiteral(")"));
 }
 

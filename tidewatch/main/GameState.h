@@ -3,6 +3,7 @@
 #include "battle/ShotRecord.h"
 #include "board/Cue.h"
 #include "board/Fleet.h"
+#include "net/PeerText.h"
 #include "net/Protocol.h"
 #include "records/RecordBook.h"
 
@@ -50,6 +51,8 @@ struct GameState
     bool gRevealMode = false;
 
     bool isNetworkGame() const { return gGameType == Server || gGameType == Client; }
+    // The opponent's name as a status line shows it: the peer's text, on one line.
+    QString opponentShown() const { return PeerText::oneLine(gOpponentName); }
 };
 
 // What the flow of a subsystem asks of the game. The coordinator that answers owns the

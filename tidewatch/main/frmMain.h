@@ -105,7 +105,7 @@ private:
     void setNoFit(int cell, int ship) override;
     void setServerStatus(const QString &text) override;
     void setServerAddress(const QString &text) override;
-    void appendChatLine(const QString &line) override;
+    void appendChatLines(const QString &lines) override;
 
     // Log-in and accounts.
     void cboPlayers_Change();

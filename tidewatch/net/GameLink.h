@@ -25,6 +25,9 @@ public:
     virtual void send(const QByteArray &bytes) = 0;
     // At most `most` of the bytes that have arrived.
     virtual QByteArray read(qint64 most) = 0;
+    virtual qint64 bytesWaiting() const = 0;
+    // The arrival event again, on a later pass, when bytes are waiting.
+    virtual void raiseDataArrival() = 0;
     virtual void close() = 0;
 
 protected:

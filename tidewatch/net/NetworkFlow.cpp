@@ -1,5 +1,6 @@
 #include "net/NetworkFlow.h"
 
+#include "accounts/TypedText.h"
 #include "battle/BattleFlow.h"
 #include "board/BoardProcedures.h"
 #include "main/GameState.h"
@@ -30,6 +31,7 @@ NetworkFlow::NetworkFlow(GameTable &game, NetworkView &view, GameLink &link, Bat
     mQuietTimer.setSingleShot(true);
     mQuietTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&mQuietTimer, &QTimer::timeout, [this] { lineQuiet(); });
+    mGate.setRoomCallback([this] { mLink.raiseDataArrival(); });
 }
 
 void NetworkFlow::listen()
@@ -43,7 +45,7 @@ void NetworkFlow::listen()
 
 void NetworkFlow::connectTo(const QString &host)
 {
-    if (host.trimmed().isEmpty()) {
+    if (IsBlank(host)) {
         mGame.warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -103,7 +105,8 @@ void NetworkFlow::socketFailed(const QString &description)
 void NetworkFlow::peerClosed()
 {
     // A closed line says no more: what it sent last is complete, and comes first.
-    takeWhatIsQuiet(mClock() + MessageReader::kQuietMs);
+    // All of it is in the socket by now, no more than the socket's bounded read buffer.
+    takeWhatIsQuiet(mClock() + MessageReader::kQuietMs, mLink.bytesWaiting());
     mGate.run([this] {
         if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
@@ -122,7 +125,7 @@ void NetworkFlow::connectionLost(const QString &warning)
         return;
     case ConnectionNotice::Where::ChatLog:
         if (!warning.isEmpty())
-            mView.appendChatLine(ConnectionNotice::chatLine(warning));
+            appendChatLine(ConnectionNotice::chatLine(warning));
         return;
     case ConnectionNotice::Where::Box:
         if (!warning.isEmpty())
@@ -151,7 +154,7 @@ void NetworkFlow::CheckGameReady()
     if (!state.gShipsPlaced)
         return;
     if (!state.gOpponentShipsPlaced) {
-        mGame.setStatus(QStringLiteral("Waiting for Opponent... (") + state.gOpponentName
+        mGame.setStatus(QStringLiteral("Waiting for Opponent... (") + state.opponentShown()
                         + QStringLiteral(")"));
         return;
     }
@@ -160,7 +163,7 @@ void NetworkFlow::CheckGameReady()
                                     + QStringLiteral(")"));
     else
         mGame.startBattle(false, QStringLiteral("Game Ready... Opponents Turn (")
-                                     + state.gOpponentName + QStringLiteral(")"));
+                                     + state.opponentShown() + QStringLiteral(")"));
 }
 
 void NetworkFlow::resetReader()
@@ -197,55 +200,83 @@ void NetworkFlow::sendGameOver()
 
 void NetworkFlow::dataArrived(qint64 bytes)
 {
-    // The bytes are read at once, so that the reader knows when they came; what they
-    // say is applied through the gate, after any message box that is up.
-    deliver(mReader.feed(mLink.read(bytes), mClock()));
+    // Only what the gate can hold is read, a bounded amount per pass; the rest waits in
+    // the socket and the kernel, so TCP slows down a peer that sends faster than the game
+    // applies. The socket raises this event again for what is left, the gate once it has
+    // room. What the bytes say is applied through the gate, after any message box.
+    if (mGate.hasRoom())
+        deliver(mReader.feed(mLink.read(std::min(bytes, Inbound::kReadPerPass)), mClock()));
 }
 
 // The line has been quiet: the message under way, last field and all, is complete.
 void NetworkFlow::lineQuiet()
 {
-    takeWhatIsQuiet(mClock());
+    takeWhatIsQuiet(mClock(), mGate.hasRoom() ? Inbound::kReadPerPass : 0);
 }
 
-// Reads what the socket still holds, then completes the message under way if the line
-// has been quiet long enough by `quietAt`.
-void NetworkFlow::takeWhatIsQuiet(qint64 quietAt)
+// Reads up to `readAtMost` of what the socket holds, then, if nothing is left waiting,
+// completes the message under way if the line has been quiet long enough by `quietAt`.
+// Bytes still waiting mean the line is not quiet, however long they waited.
+void NetworkFlow::takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost)
 {
-    MessageReader::Result result = mReader.feed(mLink.read(MessageReader::kMaxBuffered), mClock());
-    result.append(mReader.quietCheck(quietAt));
+    MessageReader::Result result = mReader.feed(mLink.read(readAtMost), mClock());
+    if (mLink.bytesWaiting() == 0)
+        result.append(mReader.quietCheck(quietAt));
     deliver(std::move(result));
 }
 
 // The one dispatch of what arrives: each message to the subsystem it belongs to.
 void NetworkFlow::deliver(MessageReader::Result result)
 {
-    if (const std::optional<qint64> deadline = mReader.quietDeadline())
+    const std::optional<qint64> deadline = mReader.quietDeadline();
+    if (deadline && mLink.bytesWaiting() == 0)
         mQuietTimer.start(int(std::max<qint64>(*deadline - mClock(), 0)));
     else
-        mQuietTimer.stop();
+        mQuietTimer.stop(); // the next read arms it again
     if (result.overflow)
         mLink.close(); // nothing more from this peer, while its last words wait their turn
-    if (result.messages.empty() && result.rejected == 0 && !result.overflow)
-        return;
-    mGate.run([this, result = std::move(result)] {
+    for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
+        const qsizetype weight = batch.weight;
+        mGate.run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
+    }
+}
+
+void NetworkFlow::applyBatch(const Inbound::Batch &batch)
+{
+    if (!mConnectionUp)
+        return; // the connection was lost meanwhile: the rest is moot
+    int rejected = batch.rejected;
+    for (const Protocol::Message &message : batch.messages) {
         if (!mConnectionUp)
-            return; // the connection was lost meanwhile: the rest is moot
-        int rejected = result.rejected;
-        for (const Protocol::Message &message : result.messages) {
-            if (!mConnectionUp)
-                break;
-            if (receivable(message))
-                std::visit([this](const auto &received) { receive(received); }, message);
-            else
-                ++rejected;
+            break;
+        if (!receivable(message)) {
+            ++rejected;
+            continue;
         }
-        if (rejected > 0)
-            mView.appendChatLine(kRejectedNote);
-        if (result.overflow)
-            connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
-                                          "The connection has been closed."));
-    });
+        if (!std::holds_alternative<Protocol::Chat>(message))
+            flushChat(); // what came before shows before what this one does
+        std::visit([this](const auto &received) { receive(received); }, message);
+    }
+    flushChat();
+    if (rejected > 0)
+        appendChatLine(kRejectedNote);
+    if (batch.overflow)
+        connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
+                                      "The connection has been closed."));
+}
+
+void NetworkFlow::appendChatLine(const QString &line)
+{
+    mChatBatch.add(line);
+    flushChat();
+}
+
+// The lines gathered go to the log in one append: laying the log out once per line
+// made a flood freeze the window.
+void NetworkFlow::flushChat()
+{
+    if (!mChatBatch.isEmpty())
+        mView.appendChatLines(mChatBatch.take());
 }
 
 // A conformant peer sends its fleet while it places, its shots and the end of the
@@ -293,22 +324,25 @@ void NetworkFlow::receive(const Protocol::GameOver &message)
 void NetworkFlow::receive(const Protocol::Chat &message)
 {
     if (message.text == kSlap) {
-        mView.appendChatLine(message.name + QStringLiteral(" slapped you!"));
+        mChatBatch.add(message.name + QStringLiteral(" slapped you!")); // shown with its batch
         mGame.playCue(Cue::Slap);
     } else {
-        mView.appendChatLine(message.name + QStringLiteral(": ") + message.text);
+        mChatBatch.add(message.name + QStringLiteral(": ") + message.text); // shown with its batch
     }
 }
 
-bool NetworkFlow::chatEntered(const QString &text)
+bool NetworkFlow::chatEntered(const QString &typed)
 {
-    if (text.trimmed().isEmpty())
+    if (IsBlank(typed))
         return false;
+    // Shown as the opponent will read it: a separator, which would end the field, and
+    // characters the wire cannot carry go out as '?'.
+    const QString text = Protocol::asSent(typed);
     const GameState &state = mGame.state();
     if (text == kSlap)
-        mView.appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
+        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
     else
-        mView.appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
+        appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
     send(Protocol::Chat{state.gPlayerName, text});
     return true;
 }

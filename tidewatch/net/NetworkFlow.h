@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/ChatBatch.h"
+#include "net/Inbound.h"
 #include "net/MessageReader.h"
 #include "net/ModalGate.h"
 #include "net/Protocol.h"
@@ -45,7 +47,7 @@ public:
     void sendShot(qint16 cell);
     void sendGameOver();
     // Enter in the chat entry; true when the line went out and the entry is to be emptied.
-    bool chatEntered(const QString &text);
+    bool chatEntered(const QString &typed);
 
     // The battle starts once both fleets are known here.
     void CheckGameReady();
@@ -54,8 +56,11 @@ private:
     bool connectionWelcome() const;
     void EnterPlacementScreen(qint32 gameType);
     void connectionLost(const QString &warning);
-    void takeWhatIsQuiet(qint64 quietAt);
+    void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
+    void applyBatch(const Inbound::Batch &batch);
+    void appendChatLine(const QString &line);
+    void flushChat();
     void resetReader();
     bool receivable(const Protocol::Message &message) const;
     void receive(const Protocol::PlaceShips &message);
@@ -73,6 +78,7 @@ private:
     std::function<qint64()> mClock;
     QTimer mQuietTimer; // fires when the line has been quiet long enough
     MessageReader mReader;
+    ChatBatch mChatBatch; // received lines waiting for the end of their batch
     ModalGate mGate;
     bool mConnectionUp = false;
 };

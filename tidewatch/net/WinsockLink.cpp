@@ -71,6 +71,16 @@ QByteArray WinsockLink::read(qint64 most)
     return mGame.GetData(most);
 }
 
+qint64 WinsockLink::bytesWaiting() const
+{
+    return mGame.BytesReceived();
+}
+
+void WinsockLink::raiseDataArrival()
+{
+    mGame.RaiseDataArrival();
+}
+
 void WinsockLink::close()
 {
     mGame.Close();

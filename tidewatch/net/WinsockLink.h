@@ -22,6 +22,8 @@ public:
     bool connected() const override;
     void send(const QByteArray &bytes) override;
     QByteArray read(qint64 most) override;
+    qint64 bytesWaiting() const override;
+    void raiseDataArrival() override;
     void close() override;
 
 private:

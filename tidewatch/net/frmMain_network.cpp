@@ -149,13 +149,23 @@ void frmMain::txtChatBox_Enter()
         txtChatBox->setText(QString());
 }
 
-void frmMain::appendChatLine(const QString &line)
+// One append for all the lines, then the oldest lines beyond the log's bounds go in
+// one removal.
+void frmMain::appendChatLines(const QString &lines)
 {
-    txtChatBoxMsgs->appendPlainText(ChatLogLimits::shown(line));
+    txtChatBoxMsgs->appendPlainText(lines);
     QTextDocument *log = txtChatBoxMsgs->document();
-    while (ChatLogLimits::overBudget(log->characterCount(), log->blockCount())) {
-        QTextCursor oldest(log->firstBlock());
-        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    qsizetype characters = log->characterCount();
+    qsizetype count = log->blockCount();
+    QTextBlock keptFirst = log->firstBlock();
+    while (ChatLogLimits::overBudget(characters, count)) {
+        characters -= keptFirst.length();
+        --count;
+        keptFirst = keptFirst.next();
+    }
+    if (keptFirst != log->firstBlock()) {
+        QTextCursor oldest(log);
+        oldest.setPosition(keptFirst.position(), QTextCursor::KeepAnchor);
         oldest.removeSelectedText();
     }
     txtChatBoxMsgs->moveCursor(QTextCursor::End);
