@@ -6,10 +6,11 @@
 //
 // A build tree or a portable copy has a data/ folder beside the program: the radar
 // animation and the sound cues are read from it and players.txt lives in it. An
-// installed program has none (its read-only data sit in ../share/tidewatch relative
-// to the program, whatever the prefix) and cannot write beside itself, so its
-// players.txt lives in the user's own data folder. A data/ folder that is there but
-// read-only is read from, and the accounts go to the user's folder too.
+// installed program has none (its read-only data sit in the layout's data folder,
+// found relative to the program whatever the prefix: ../share/tidewatch by default,
+// see cmake/InstallLayout.cmake) and cannot write beside itself, so its players.txt
+// lives in the user's own data folder. A data/ folder that is there but read-only is
+// read from, and the accounts go to the user's folder too.
 struct DataPaths
 {
     QString readOnlyData; // folder holding radar.gif and sounds/
