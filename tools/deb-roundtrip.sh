@@ -115,7 +115,8 @@ echo "== account created in $accounts, mode $mode"
 # Logging in loads the radar animation and the sound library.
 xdotool key Return
 radar='"/usr/share/games/tidewatch/radar.gif"'
-sound="\"/usr/lib/$triplet/tidewatch/libtidewatch_sound.so\""
+# The loader names it from the program's folder: /usr/games/../lib/...
+sound="/lib/$triplet/tidewatch/libtidewatch_sound.so\""
 for _ in $(seq 100); do
   grep -F "$radar" "$scratch/opened" | grep -qv ENOENT \
     && grep -F "$sound" "$scratch/opened" | grep -qv ENOENT && break
@@ -144,7 +145,7 @@ rc=0
 "$scratch/player/reelpane-player" 2>"$scratch/player.err" || rc=$?
 [ "$rc" -eq 2 ] && grep -q 'usage: reelpane-player' "$scratch/player.err" \
   || fail "reelpane-player did not start against the installed library ($rc): $(cat "$scratch/player.err")"
-ldd "$scratch/player/reelpane-player" | grep -q "libreelkit.so.0 => /usr/lib/$triplet/libreelkit.so.0" \
+ldd "$scratch/player/reelpane-player" | grep -Eq "libreelkit.so.0 => (/usr)?/lib/$triplet/libreelkit.so.0 " \
   || fail "reelpane-player does not use the installed libreelkit"
 echo "== examples/reelpane-player built against libreelkit-dev and started"
 
