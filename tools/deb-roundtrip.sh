@@ -6,10 +6,10 @@
 # creates an account with the keyboard and checks that it lands in the user's data
 # folder, readable by its owner only; measures the window at QT_SCALE_FACTOR=2; builds
 # examples/reelpane-player against the installed libreelkit-dev; and purges the
-# packages again. Root or sudo.
+# packages again. Root or sudo. --no-build takes the packages already in build-deb/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/package.sh
+[ "${1:-}" = --no-build ] || tools/package.sh
 tools/install-deps.sh xvfb xauth xdotool desktop-file-utils man-db strace cmake g++
 
 sudo=""
@@ -75,7 +75,9 @@ QT_QPA_PLATFORM=offscreen timeout 5 "${launch[@]}" >"$scratch/offscreen.log" 2>&
 [ "$rc" -eq 124 ] || { cat "$scratch/offscreen.log"; fail "offscreen: the game ended by itself ($rc)"; }
 echo "== offscreen: the game opened and was still running after 5 s"
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# -noreset: the server would otherwise reset, refusing connections for a moment,
+# each time its last client (a game that was just closed) goes away.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$scratch/display")"
@@ -126,7 +128,8 @@ grep -F "$radar" "$scratch/opened" | grep -qv ENOENT \
   || fail "after logging in, the game did not read $radar"
 grep -F "$sound" "$scratch/opened" | grep -qv ENOENT \
   || fail "after logging in, the game did not load $sound"
-echo "== logged in: the game read $radar and loaded $sound"
+echo "== logged in: the game read its radar animation from /usr/share/games/tidewatch and"
+echo "   loaded libtidewatch_sound.so from /usr/lib/$triplet/tidewatch"
 kill "$game"
 
 start_game QT_SCALE_FACTOR=2
