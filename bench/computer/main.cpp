@@ -4,9 +4,12 @@
 //   bench-computer [--games N]      (N defaults to 10000)
 //
 // One line per level:
-//   level NAME games N mean X median Y max Z repeats R
-// where R counts shots at a cell already fired at.
+//   level NAME games N mean X median Y max Z repeats R think T
+// where R counts shots at a cell already fired at and T is the longest single reply
+// in milliseconds of processor time (wall time on a shared machine mostly measures
+// the other programs).
 
+#include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
 #include "battle/FleetPlacement.h"
 #include "battle/RandomSource.h"
@@ -20,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -30,14 +34,23 @@ struct Level
     const char *name;
 };
 
-constexpr Level kLevels[] = {{1, "Easy"}, {2, "Moderate"}, {3, "Hard"}, {4, "Impossible"}};
+constexpr Level kLevels[] = {{1, "Easy"}, {2, "Moderate"}, {3, "Hard"}, {4, "Impossible"},
+                           {5, "Admiral"}};
 constexpr long kMaxGames = 10'000'000;
+
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
 
 struct GameOutcome
 {
     long shots = 0;
     long repeats = 0;
     bool finished = false;
+    double longestReplyMs = 0;
 };
 
 // One game as the single-player battle runs it: a fresh fleet, then one reply per
@@ -47,6 +60,7 @@ GameOutcome playGame(qint32 difficulty, HardLevelFields &hard, RandomSource &ran
     Fleet fleet;
     BoardModel board;
     ShotRecord shots;
+    AdmiralSight sight;
     PlaceComputerFleet(fleet, board, false, random);
     StartHardLevel(hard);
 
@@ -54,7 +68,11 @@ GameOutcome playGame(qint32 difficulty, HardLevelFields &hard, RandomSource &ran
     while (!IsFleetDestroyed(fleet)) {
         random.reseedFromClock();
         const int firedBefore = shots.count();
-        const qint16 cell = ComputerReply(difficulty, {fleet, board, shots}, hard, random);
+        const double replyStarted = threadMilliseconds();
+        const qint16 cell =
+            ComputerReply(difficulty, {fleet, board, shots, &sight}, hard, random);
+        outcome.longestReplyMs =
+            std::max(outcome.longestReplyMs, threadMilliseconds() - replyStarted);
         if (cell == 0)
             return outcome;
         ++outcome.shots;
@@ -106,21 +124,24 @@ int main(int argc, char **argv)
         std::vector<long> shotCounts;
         shotCounts.reserve(std::size_t(games));
         long repeats = 0;
+        double longestReplyMs = 0;
         for (long game = 0; game < games; ++game) {
             const GameOutcome outcome = playGame(level.difficulty, hard, random);
             if (!outcome.finished)
                 ++stalled;
             shotCounts.push_back(outcome.shots);
             repeats += outcome.repeats;
+            longestReplyMs = std::max(longestReplyMs, outcome.longestReplyMs);
         }
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         double total = 0;
         for (long shots : shotCounts)
             total += double(shots);
-        std::printf("level %s games %ld mean %.2f median %g max %ld repeats %ld\n", level.name,
-                    games, total / double(games), median(shotCounts),
-                    *std::max_element(shotCounts.begin(), shotCounts.end()), repeats);
+        std::printf("level %s games %ld mean %.2f median %g max %ld repeats %ld think %.3f\n",
+                    level.name, games, total / double(games), median(shotCounts),
+                    *std::max_element(shotCounts.begin(), shotCounts.end()), repeats,
+                    longestReplyMs);
         std::fflush(stdout);
         std::fprintf(stderr, "  %s: %.2f s\n", level.name, seconds);
     }

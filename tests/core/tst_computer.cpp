@@ -1,5 +1,6 @@
 #include "CellPicturePrinting.h"
 #include "ScriptedRandom.h"
+#include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
 #include "battle/FleetPlacement.h"
 #include "battle/ShotRecord.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-enum Level : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4 };
+enum Level : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4, Admiral = 5 };
 
 // One ship in each of the odd columns of the top rows: 20 cells in all.
 void placeFixedFleet(Fleet &fleet, BoardModel &board)
@@ -44,11 +45,12 @@ private slots:
     void startHardLevelSearchesWalkingUp();
 
 private:
-    ComputerTarget target() { return {mFleet, mBoard, mShots}; }
+    ComputerTarget target() { return {mFleet, mBoard, mShots, &mSight}; }
 
     Fleet mFleet;
     BoardModel mBoard;
     ShotRecord mShots;
+    AdmiralSight mSight;
     HardLevelFields mHard;
 };
 
@@ -57,6 +59,7 @@ void ComputerTest::init()
     mFleet = Fleet();
     mBoard = BoardModel();
     mShots.clear();
+    mSight.clear();
     mHard = HardLevelFields();
     StartHardLevel(mHard);
     placeFixedFleet(mFleet, mBoard);
@@ -113,6 +116,7 @@ void ComputerTest::levelsThatNeverFireTwice_data()
     QTest::newRow("Moderate") << qint32(Moderate);
     QTest::newRow("Hard") << qint32(Hard);
     QTest::newRow("Impossible") << qint32(Impossible);
+    QTest::newRow("Admiral") << qint32(Admiral);
 }
 
 void ComputerTest::levelsThatNeverFireTwice()
@@ -124,12 +128,13 @@ void ComputerTest::levelsThatNeverFireTwice()
         Fleet fleet;
         BoardModel board;
         ShotRecord shots;
+        AdmiralSight sight;
         PlaceComputerFleet(fleet, board, false, random);
         StartHardLevel(hard);
         int fired = 0;
         while (!IsFleetDestroyed(fleet)) {
             random.reseedFromClock();
-            const qint16 cell = ComputerReply(level, {fleet, board, shots}, hard, random);
+            const qint16 cell = ComputerReply(level, {fleet, board, shots, &sight}, hard, random);
             QVERIFY2(cell >= 1 && cell <= 100, qPrintable(QString::number(cell)));
             QVERIFY2(shots.count() == ++fired, qPrintable(QStringLiteral("repeat at %1").arg(cell)));
         }
@@ -177,7 +182,7 @@ void ComputerTest::unknownDifficultyFiresNothing_data()
 {
     QTest::addColumn<qint32>("level");
     QTest::newRow("0") << qint32(0);
-    QTest::newRow("5") << qint32(5);
+    QTest::newRow("6") << qint32(6);
     QTest::newRow("-1") << qint32(-1);
 }
 
@@ -197,6 +202,7 @@ void ComputerTest::aFullRecordLeavesNothingToFireAt_data()
     QTest::newRow("Moderate, all fired") << qint32(Moderate) << false;
     QTest::newRow("Hard search, all fired") << qint32(Hard) << false;
     QTest::newRow("Impossible, ship cells fired") << qint32(Impossible) << true;
+    QTest::newRow("Admiral, all fired") << qint32(Admiral) << false;
 }
 
 void ComputerTest::aFullRecordLeavesNothingToFireAt()

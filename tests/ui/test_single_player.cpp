@@ -5,6 +5,8 @@
 #include "core/ScriptedRandom.h"
 #include "battle/ShotRule.h"
 
+#include <QDialog>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -322,6 +324,39 @@ private slots:
         QVERIFY(IsFleetDestroyed(window->state.gPlayerShips));
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
+    }
+
+    // Opened from the game-type screen with the keyboard, closed with Escape.
+    void aWonGameShowsInTheRecordView()
+    {
+        auto window = inPlacement(5, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        MessageBoxWatcher boxes;
+        for (int cell : cellsOf(window->state.gOpponentShips, true))
+            pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(window->state.gPlayerShots.count(), 20); // the Admiral answered every shot
+        click(*window, QStringLiteral("cmdMainMenu"));
+
+        QStringList admiralRow;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *view = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!view || qobject_cast<QMessageBox *>(view))
+                return;
+            const auto *table = view->findChild<QTableWidget *>();
+            for (int column = 0; table && column < table->columnCount(); ++column)
+                admiralRow << table->item(4, column)->text();
+            poll.stop();
+            QTest::keyClick(view, Qt::Key_Escape);
+        });
+        poll.start(5);
+        QWidget *records = control(*window, QStringLiteral("cmdRecords"));
+        records->setFocus();
+        QTest::keyClick(records, Qt::Key_Space);
+        QCOMPARE(admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 };
 

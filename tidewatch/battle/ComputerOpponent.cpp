@@ -1,5 +1,6 @@
 #include "battle/ComputerOpponent.h"
 
+#include "battle/AdmiralLevel.h"
 #include "battle/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-enum Difficulty : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4 };
+enum Difficulty : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4, Admiral = 5 };
 
 qint16 drawCell(RandomSource &random, const std::function<bool(int)> &eligible)
 {
@@ -101,6 +102,23 @@ qint16 hardShot(ComputerTarget &target, HardLevelFields &hard, RandomSource &ran
     return cell;
 }
 
+// The Admiral chooses from its sight alone; the fleet is only the referee of the shot.
+// A sight that does not match the shot record belongs to an earlier game.
+qint16 admiralShot(ComputerTarget &target, RandomSource &random)
+{
+    if (target.sight == nullptr)
+        return 0;
+    AdmiralSight &sight = *target.sight;
+    if (sight.shots().size() != std::size_t(target.shots.count()))
+        sight.clear();
+    const qint16 cell = AdmiralChoice(sight, target.shots, random);
+    if (cell == 0)
+        return 0;
+    const ShotResult result = fireAt(target, cell);
+    sight.record(cell, result.hit, result.sunk);
+    return cell;
+}
+
 } // namespace
 
 qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
@@ -111,6 +129,7 @@ qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &
     case Moderate: return moderateShot(target, random);
     case Hard: return hardShot(target, hard, random);
     case Impossible: return impossibleShot(target, random);
+    case Admiral: return admiralShot(target, random);
     default: return 0;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+class AdmiralSight;
 class BoardModel;
 class Fleet;
 class RandomSource;
@@ -16,16 +17,18 @@ struct HardLevelFields
     bool mLastShotHit = false;
 };
 
-// What the computer fires at: the player's fleet, own board and shot record.
+// What the computer fires at: the player's fleet, own board and shot record, and what
+// the Admiral has seen of them (it needs no more; without it the Admiral fires nothing).
 struct ComputerTarget
 {
     Fleet &ships;
     BoardModel &board;
     ShotRecord &shots;
+    AdmiralSight *sight = nullptr;
 };
 
-// Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible.
-// Fires exactly one shot for 1..4 and returns its cell; returns 0 (no shot) otherwise,
+// Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible, 5 Admiral.
+// Fires exactly one shot for 1..5 and returns its cell; returns 0 (no shot) otherwise,
 // and also when no cell is left that the level may fire at (a game that should be over).
 // The caller reseeds `random` before each reply; Hard also reseeds before a search shot.
 qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,

@@ -4,6 +4,7 @@
 #include "battle/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "main/frmMain.h"
+#include "records/RecordBook.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -40,8 +41,9 @@ bool frmMain::singlePlayerShot(qint16 cell)
         return false;
     if (state.gGamePhase != GameState::Battle)
         return true; // a click during the pause already ended the game
-    ComputerReply(state.gDifficulty, {state.gPlayerShips, player1Grid, state.gPlayerShots},
-                  hardLevel, *mRandom);
+    ComputerReply(state.gDifficulty,
+                  {state.gPlayerShips, player1Grid, state.gPlayerShots, &admiralSight}, hardLevel,
+                  *mRandom);
     lblStatus->setText(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
     state.gMyTurn = true;
     return true;
@@ -64,6 +66,7 @@ void frmMain::EndOfGameTest()
     if (state.gGamePhase != GameState::Battle)
         return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
+        countGameEnd(GameOutcome::Won);
         state.gGamePhase = GameState::NoGame;
         if (state.isNetworkGame()) {
             QPointer<frmMain> self(this);
@@ -78,6 +81,7 @@ void frmMain::EndOfGameTest()
         showScreen(Screen::GameOver);
     }
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
+        countGameEnd(GameOutcome::Lost);
         state.gGamePhase = GameState::NoGame;
         lblStatus->setText(QStringLiteral("Opponent Won"));
         inform(QStringLiteral("Game Over. You Lose."));

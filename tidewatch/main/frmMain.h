@@ -1,5 +1,6 @@
 #pragma once
 
+#include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
 #include "board/BoardModel.h"
 #include "board/modSound.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 class BoardWidget;
+enum class GameOutcome : int;
 class ModalGate;
 class QButtonGroup;
 class QComboBox;
@@ -41,6 +43,7 @@ public:
 
     GameState state;
     HardLevelFields hardLevel; // the Hard computer's memory, kept between games
+    AdmiralSight admiralSight; // what the Admiral has seen of this game
     BoardModel player1Grid;    // own board
     BoardModel player2Grid;    // opponent board
 
@@ -113,6 +116,11 @@ private:
     void cmdBackSinglePlayer_Click();
     void cmdStartGame_Click();
     void cmdMainMenu_Click();
+
+    // Records.
+    void buildRecordsButton();
+    void cmdRecords_Click();
+    void countGameEnd(GameOutcome outcome);
 
     // Placement.
     void imgPlayer1Grid_MouseMove(int index);
@@ -211,10 +219,11 @@ private:
     QButtonGroup *optGameType = nullptr; // ids 0 single, 1 server, 2 client
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdLogOff = nullptr;
+    QPushButton *cmdRecords = nullptr;
 
     // Difficulty panel.
     QWidget *picContainerComputerDifficulty = nullptr;
-    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..4
+    QButtonGroup *optComputerDifficulty = nullptr; // ids 1..5
     QPushButton *cmdStartGame = nullptr;
     QPushButton *cmdBackSinglePlayer = nullptr;
 

@@ -19,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QUrl>
 
+#include <iterator>
+
 namespace {
 
 const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
@@ -37,7 +39,9 @@ constexpr DifficultyCaption kDifficultyCaptions[] = {
     {"Moderate", "Peanut Sized Brain"},
     {"Hard", "Human"},
     {"Impossible", "Brainbox"},
+    {"Admiral", "Mastermind"},
 };
+constexpr int kLevels = int(std::size(kDifficultyCaptions));
 
 void clearOptions(QButtonGroup *group)
 {
@@ -77,6 +81,7 @@ void frmMain::buildGameTypePanel()
             [this](int, bool checked) { if (checked) optGameType_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdLogOff, &QPushButton::clicked, this, &frmMain::cmdLogOff_Click);
+    buildRecordsButton();
 }
 
 void frmMain::buildDifficultyPanel()
@@ -88,11 +93,12 @@ void frmMain::buildDifficultyPanel()
     title(picContainerComputerDifficulty, QStringLiteral("Select Computer Difficulty"), 120, 60,
           3495);
     optComputerDifficulty = new QButtonGroup(this);
-    for (int index = 1; index <= 4; ++index)
+    // Five levels between the title and the buttons.
+    for (int index = 1; index <= kLevels; ++index)
         optComputerDifficulty->addButton(
             option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
                    QString::fromLatin1(kDifficultyCaptions[index - 1].normal), 240,
-                   420 + (index - 1) * 270, 3375, 255),
+                   390 + (index - 1) * 225, 3375, 225),
             index);
     cmdBackSinglePlayer = button(picContainerComputerDifficulty,
                                  QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
@@ -184,7 +190,7 @@ void frmMain::cmdNext_Click()
 {
     switch (optGameType->checkedId()) {
     case 0:
-        for (int index = 1; index <= 4; ++index) {
+        for (int index = 1; index <= kLevels; ++index) {
             const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
             optComputerDifficulty->button(index)->setText(
                 QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));

@@ -8,6 +8,7 @@
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
 #include "net/Winsock.h"
+#include "records/RecordBook.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -161,6 +162,7 @@ void frmMain::connectionLost(const QString &warning)
         warn(warning);
     if (state.gGamePhase == GameState::NoGame)
         return;
+    countGameEnd(GameOutcome::NotFinished);
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(player2Grid); // no battle was fought: the opponent board has nothing to show
     state.gGamePhase = GameState::NoGame;
@@ -322,6 +324,7 @@ void frmMain::receive(const Protocol::GameOver &message)
 {
     if (message.field != QStringLiteral("1"))
         return;
+    countGameEnd(GameOutcome::Lost);
     state.gGamePhase = GameState::NoGame;
     lblStatus->setText(QStringLiteral("Opponent Won"));
     showScreen(Screen::GameOver);

@@ -1,0 +1,71 @@
+#include "records/GameRecording.h"
+
+#include "board/BoardProcedures.h"
+#include "board/ShipKinds.h"
+#include "main/GameState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace {
+
+const QString kRecordFile = QStringLiteral("records.txt");
+// Long enough for another copy of the game to finish its save, short enough not to
+// hold up the end of a game.
+constexpr int kLockWaitMs = 2000;
+
+} // namespace
+
+QString RecordFileBeside(const QString &accountFile)
+{
+    return QFileInfo(accountFile).dir().filePath(kRecordFile);
+}
+
+bool RecordableGame(const GameState &state)
+{
+    if (state.gGameType == GameState::SinglePlayer)
+        return state.gGamePhase == GameState::Battle && state.gDifficulty >= 1
+            && state.gDifficulty <= int(RecordKind::Admiral);
+    return state.isNetworkGame() && state.gGamePhase != GameState::NoGame;
+}
+
+RecordKind KindOfGame(const GameState &state)
+{
+    return state.isNetworkGame() ? RecordKind::Network : RecordKind(state.gDifficulty);
+}
+
+GameResult ResultOfGame(const GameState &state, GameOutcome outcome)
+{
+    GameResult result;
+    result.outcome = outcome;
+    for (int cell = 1; cell <= ShipKinds::kBoardCells; ++cell) {
+        if (!state.gOpponentShots.isSet(cell))
+            continue;
+        ++result.shots;
+        if (IsShipAt(qint16(cell), state.gOpponentShips))
+            ++result.hits;
+    }
+    return result;
+}
+
+bool CountGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
+               QString *error)
+{
+    if (!RecordableGame(state) || state.gPlayerName.isEmpty())
+        return false;
+    if (!QDir().mkpath(QFileInfo(recordFile).absolutePath())) {
+        *error = QStringLiteral("Cannot create the folder of %1.").arg(recordFile);
+        return false;
+    }
+    QLockFile lock(recordFile + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMs)) {
+        *error = QStringLiteral("%1 is in use.").arg(recordFile);
+        return false;
+    }
+    RecordBook book;
+    if (!book.read(recordFile, error))
+        return false;
+    book.count(state.gPlayerName, KindOfGame(state), ResultOfGame(state, outcome));
+    return book.save(recordFile, error);
+}

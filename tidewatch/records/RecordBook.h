@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+// The kinds of game a record is kept for: the computer's levels 1..5, then network.
+enum class RecordKind : int { Easy = 1, Moderate, Hard, Impossible, Admiral, Network };
+constexpr int kRecordKinds = 6;
+QString RecordKindName(RecordKind kind); // "Easy" .. "Admiral", "Network"
+
+// How a game ended for the local player; not finished: cut off by a lost connection.
+enum class GameOutcome : int { Won, Lost, NotFinished };
+
+// A game's end with the local player's own shots and hits.
+struct GameResult
+{
+    GameOutcome outcome = GameOutcome::NotFinished;
+    qint64 shots = 0;
+    qint64 hits = 0;
+};
+
+// One account's results in one kind of game. Played counts every game counted:
+// won, lost and not finished (cut off by a lost connection).
+struct Tally
+{
+    qint64 played = 0;
+    qint64 won = 0;
+    qint64 lost = 0;
+    qint64 notFinished = 0;
+    qint64 fewestShotsToWin = 0; // 0 until the first win
+    qint64 shots = 0;
+    qint64 hits = 0;
+
+    void add(const GameResult &game);
+    bool consistent() const;
+    bool operator==(const Tally &) const = default;
+};
+
+// The record file: one line per account and kind of game,
+//   KIND PLAYED WON LOST NOT-FINISHED FEWEST-SHOTS SHOTS HITS NAME
+// in 8-bit text (the name, the rest of the line, exactly as in the account file).
+// A line that is damaged or not ours is skipped and written back as it was.
+class RecordBook
+{
+public:
+    // The file is hostile input: a file larger than this is not read, and not
+    // overwritten either, so nothing in it is lost.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+
+    // A missing file is an empty book. False with `error` when the file cannot be
+    // read; the book is then empty and must not be saved over the file.
+    bool read(const QString &path, QString *error);
+    // Owner-only; the old file stays whole unless the new one is written in full.
+    bool save(const QString &path, QString *error) const;
+
+    Tally tally(const QString &player, RecordKind kind) const;
+    void count(const QString &player, RecordKind kind, const GameResult &game);
+
+    QByteArray text() const;
+    void parse(const QByteArray &text);
+
+private:
+    struct Line
+    {
+        QByteArray raw;   // kept for a line that is not a record
+        bool record = false;
+        RecordKind kind = RecordKind::Easy;
+        QString player;
+        Tally tally;
+    };
+    static Line parseLine(const QByteArray &raw);
+    std::vector<Line> mLines;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class RecordBook;
+
+// One player's records in a modal view, like a game's high-score table: a row per
+// level and one for network games. The table is read cell by cell by a screen reader
+// and walked with the arrow keys; Escape or Close ends the view.
+class RecordsView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    RecordsView(const QString &player, const RecordBook &book, const QString &problem,
+                QWidget *parent);
+};
+
+// Reads the record file and shows the player's records until the view is closed.
+void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile);
