@@ -24,6 +24,6 @@ seeds=("$out/gif-corpus" tests/reelkit/data)
 [ -d "${GIF_SEEDS:-../shared/testdata/gif}" ] && seeds+=("${GIF_SEEDS:-../shared/testdata/gif}")
 cp data/radar.gif "$out/gif-corpus/"
 
-# A load may hold up to 1 GiB of pictures, hence the memory limit.
-"$out/fuzz_gif" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=3072 \
+# A load may hold up to 256 MiB of pictures, hence the memory limit.
+"$out/fuzz_gif" -max_total_time="$seconds" -max_len=16384 -timeout=20 -rss_limit_mb=1536 \
   -dict=tests/fuzz/gif.dict -artifact_prefix="$out/" "${seeds[@]}"

@@ -2,6 +2,7 @@
 // bench-reelpane [--decoder reelkit|qt] [--play SECONDS] --all DIR
 // bench-reelpane [--decoder reelkit|qt] --commented
 // bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]
+// bench-reelpane --one-row [--play SECONDS]
 //
 // Loads FILE through the frame split and through QMovie (every frame decoded),
 // best of 5 or more runs each, and prints
@@ -12,13 +13,17 @@
 // holds a large comment (20 MB before 500 frames, 200 MB before 30,000). Error
 // reports are printed as "report LABEL: TEXT" instead of opening a dialog. --play
 // also lets a Reelpane play the file (with --all: the game's radar animation) and
-// prints the share of a core it used.
+// prints the share of a core it used. --one-row writes 15 frames of 8192 x 8192 whose
+// image data codes one row each and times a Reelpane's GifLoad of it (run it under
+// /usr/bin/time -v for the peak memory).
 #include "CorpusRun.h"
 #include "Measure.h"
+#include "OneRowAnimation.h"
 #include "Reelpane.h"
 #include "SampleAnimation.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -36,6 +41,7 @@ struct Options
     int height = 240;
     bool qtDecoder = false;
     bool commented = false;
+    bool oneRow = false;
     double playSeconds = 0;
 };
 
@@ -57,6 +63,8 @@ bool parse(const QStringList &args, Options &options)
                 return false;
         } else if (arg == QLatin1String("--commented")) {
             options.commented = true;
+        } else if (arg == QLatin1String("--one-row")) {
+            options.oneRow = true;
         } else if (arg == QLatin1String("--generate")) {
             options.generateTo = value();
             if (i + 1 < args.size() && !args[i + 1].startsWith(QLatin1Char('-')))
@@ -105,6 +113,30 @@ int measureOneFile(const Options &options)
     return 0;
 }
 
+int measureOneRowFrames(double playSeconds)
+{
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("one-row.gif"));
+    if (const QString error = writeOneRowAnimation(path, 15, 8192, 8192); !error.isEmpty()) {
+        std::fprintf(stderr, "cannot write the one-row animation: %s\n", qPrintable(error));
+        return 1;
+    }
+    Reelpane pane;
+    pane.resize(480, 360);
+    pane.show();
+    QString name = path;
+    QElapsedTimer clock;
+    clock.start();
+    pane.GifLoad(name);
+    std::printf("one_row file_bytes %lld gifload_ms %.1f last_frame %d\n",
+                static_cast<long long>(QFileInfo(path).size()), double(clock.nsecsElapsed()) / 1e6,
+                int(Reelpane::LastFrame()));
+    std::fflush(stdout);
+    if (playSeconds > 0)
+        printPlaying(path, playSeconds);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -116,7 +148,8 @@ int main(int argc, char *argv[])
     if (!parse(app.arguments(), options)) {
         std::fprintf(stderr, "usage: bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif | --all DIR]\n"
                              "       bench-reelpane [--decoder reelkit|qt] --commented\n"
-                             "       bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]\n");
+                             "       bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]\n"
+                             "       bench-reelpane --one-row [--play SECONDS]\n");
         return 2;
     }
     Reelpane::setReportHandler([](const QString &label, const QString &text) {
@@ -133,6 +166,8 @@ int main(int argc, char *argv[])
     }
     if (options.commented)
         return measureCommentedHeaders(options.qtDecoder);
+    if (options.oneRow)
+        return measureOneRowFrames(options.playSeconds);
     if (options.folder.isEmpty())
         return measureOneFile(options);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
 
 #include <array>
 
@@ -8,18 +9,24 @@ class QImage;
 
 namespace reelkit {
 
-// Frames are held indexed, in a quarter of the memory of screen pixels; this keeps
-// the screen-ready copies of the last pictures painted, so that a frame is
-// converted once when it comes up and not again on every repaint.
+// Frames are held indexed, one byte per pixel; this keeps the screen-ready copies of
+// the parts last painted, so that a frame is converted once when it comes up and not
+// again on every repaint. Only the part of a frame that the control shows is
+// converted: a frame far larger than the control costs a copy of the control's size.
 class PaintCache
 {
 public:
-    const QPixmap &pixmapOf(const QImage &picture);
+    // The screen-ready copy of the part of picture inside visible (in the picture's
+    // own pixels, within its rectangle).
+    const QPixmap &pixmapOf(const QImage &picture, const QRect &visible);
+    // Pixels of the copies held, for checking what painting costs.
+    qint64 heldPixels() const;
 
 private:
     struct Entry
     {
         qint64 key = 0;
+        QRect visible;
         QPixmap pixmap;
     };
     // The surface picture and one shown element are painted together at most.

@@ -280,18 +280,27 @@ void Reelpane::paintEvent(QPaintEvent *)
     if (d->backStyle == Opaque) {
         painter.fillRect(rect(), reelkit::colorFromValue(d->backColor, palette()).value_or(Qt::black));
     }
+    QRect inside = rect();
     if (bordered) {
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        painter.setClipRect(rect().adjusted(1, 1, -1, -1));
+        inside = rect().adjusted(1, 1, -1, -1);
+        painter.setClipRect(inside);
         painter.translate(1, 1);
     }
+    // Only what falls inside the control is converted and drawn.
+    const QRect shown(QPoint(0, 0), inside.size());
+    auto paintPicture = [&](const QPoint &at, const QImage &picture) {
+        const QRect visible = shown.translated(-at).intersected(picture.rect());
+        if (!visible.isEmpty())
+            painter.drawPixmap(at + visible.topLeft(), d->paintCache.pixmapOf(picture, visible));
+    };
     if (d->backStyle == Opaque && !d->surfacePicture.isNull())
-        painter.drawPixmap(0, 0, d->paintCache.pixmapOf(d->surfacePicture));
+        paintPicture(QPoint(0, 0), d->surfacePicture);
     for (qsizetype i = 0; i < d->imgMain.count(); ++i) {
         const reelkit::FrameElement &element = d->imgMain.at(i);
         if (element.Visible && !element.Picture.isNull())
-            painter.drawPixmap(reelkit::twipsToPixels(element.Left), reelkit::twipsToPixels(element.Top),
-                               d->paintCache.pixmapOf(element.Picture));
+            paintPicture(QPoint(reelkit::twipsToPixels(element.Left), reelkit::twipsToPixels(element.Top)),
+                         element.Picture);
     }
 }

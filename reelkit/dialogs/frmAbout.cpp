@@ -18,6 +18,10 @@
 namespace reelkit {
 namespace {
 
+// The dialog's text size as designed: its size is fixed, so its texts keep this size
+// whatever the desktop's.
+constexpr int kDesignPoints = 9;
+
 QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
@@ -29,7 +33,7 @@ Label *place(Label *label, const char *name, QRect geometry)
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
-    // The designed sizes fit an 8-point font; a larger system font must not cut the text.
+    // The designed sizes fit an 8-point font; the design's 9 points must not cut the text.
     const QSize needed = label->sizeHint();
     label->resize(std::max(geometry.width(), needed.width()), std::max(geometry.height(), needed.height()));
     return label;
@@ -43,6 +47,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setPalette(classicDialogPalette());
     setWindowTitle(QStringLiteral("About Orvane Reelpane"));
     setFixedSize(twipsToPixels(5385), twipsToPixels(3825));
+    QFont designFont = font(); // the desktop's face, at the design's size
+    designFont.setPointSize(kDesignPoints);
+    setFont(designFont);
 
     auto *imgMain = new QLabel(this);
     imgMain->setObjectName(QStringLiteral("imgMain"));
@@ -69,6 +76,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(4200, 3360, 1095, 375));
     cmdOK->setDefault(true);
+    cmdOK->setFocus(); // Enter presses OK; the links wait until Tab reaches them
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 }
 

@@ -61,6 +61,13 @@ FrameDecoder gifFrameDecoder(QByteArrayView header)
     };
 }
 
+FrameSizer gifFrameSizer(QByteArrayView header)
+{
+    GifStreamParser afterHeader;
+    afterHeader.feed(header);
+    return [afterHeader](QByteArrayView chunk) { return afterHeader.firstImagePixels(chunk); };
+}
+
 FrameDecoder qtFrameDecoder(QByteArrayView header)
 {
     return [header = header.toByteArray()](QByteArrayView chunk) {

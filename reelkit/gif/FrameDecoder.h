@@ -17,6 +17,12 @@ namespace reelkit {
 using FrameDecoder = std::function<QImage(QByteArrayView chunk)>;
 using FrameDecoderMaker = std::function<FrameDecoder(QByteArrayView header)>;
 
+// The pixels a frame's picture will hold, from its image descriptor alone, so that a
+// load can weigh all its frames before decoding any. Made from the header like a
+// FrameDecoder; 0 for a chunk that holds no image.
+using FrameSizer = std::function<qint64(QByteArrayView chunk)>;
+FrameSizer gifFrameSizer(QByteArrayView header);
+
 // Reelkit's own reader: reads the header once, whatever its size, so that each
 // frame costs only its chunk. Pictures are Format_Indexed8 with a 256-entry colour
 // table, the transparent index as a transparent entry; equal tables are shared.

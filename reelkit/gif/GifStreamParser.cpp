@@ -45,8 +45,16 @@ void GifStreamParser::feed(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const uchar *end = p + bytes.size();
-    while (p < end && !settled())
+    while (p < end && !settled() && !(m_stopAtImageData && m_stage == Stage::CodeSize))
         step(p, end);
+}
+
+qint64 GifStreamParser::firstImagePixels(QByteArrayView bytes) const
+{
+    GifStreamParser probe = *this;
+    probe.m_stopAtImageData = true;
+    probe.feed(bytes);
+    return probe.m_stage == Stage::CodeSize ? qint64(probe.m_width) * probe.m_height : 0;
 }
 
 bool GifStreamParser::collect(const uchar *&p, const uchar *end, int wanted)

@@ -26,6 +26,10 @@ public:
     // stream has failed.
     bool settled() const { return m_stage == Stage::Done || m_stage == Stage::Failed; }
 
+    // Pixels of the first image of the bytes that follow, read from its descriptor
+    // without decoding anything (0 when they hold none); this parser is not changed.
+    qint64 firstImagePixels(QByteArrayView bytes) const;
+
     // The end of the stream: the first image's picture. A picture cut short keeps
     // its decoded rows and shows the transparent index (else index 0) below them.
     // Throws ReelkitError when the stream holds no decodable image.
@@ -60,6 +64,7 @@ private:
     void fail(const QString &text);
 
     Stage m_stage = Stage::Signature;
+    bool m_stopAtImageData = false;
     // The fixed-size field being read: signature, descriptor, colour table, or the
     // graphic control block.
     std::array<uchar, 768> m_field{};

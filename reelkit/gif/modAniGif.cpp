@@ -33,6 +33,37 @@ QByteArray readWholeFile(const QString &fileName)
     return bytes;
 }
 
+// The chunk of an inner frame, from the F9 of its marker to the 00 21 of the next one
+// at q, and of the last frame, from the F9 of its marker to the third-last byte.
+QByteArrayView innerChunk(QByteArrayView bytes, qsizetype pos, qsizetype q)
+{
+    return bytes.sliced(pos - 1, q - pos + 3);
+}
+
+QByteArrayView lastChunk(QByteArrayView bytes, qsizetype pos)
+{
+    return pos + 1 < bytes.size() ? bytes.sliced(pos - 1, bytes.size() - pos - 1) : QByteArrayView();
+}
+
+// Weighs every frame's picture from its descriptor before any is decoded: a few
+// hundred bytes may describe frames of gigabytes, and a load refused only once its
+// frames were decoded would already have taken the memory.
+void checkPictureBudget(QByteArrayView bytes, QByteArrayView header, qsizetype pos)
+{
+    const FrameSizer pixelsOf = gifFrameSizer(header);
+    qint64 total = 0;
+    for (qint32 k = 1; k <= kMaxFrameCounter; ++k) {
+        const qsizetype q = findFrameMarker(bytes, pos);
+        total += pixelsOf(q >= 0 ? innerChunk(bytes, pos, q) : lastChunk(bytes, pos));
+        if (total > kMaxLoadedPictureBytes)
+            throw ReelkitError(QStringLiteral("The frames need more than %1 bytes of memory")
+                                   .arg(kMaxLoadedPictureBytes));
+        if (q < 0)
+            return;
+        pos = q + kFrameMarkerLength;
+    }
+}
+
 class Splitter
 {
 public:
@@ -55,9 +86,6 @@ public:
         QImage picture = m_decode(chunk);
         if (picture.isNull())
             throw ReelkitError(QStringLiteral("The frame could not be decoded"));
-        m_pictureBytes += picture.sizeInBytes();
-        if (m_pictureBytes > kMaxLoadedPictureBytes)
-            throw ReelkitError(QStringLiteral("The frames need more than %1 bytes of memory").arg(kMaxLoadedPictureBytes));
 
         FrameElement &element = k >= 2 ? m_elements.append() : m_elements.at(0);
         if (k >= 2) {
@@ -72,7 +100,6 @@ public:
 private:
     FrameDecoder m_decode;
     FrameElements &m_elements;
-    qint64 m_pictureBytes = 0;
 };
 
 bool pump(const LoadGifHooks &hooks)
@@ -107,9 +134,11 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
             return;
         }
 
+        qsizetype pos = m0 + kFrameMarkerLength;
+        // Before the load counts as started: a refused file leaves the control paused.
+        checkPictureBudget(bytes, header, pos);
         result = true;
         Splitter splitter(header, imgMain, hooks);
-        qsizetype pos = m0 + kFrameMarkerLength;
         qint32 k = 0;
         for (;;) {
             if (k >= kMaxFrameCounter)
@@ -120,7 +149,7 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
                 alive = pump(hooks);
                 break;
             }
-            splitter.addFrame(k, bytes.sliced(pos - 1, q - pos + 3));
+            splitter.addFrame(k, innerChunk(bytes, pos, q));
             pos = q + kFrameMarkerLength;
             alive = pump(hooks);
             if (!alive)
@@ -128,8 +157,8 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
         }
         if (!alive)
             return;
-        if (pos + 1 < n)
-            splitter.addFrame(k, bytes.sliced(pos - 1, n - pos - 1));
+        if (const QByteArrayView last = lastChunk(bytes, pos); !last.isEmpty())
+            splitter.addFrame(k, last);
         gLastFrame = qint32(imgMain.count() - 1);
     });
     return result;

@@ -21,9 +21,10 @@ struct LoadGifHooks
     std::function<bool()> pumpEvents;
 };
 
-// Largest file that is read into memory, and most picture bytes one load may hold.
+// Largest file that is read into memory, and most picture bytes (one per pixel) one
+// load may hold, checked against the frames' descriptors before decoding.
 inline constexpr qint64 kMaxGifFileBytes = qint64(256) << 20;
-inline constexpr qint64 kMaxLoadedPictureBytes = qint64(1) << 30;
+inline constexpr qint64 kMaxLoadedPictureBytes = qint64(256) << 20;
 
 // Splits an animated GIF file at its frame markers into one element per frame of
 // imgMain, element 0 first. True once the file passed the signature test. Every

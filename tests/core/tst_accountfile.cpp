@@ -6,20 +6,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
+#include <vector>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-bool runningAsRoot()
-{
-    return ::geteuid() == 0; // root ignores permission bits
-}
-
-} // namespace
 
 class AccountFileTest : public QObject
 {
@@ -37,17 +34,22 @@ private slots:
     void anOverlongLineSkipsOnlyItsAccount();
     void readingStopsAtTheAccountLimit();
     void appendCreatesFolderAndOwnerOnlyFile();
-    void appendKeepsAnExistingFilesPermissions();
+    void appendMakesAReadableFileOwnerOnly_data();
+    void appendMakesAReadableFileOwnerOnly();
     void appendCompletesAnUnterminatedLastLine();
-    void appendDropsAnIncompleteLastAccount();
+    void appendKeepsEveryLineOfAnOddFile_data();
+    void appendKeepsEveryLineOfAnOddFile();
+    void writersAtOnceAllLand();
     void appendRefusesValuesTheFileCannotHold_data();
     void appendRefusesValuesTheFileCannotHold();
     void appendFailsWhenTheFolderCannotBeMade();
-    void appendFailsInAnUnwritableFolder();
-    void appendToAReadOnlyFileLeavesItAsItWas();
-    void appendFailsWhenTheDiskIsFull_data();
-    void appendFailsWhenTheDiskIsFull();
-    void devicesAreNotAccountFiles();
+    void readOnlyPlacesKeepAccountsReadable_data();
+    void readOnlyPlacesKeepAccountsReadable();
+    void appendFailsWhenTheFileSizeLimitIsReached_data();
+    void appendFailsWhenTheFileSizeLimitIsReached();
+    void aFullDiskIsNamed();
+    void onlyRegularFilesAreAccountFiles_data();
+    void onlyRegularFilesAreAccountFiles();
 
 private:
     QString writeRaw(const QByteArray &bytes);
@@ -201,16 +203,6 @@ void AccountFileTest::appendCreatesFolderAndOwnerOnlyFile()
     QCOMPARE(ReadAccountFile(deep).names, QStringList{"a"});
 }
 
-void AccountFileTest::appendKeepsAnExistingFilesPermissions()
-{
-    QCOMPARE(writeRaw("a\r\nb\r\n"), QString());
-    QVERIFY(::chmod(QFile::encodeName(mPath).constData(), 0640) == 0);
-    QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr));
-    struct stat info {};
-    QCOMPARE(::stat(QFile::encodeName(mPath).constData(), &info), 0);
-    QCOMPARE(info.st_mode & 0777, mode_t(0640));
-}
-
 void AccountFileTest::appendCompletesAnUnterminatedLastLine()
 {
     QCOMPARE(writeRaw("a\r\nb"), QString());
@@ -218,18 +210,84 @@ void AccountFileTest::appendCompletesAnUnterminatedLastLine()
     QCOMPARE(fileBytes(), QByteArray("a\r\nb\r\nc\r\nd\r\n"));
 }
 
-void AccountFileTest::appendDropsAnIncompleteLastAccount()
+void AccountFileTest::appendMakesAReadableFileOwnerOnly_data()
 {
-    for (const QByteArray &start : {QByteArray("a\r\nb\r\nhalf\r\n"), QByteArray("a\nb\nhalf")}) {
-        QCOMPARE(writeRaw(start), QString());
-        QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr));
-        const AccountList accounts = ReadAccountFile(mPath);
-        QCOMPARE(accounts.names, (QStringList{"a", "c"}));
-        QCOMPARE(accounts.passwords, (QStringList{"b", "d"}));
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("modeAfter");
+    QTest::newRow("readable by everyone") << 0644 << 0600;
+    QTest::newRow("already owner-only") << 0600 << 0600;
+    QTest::newRow("owner may also run it") << 0700 << 0700;
+}
+
+void AccountFileTest::appendMakesAReadableFileOwnerOnly()
+{
+    QFETCH(int, mode);
+    QFETCH(int, modeAfter);
+    QCOMPARE(writeRaw("a\r\nb\r\n"), QString());
+    QVERIFY(::chmod(QFile::encodeName(mPath).constData(), mode_t(mode)) == 0);
+    QString notice;
+    QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr, &notice));
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(mPath).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), modeAfter);
+    QCOMPARE(notice.contains(QStringLiteral("readable by you only")), (mode & 077) != 0);
+    // Told once: the next account finds the file private already.
+    QString second;
+    QVERIFY(AppendAccount(mPath, QStringLiteral("e"), QStringLiteral("f"), nullptr, &second));
+    QVERIFY(second.isEmpty());
+}
+
+void AccountFileTest::appendKeepsEveryLineOfAnOddFile_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QStringList>("namesBefore");
+    QTest::newRow("a line lost in the middle") << QByteArray("n1\r\np1\r\nn2\r\nn3\r\np3\r\n")
+                                               << QStringList{"n1", "n2"};
+    QTest::newRow("unterminated name") << QByteArray("a\nb\nhalf") << QStringList{"a"};
+    QTest::newRow("one line only") << QByteArray("half\r\n") << QStringList{};
+    QTest::newRow("an overlong last line")
+        << QByteArray("a\r\nb\r\n" + QByteArray(kMaxAccountLineLength + 9, 'x') + "\r\n")
+        << QStringList{"a"};
+}
+
+void AccountFileTest::appendKeepsEveryLineOfAnOddFile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QStringList, namesBefore);
+    QCOMPARE(writeRaw(before), QString());
+    QVERIFY(AppendAccount(mPath, QStringLiteral("dave"), QStringLiteral("davepw"), nullptr));
+    QVERIFY(fileBytes().startsWith(before));
+    QVERIFY(fileBytes().endsWith("\r\ndave\r\ndavepw\r\n"));
+    const AccountList accounts = ReadAccountFile(mPath);
+    QCOMPARE(accounts.names, namesBefore + QStringList{"dave"});
+    QCOMPARE(accounts.passwords.back(), QStringLiteral("davepw"));
+}
+
+void AccountFileTest::writersAtOnceAllLand()
+{
+    // Each writer opens the file itself, as a second window does; the file starts with
+    // an unpaired line, so a writer that decided without the lock would pair wrongly.
+    QCOMPARE(writeRaw("a\r\nb\r\nhalf\r\n"), QString());
+    constexpr int kWriters = 4;
+    constexpr int kEach = 25;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures = 0;
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&, w] {
+            for (int i = 0; i < kEach; ++i) {
+                const QString name = QStringLiteral("w%1n%2").arg(w).arg(i);
+                if (!AppendAccount(mPath, name, name + QStringLiteral("pw"), nullptr))
+                    ++failures;
+            }
+        });
     }
-    QCOMPARE(writeRaw("half"), QString());
-    QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr));
-    QCOMPARE(fileBytes(), QByteArray("c\r\nd\r\n"));
+    for (std::thread &writer : writers)
+        writer.join();
+    QCOMPARE(failures.load(), 0);
+    const AccountList accounts = ReadAccountFile(mPath);
+    QCOMPARE(accounts.names.size(), 1 + kWriters * kEach);
+    for (qsizetype i = 1; i < accounts.names.size(); ++i)
+        QCOMPARE(accounts.passwords[i], accounts.names[i] + QStringLiteral("pw"));
 }
 
 void AccountFileTest::appendRefusesValuesTheFileCannotHold_data()
@@ -266,36 +324,7 @@ void AccountFileTest::appendFailsWhenTheFolderCannotBeMade()
     QVERIFY(!error.isEmpty());
 }
 
-void AccountFileTest::appendFailsInAnUnwritableFolder()
-{
-    if (runningAsRoot())
-        QSKIP("root writes into read-only folders");
-    const QString folder = mDir.filePath(QStringLiteral("locked"));
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    QString error;
-    const QString path = folder + QStringLiteral("/players.txt");
-    const bool saved = AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                      | QFileDevice::ExeOwner);
-    QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(path));
-}
-
-void AccountFileTest::appendToAReadOnlyFileLeavesItAsItWas()
-{
-    if (runningAsRoot())
-        QSKIP("root writes into read-only files");
-    QCOMPARE(writeRaw("a\r\nb\r\nhalf\r\n"), QString());
-    QVERIFY(QFile::setPermissions(mPath, QFileDevice::ReadOwner));
-    QString error;
-    QVERIFY(!AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), &error));
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(fileBytes(), QByteArray("a\r\nb\r\nhalf\r\n"));
-}
-
-void AccountFileTest::appendFailsWhenTheDiskIsFull_data()
+void AccountFileTest::appendFailsWhenTheFileSizeLimitIsReached_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::newRow("no file yet") << QByteArray();
@@ -304,7 +333,7 @@ void AccountFileTest::appendFailsWhenTheDiskIsFull_data()
     QTest::newRow("unterminated last line") << QByteArray("a\r\nb");
 }
 
-void AccountFileTest::appendFailsWhenTheDiskIsFull()
+void AccountFileTest::appendFailsWhenTheFileSizeLimitIsReached()
 {
     QFETCH(QByteArray, before);
     if (!before.isEmpty())
@@ -324,23 +353,92 @@ void AccountFileTest::appendFailsWhenTheDiskIsFull()
     std::signal(SIGXFSZ, previousHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(QFile::exists(mPath), !before.isEmpty());
+    QCOMPARE(error, QStringLiteral("File too large"));
     QCOMPARE(fileBytes(), before);
 }
 
-void AccountFileTest::devicesAreNotAccountFiles()
+void AccountFileTest::readOnlyPlacesKeepAccountsReadable_data()
 {
-    // /dev/zero never ends and /dev/full fails every write.
-    for (const char *device : {"/dev/zero", "/dev/full"}) {
-        if (!QFile::exists(QLatin1String(device)))
-            continue;
-        QVERIFY(ReadAccountFile(QLatin1String(device)).names.isEmpty());
+    QTest::addColumn<bool>("fileReadOnly");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("read-only file and folder") << true << false;
+    QTest::newRow("writable file in a read-only folder") << false << true;
+}
+
+void AccountFileTest::readOnlyPlacesKeepAccountsReadable()
+{
+    QFETCH(bool, fileReadOnly);
+    QFETCH(bool, saved);
+    QCOMPARE(writeRaw("alice\r\nsecret\r\n"), QString());
+    const QString folder = QFileInfo(mPath).absolutePath();
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    QVERIFY(QFile::setPermissions(mPath, fileReadOnly ? QFileDevice::ReadOwner : readOnly | QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, readOnly));
+    const QStringList names = ReadAccountFile(mPath).names;
+    QString error;
+    const bool appended = AppendAccount(mPath, QStringLiteral("bob"), QStringLiteral("b"), &error);
+    QFile::setPermissions(folder, readOnly | QFileDevice::WriteOwner);
+    QCOMPARE(names, QStringList{"alice"});
+    QCOMPARE(appended, saved);
+    QCOMPARE(error, saved ? QString() : QStringLiteral("the account file %1 is read-only").arg(mPath));
+}
+
+void AccountFileTest::aFullDiskIsNamed()
+{
+    // A tiny file system of its own, in a mount namespace of a child process.
+    const QString folder = mDir.filePath(QStringLiteral("tiny"));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray mountPoint = QFile::encodeName(folder);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        if (::unshare(::geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0
+            || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || ::mount("tidewatch-test", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
+            ::_exit(77);
+        const QString path = folder + QStringLiteral("/players.txt");
+        QFile filler(folder + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            ::_exit(2);
+        while (filler.write(QByteArray(512, 'f')) > 0) {
+        }
         QString error;
-        QVERIFY(!AppendAccount(QLatin1String(device), QStringLiteral("a"), QStringLiteral("b"),
-                               &error));
-        QVERIFY(!error.isEmpty());
+        const bool saved = AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error);
+        ::_exit(!saved && error == QStringLiteral("the disk is full") ? 0 : 1);
     }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        QSKIP("no mount namespace here for a small file system");
+    QCOMPARE(WEXITSTATUS(status), 0);
+}
+
+void AccountFileTest::onlyRegularFilesAreAccountFiles_data()
+{
+    QTest::addColumn<QString>("path"); // empty: a FIFO made for the row
+    QTest::newRow("FIFO") << QString();
+    // /dev/zero never ends and /dev/full fails every write.
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
+    QTest::newRow("/dev/full") << QStringLiteral("/dev/full");
+}
+
+void AccountFileTest::onlyRegularFilesAreAccountFiles()
+{
+    QFETCH(QString, path);
+    if (path.isEmpty()) {
+        path = mPath;
+        QVERIFY(QDir().mkpath(QFileInfo(mPath).absolutePath()));
+        QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+    }
+    if (!QFileInfo::exists(path))
+        QSKIP("no such device here");
+    // Neither waits for a writer or an end that never comes.
+    QVERIFY(ReadAccountFile(path).names.isEmpty());
+    QString error;
+    QVERIFY(!AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error));
+    QCOMPARE(error, QStringLiteral("the account file is not a plain file"));
+    QFile::remove(mPath);
 }
 
 QTEST_GUILESS_MAIN(AccountFileTest)

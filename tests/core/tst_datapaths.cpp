@@ -26,8 +26,8 @@ void DataPathsTest::choose_data()
         << Layout::BuildTree << "bin/data" << "bin/data/players.txt";
     QTest::newRow("installed: share folder, accounts in the user's folder")
         << Layout::Installed << "share/tidewatch" << "user/players.txt";
-    QTest::newRow("read-only data beside the program: accounts in the user's folder")
-        << Layout::ReadOnlyData << "bin/data" << "user/players.txt";
+    QTest::newRow("read-only data beside the program: accounts stay beside it")
+        << Layout::ReadOnlyData << "bin/data" << "bin/data/players.txt";
 }
 
 void DataPathsTest::choose()

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
@@ -125,6 +127,80 @@ private slots:
         }
         QCOMPARE(title, QStringLiteral("About Orvane Reelpane"));
         QCOMPARE(versions, (QStringList{QStringLiteral("Version 0.0.3"), QStringLiteral("Version 0.0.3")}));
+    }
+
+    // Enter where the keyboard starts presses OK; it opens no address.
+    void enterInTheAboutBoxPressesOk()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        Reelpane pane;
+        QString startsOn;
+        QPointer<QWidget> about;
+        whenModalShows([&](QWidget *dialog) {
+            about = dialog;
+            dialog->activateWindow();
+            QWidget *focused = dialog->focusWidget();
+            startsOn = focused ? focused->objectName() : QString();
+            QTest::keyClick(focused ? focused : dialog, Qt::Key_Return);
+            if (dialog->isVisible())
+                click(dialog, "cmdOK");
+        });
+        pane.About();
+        QCOMPARE(startsOn, QStringLiteral("cmdOK"));
+        QVERIFY(recorder.opened.isEmpty());
+        QVERIFY(!about); // pressed OK: the dialog is gone
+    }
+
+    // Every text fits its place in both dialogs, whatever font size the desktop
+    // gives (0: the desktop's own).
+    void theDialogsFitTheirTextsAtAnyDesktopFont_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<int>("desktopPoints");
+        for (const int points : {0, 8, 10, 12, 14}) {
+            QTest::addRow("about, desktop font %d pt", points) << true << points;
+            QTest::addRow("error report, desktop font %d pt", points) << false << points;
+        }
+    }
+    void theDialogsFitTheirTextsAtAnyDesktopFont()
+    {
+        QFETCH(bool, about);
+        QFETCH(int, desktopPoints);
+        const QFont desktopFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(desktopFont); });
+        if (desktopPoints > 0) {
+            QFont larger = desktopFont;
+            larger.setPointSize(desktopPoints);
+            QApplication::setFont(larger);
+        }
+        QStringList clipped;
+        whenModalShows([&](QWidget *dialog) {
+            for (const QWidget *control : dialog->findChildren<QWidget *>()) {
+                auto *label = qobject_cast<const QLabel *>(control);
+                auto *button = qobject_cast<const QPushButton *>(control);
+                const QString text = label ? label->text() : button ? button->text() : QString();
+                if (text.isEmpty())
+                    continue;
+                const int flags = Qt::TextShowMnemonic | (label && label->wordWrap() ? Qt::TextWordWrap : 0);
+                const QSize needed = QFontMetrics(control->font())
+                                         .boundingRect(QRect(0, 0, control->width(), 10000), flags, text)
+                                         .size()
+                    + (button ? QSize(4, 4) : QSize()); // inside a focus frame
+                const QRect inDialog(control->mapTo(dialog, QPoint()), control->size());
+                if (needed.width() > control->width() || needed.height() > control->height()
+                    || !dialog->rect().contains(inDialog))
+                    clipped << control->objectName();
+            }
+            click(dialog, about ? "cmdOK" : "cmdContinue");
+        });
+        Reelpane pane;
+        if (about)
+            pane.About();
+        else
+            reelkit::ReportError(QStringLiteral("a failure"), QStringLiteral("Reelpane.GifLoad()"));
+        QCOMPARE(clipped, QStringList());
     }
 
     void theLinksOpenTheirOwnCaptionsAndTheDialogStays()

@@ -54,6 +54,21 @@ QByteArray animation(const std::vector<QByteArray> &bodies)
     return bytes;
 }
 
+// Frames of width x height whose image data codes their first row only: a file of a
+// few hundred bytes that describes pictures of any size.
+QByteArray oneRowFrames(int frames, int width, int height)
+{
+    QByteArray bytes = encodeGif(std::vector<CraftFrame>(size_t(frames), CraftFrame{1, 0, 0, width, 1}), width, height);
+    QByteArray oneRow = QByteArray::fromHex("2c00000000");
+    oneRow += char(width & 0xFF);
+    oneRow += char(width >> 8);
+    QByteArray fullHeight = oneRow;
+    oneRow += QByteArray::fromHex("0100");
+    fullHeight += char(height & 0xFF);
+    fullHeight += char(height >> 8);
+    return bytes.replace(oneRow, fullHeight);
+}
+
 } // namespace
 
 class TestLoadGif : public QObject
@@ -318,6 +333,30 @@ private slots:
         QVERIFY(LoadGif(path, m_elements, hooks));
         QCOMPARE(files.size(), size_t(1));
         QCOMPARE(reelkit::gLastFrame, -7);
+    }
+
+    void framesBeyondThePictureBudgetAreRefusedBeforeDecoding_data()
+    {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("4 frames of 8192 x 8192: the whole budget") << 4 << false;
+        QTest::newRow("5 frames of 8192 x 8192") << 5 << true;
+        QTest::newRow("15 frames of 8192 x 8192") << 15 << true;
+    }
+
+    void framesBeyondThePictureBudgetAreRefusedBeforeDecoding()
+    {
+        QFETCH(int, frames);
+        QFETCH(bool, refused);
+        const QByteArray bytes = oneRowFrames(frames, 8192, 8192);
+        QVERIFY(bytes.size() < 150 * frames);
+        std::vector<QByteArray> files;
+        ReportRecorder recorder;
+        QCOMPARE(load(bytes, files), !refused);
+        QCOMPARE(recorder.reports.size(), size_t(refused ? 1 : 0));
+        QCOMPARE(files.size(), size_t(refused ? 0 : frames));
+        if (refused)
+            QVERIFY(recorder.reports[0].text.startsWith(QStringLiteral("The frames need more than")));
     }
 
     void theFrameCounterStopsAt32767_data()

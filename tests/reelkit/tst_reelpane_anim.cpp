@@ -13,6 +13,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(Reelpane::enumBackStyle)
+Q_DECLARE_METATYPE(Reelpane::enumBorderStyle)
 
 namespace {
 
@@ -153,6 +154,36 @@ private slots:
             QPainter(&expected).drawImage(0, 0, reference.at(stepperOf(pane).currentFrame()).Picture);
             QCOMPARE(shown, expected);
         }
+    }
+
+    // A frame far larger than the control: only the shown part is converted for the
+    // screen, and it paints exactly as the whole frame clipped to the control would.
+    void aHugeFrameCostsOnlyItsShownPart_data()
+    {
+        QTest::addColumn<Reelpane::enumBorderStyle>("border");
+        QTest::addColumn<QSize>("shownPart");
+        QTest::newRow("no border") << Reelpane::None << QSize(40, 30);
+        QTest::newRow("single border") << Reelpane::FixedSingle << QSize(38, 28);
+    }
+
+    void aHugeFrameCostsOnlyItsShownPart()
+    {
+        QFETCH(Reelpane::enumBorderStyle, border);
+        QFETCH(QSize, shownPart);
+        QString path = writeFile(m_dir, QStringLiteral("huge.gif"),
+                                 encodeGif({CraftFrame{10, 0, 0, 3000, 2000, 1, -1, true}, CraftFrame{10}}, 3000, 2000));
+        Reelpane pane;
+        pane.resize(40, 30);
+        pane.setBorderStyle(border);
+        pane.GifLoad(path);
+        stepperOf(pane).tick();
+        stepperOf(pane).tick();
+        const QImage shown = pane.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage &frame = elementsOf(pane).at(0).Picture;
+        const int inset = border == Reelpane::FixedSingle ? 1 : 0;
+        QCOMPARE(shown.copy(QRect(QPoint(inset, inset), shownPart)),
+                 frame.copy(QRect(QPoint(0, 0), shownPart)).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(ReelpanePrivate::get(&pane)->paintCache.heldPixels(), qint64(shownPart.width()) * shownPart.height());
     }
 
     void transparentModeShowsOneElementAtItsOffset()

@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("ship cell") << "imgPlayer1Grid" << 10 << int(QAccessible::Cell) << "B1, Battleship";
         QTest::newRow("hit cell") << "imgPlayer2Grid" << 23 << int(QAccessible::Cell) << "C4, hit";
         QTest::newRow("last cell") << "imgPlayer1Grid" << 99 << int(QAccessible::Cell) << "J10, water";
+        QTest::newRow("cell where the ship does not fit")
+            << "imgPlayer1Grid" << 60 << int(QAccessible::Cell) << "G1, water, Aircraft Carrier does not fit here";
         QTest::newRow("status line") << "lblStatus" << -1 << int(QAccessible::StaticText) << "Place Your Ships";
         QTest::newRow("web address") << "lblWebSite" << -1 << int(QAccessible::Link)
                                      << "https://www.orvane.example/";
@@ -72,6 +74,9 @@ private slots:
         QFETCH(int, child);
         auto window = inPlacement();
         pressCell(*window, QStringLiteral("imgPlayer1Grid"), 1);
+        // The carrier does not fit on 61; a move to where the last row's pointer was reports nothing.
+        for (int cell : {1, 61})
+            hoverCell(*window, QStringLiteral("imgPlayer1Grid"), cell);
         window->player2Grid.setCell(24, CellPicture::hit());
         if (name == QLatin1String("lblWebSite")) { // the about view is built when first shown
             click(*window, QStringLiteral("cmdMainMenu"));

@@ -77,8 +77,82 @@ class KeyboardTest : public QObject
 {
     Q_OBJECT
 
+    static constexpr int kDown = Qt::Key_Down, kUp = Qt::Key_Up, kTab = Qt::Key_Tab, kEnter = Qt::Key_Return;
+    static void addKeyColumns()
+    {
+        QTest::addColumn<Screen>("screen");
+        QTest::addColumn<QList<int>>("keys");
+    }
+    // The current row's screen, logged in and active, after the row's keys.
+    std::unique_ptr<frmMain> afterKeys()
+    {
+        QFETCH(Screen, screen);
+        QFETCH(QList<int>, keys);
+        auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
+        createAndLogIn(*window, QStringLiteral("Kim"), QStringLiteral("pw"));
+        if (screen != Screen::GameType) {
+            click(*window, QStringLiteral("optGameType%1").arg(screen == Screen::Difficulty ? 0 : 2));
+            click(*window, QStringLiteral("cmdNext"));
+        }
+        activate(*window);
+        for (int pressed : keys)
+            key(Qt::Key(pressed));
+        return window;
+    }
+    QTemporaryDir mDir;
+
 private slots:
     void aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone();
+
+    // Rows: a menu screen and the keys pressed from where its focus starts.
+    void arrowKeysChooseTheOption_data()
+    {
+        addKeyColumns();
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("none chosen yet") << Screen::GameType << QList{kDown} << "optGameType1";
+        QTest::newRow("no further than the last") << Screen::GameType << QList{kDown, kDown, kDown} << "optGameType2";
+        QTest::newRow("down and up") << Screen::Difficulty << QList{kDown, kDown, kUp} << "optComputerDifficulty2";
+    }
+    void arrowKeysChooseTheOption()
+    {
+        QFETCH(QString, chosen);
+        auto window = afterKeys();
+        QCOMPARE(focused(), control(*window, chosen));
+        QVERIFY(control<QAbstractButton>(*window, chosen)->isChecked());
+    }
+
+    void tabGoesToTheOptionsThenForwardThenBack_data()
+    {
+        addKeyColumns();
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("game type, forward") << Screen::GameType << QList{kDown, kTab} << "cmdNext";
+        QTest::newRow("game type, back") << Screen::GameType << QList{kDown, kTab, kTab} << "cmdLogOff";
+        QTest::newRow("difficulty, back") << Screen::Difficulty << QList{kDown, kTab, kTab} << "cmdBackSinglePlayer";
+        QTest::newRow("client, forward") << Screen::Client << QList{kTab} << "cmdMultiplayerClientStartGame";
+    }
+    void tabGoesToTheOptionsThenForwardThenBack()
+    {
+        auto window = afterKeys();
+        QTEST(focused()->objectName(), "focus");
+    }
+
+    void enterPressesTheForwardButton_data()
+    {
+        addKeyColumns();
+        QTest::addColumn<Screen>("reached");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("on an option") << Screen::GameType << QList{kDown, kEnter} << Screen::Server << "";
+        QTest::newRow("nothing chosen") << Screen::Difficulty << QList{kEnter} << Screen::Difficulty << "";
+        QTest::newRow("starts the game") << Screen::Difficulty << QList{kDown, kEnter} << Screen::Placement << "";
+        QTest::newRow("in the host box") << Screen::Client << QList{kEnter} << Screen::Client << "No host was entered.";
+    }
+    void enterPressesTheForwardButton()
+    {
+        MessageBoxWatcher boxes;
+        auto window = afterKeys();
+        QTEST(window->currentScreen(), "reached");
+        QTEST(boxes.last().text, "box");
+    }
 
     void aSinglePlayerGameIsWonWithTheKeyboardAlone()
     {

@@ -18,7 +18,9 @@ private:
         QFile::remove(path);
         if (!accountFileContent.isNull()) {
             QFile file(path);
+            // Owner-only, as the game makes it: a file others may read is reported.
             file.open(QIODevice::WriteOnly);
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
             file.write(accountFileContent);
         }
         return openGame(path);

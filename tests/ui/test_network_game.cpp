@@ -428,13 +428,16 @@ private slots:
     void aVanishingOpponentEndsTheGame_data()
     {
         QTest::addColumn<int>("phase");
-        QTest::newRow("in placement") << 2;
-        QTest::newRow("in battle") << 3;
-        QTest::newRow("after the end") << 1;
+        QTest::addColumn<bool>("backOnTheMenu");
+        QTest::newRow("in placement") << 2 << false;
+        QTest::newRow("in battle") << 3 << false;
+        QTest::newRow("after the end") << 1 << false;
+        QTest::newRow("back on the menu") << 1 << true;
     }
     void aVanishingOpponentEndsTheGame()
     {
         QFETCH(int, phase);
+        QFETCH(bool, backOnTheMenu);
         MessageBoxWatcher boxes;
         QTcpSocket peer;
         auto server = phase == 2 ? serverWithRawPeer(peer) : serverInBattleWithRawPeer(peer);
@@ -443,14 +446,23 @@ private slots:
             QTRY_COMPARE(server->state.gGamePhase, 1);
             QTRY_COMPARE(boxes.seen.size(), size_t(1));
         }
-        const size_t boxesBefore = boxes.seen.size();
+        if (backOnTheMenu)
+            click(*server, QStringLiteral("cmdMainMenu"));
+        // A game under way stops with a box; once none is, a line in the chat log says it.
+        const size_t boxesAfter = boxes.seen.size() + (phase == 1 ? 0 : 1);
         peer.disconnectFromHost();
-        QTRY_COMPARE(boxes.seen.size(), boxesBefore + 1);
-        QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        if (phase == 1)
+            QTRY_COMPARE(lastChatLine(*server), QStringLiteral("(The opponent has closed the connection.)"));
+        QTRY_COMPARE(boxes.seen.size(), boxesAfter);
+        QCOMPARE(boxes.last().icon, phase == 1 ? QMessageBox::Information : QMessageBox::Warning);
         QCOMPARE(server->state.gGamePhase, 1);
+        if (backOnTheMenu) {
+            QCOMPARE(server->currentScreen(), Screen::GameType);
+            return;
+        }
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
         say(*server, QStringLiteral("anyone?")); // sending now is skipped quietly
-        QCOMPARE(boxes.seen.size(), boxesBefore + 1);
+        QCOMPARE(boxes.seen.size(), boxesAfter);
         click(*server, QStringLiteral("cmdMainMenu"));
         QVERIFY(visible(*server, QStringLiteral("picContainerGameType")));
     }

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -83,24 +84,40 @@ private:
 private slots:
     void initTestCase() { requireFreePort(frmMain::kGamePort); }
 
-    // No caption, label or status text is cut off by its control's edge.
+    // No caption, label or status text is cut off by its control's edge, whatever
+    // font size the desktop gives the program (0: the desktop's own).
     void everyTextFitsItsControl_data()
     {
+        QTest::addColumn<int>("desktopPoints");
         QTest::addColumn<bool>("logIn");
         QTest::addColumn<QStringList>("clicks");
-        QTest::newRow("log-in") << false << QStringList();
-        QTest::newRow("about view") << false << QStringList{"cmdAbout"};
-        QTest::newRow("game type") << true << QStringList();
-        QTest::newRow("difficulty") << true << QStringList{"optGameType0", "cmdNext"};
-        QTest::newRow("server") << true << QStringList{"optGameType1", "cmdNext"};
-        QTest::newRow("client") << true << QStringList{"optGameType2", "cmdNext"};
-        QTest::newRow("placement") << true << QStringList{"optGameType0", "cmdNext", "optComputerDifficulty1",
-                                                          "cmdStartGame"};
+        for (const int points : {0, 8, 10, 12, 14}) {
+            const auto row = [points](const char *screen) {
+                return &(QTest::newRow(qPrintable(QStringLiteral("%1, desktop font %2 pt").arg(screen).arg(points)))
+                         << points);
+            };
+            *row("log-in") << false << QStringList();
+            *row("about view") << false << QStringList{"cmdAbout"};
+            *row("game type") << true << QStringList();
+            *row("difficulty") << true << QStringList{"optGameType0", "cmdNext"};
+            *row("server") << true << QStringList{"optGameType1", "cmdNext"};
+            *row("client") << true << QStringList{"optGameType2", "cmdNext"};
+            *row("placement") << true << QStringList{"optGameType0", "cmdNext", "optComputerDifficulty1",
+                                                     "cmdStartGame"};
+        }
     }
     void everyTextFitsItsControl()
     {
+        QFETCH(int, desktopPoints);
         QFETCH(bool, logIn);
         QFETCH(QStringList, clicks);
+        const QFont desktopFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(desktopFont); });
+        if (desktopPoints > 0) {
+            QFont larger = desktopFont;
+            larger.setPointSize(desktopPoints);
+            QApplication::setFont(larger);
+        }
         auto window = logIn ? loggedIn() : fresh();
         for (const QString &name : clicks)
             click(*window, name);
@@ -117,6 +134,13 @@ private slots:
             } else if (auto *button = qobject_cast<QPushButton *>(control)) {
                 room = button->rect().adjusted(2, 2, -2, -2); // inside a focus border
                 needed = QRect(room.topLeft(), QSize(metrics.horizontalAdvance(button->text()), metrics.height()));
+            } else if (auto *option = qobject_cast<QRadioButton *>(control)) {
+                room = option->rect();
+                const QStyle *style = option->style();
+                const int caption = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option)
+                    + metrics.horizontalAdvance(option->text());
+                needed = QRect(room.topLeft(), QSize(caption, metrics.height()));
             } else {
                 continue;
             }

@@ -313,6 +313,46 @@ private slots:
         QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
     }
 
+    void theEndShowsWhereTheShipsThePlayerDidNotSinkLay()
+    {
+        auto window = inPlacement(4); // the computer never misses
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        window->state.gRevealMode = true; // no pause; the fleet is already down, unpainted
+        const std::vector<int> ships = cellsOf(window->state.gOpponentShips, true);
+        QCOMPARE(window->player2Grid.cell(ships.back()), CellPicture::water());
+        MessageBoxWatcher boxes;
+        pressCell(*window, kOpponentGrid, ships.front());
+        for (int cell : cellsOf(window->state.gOpponentShips, false))
+            if (window->state.gGamePhase == 3)
+                pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose."}));
+        QCOMPARE(window->player2Grid.cell(ships.front()), CellPicture::hit()); // a hit stays one
+        for (int cell : ships)
+            if (cell != ships.front())
+                QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+    }
+
+    void placeForMePlacesTheRestAndLeavesThemMovable()
+    {
+        auto window = inPlacement();
+        pressCell(*window, kOwnGrid, 10); // the Battleship by hand
+        QWidget *placeForMe = control(*window, QStringLiteral("cmdPlaceForMe"));
+        QVERIFY(!placeForMe->accessibleDescription().isEmpty());
+        placeForMe->setFocus();
+        QTest::keyClick(placeForMe, Qt::Key_Space);
+        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(10));
+        const std::vector<int> ships = cellsOf(window->state.gPlayerShips, true);
+        QCOMPARE(ships.size(), size_t(20)); // all five, none over another
+        for (int cell : ships)
+            QCOMPARE(window->player1Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+        QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
+        QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+        pressCell(*window, kOwnGrid, window->state.gPlayerShips[1].ShipIndex()); // taken back
+        QVERIFY(enabled(*window, QStringLiteral("optSelectedShip1")));
+        QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
+    }
+
     void impossibleSinksBothFleetsInTheSameClickAndThePlayerWins()
     {
         auto window = inPlacement(4, true);

@@ -1,15 +1,30 @@
 #include "accounts/AccountFile.h"
 
 #include "accounts/LoginRules.h"
+#include "accounts/PlainFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include <unistd.h>
+
 namespace {
 
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr qint64 kScanChunk = 64 * 1024;
+
+// Stands in for the partner of a line left unpaired at the file's end. It is longer
+// than any value, so the reader skips it together with that line, and the accounts
+// after it pair up as written.
+QByteArray pairingMarker()
+{
+    QByteArray marker("# The line above has no partner; this line pairs with it so that the "
+                      "accounts below read as written. ");
+    marker.append(kMaxAccountLineLength + 1 - marker.size(), '-');
+    return marker;
+}
 
 struct LineRead
 {
@@ -48,41 +63,49 @@ LineRead readBoundedLine(QFile &file)
     return read;
 }
 
-// Where the file's last line starts, and whether the lines pair up.
+// How many lines the file holds and whether its last one is ended.
 struct FileEnd
 {
     qint64 lines = 0;
     bool endsWithNewline = true;
-    qint64 lastLineStart = 0;
 };
 
-FileEnd scanFileEnd(QFile &file)
+FileEnd scanFileEnd(int fd)
 {
-    FileEnd end;
-    qint64 lastNewline = -1;
-    qint64 newlineBefore = -1;
     qint64 newlines = 0;
     qint64 offset = 0;
     char lastByte = '\n';
-    file.seek(0);
-    while (true) {
-        const QByteArray chunk = file.read(kScanChunk);
-        if (chunk.isEmpty())
+    QByteArray chunk(kScanChunk, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t n = ::pread(fd, chunk.data(), size_t(chunk.size()), offset);
+        if (n <= 0)
             break;
-        for (qsizetype i = 0; i < chunk.size(); ++i) {
-            if (chunk[i] == '\n') {
-                newlineBefore = lastNewline;
-                lastNewline = offset + i;
-                ++newlines;
-            }
-        }
-        lastByte = chunk.back();
-        offset += chunk.size();
+        newlines += std::count(chunk.constData(), chunk.constData() + n, '\n');
+        lastByte = chunk.at(qsizetype(n) - 1);
+        offset += n;
     }
-    end.endsWithNewline = offset == 0 || lastByte == '\n';
+    FileEnd end;
+    end.endsWithNewline = lastByte == '\n';
     end.lines = newlines + (end.endsWithNewline ? 0 : 1);
-    end.lastLineStart = (end.endsWithNewline ? newlineBefore : lastNewline) + 1;
     return end;
+}
+
+// Root may write anywhere, but a file or folder marked read-only is left alone.
+bool isWritable(const QFileInfo &info)
+{
+    return info.isWritable() && info.permission(QFileDevice::WriteOwner);
+}
+
+QString readOnlyProblem(const QFileInfo &file)
+{
+    if (file.exists())
+        return isWritable(file) ? QString()
+                                : QStringLiteral("the account file %1 is read-only")
+                                      .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    const QFileInfo folder(file.absolutePath());
+    return isWritable(folder) ? QString()
+                              : QStringLiteral("the folder %1 is read-only")
+                                    .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
 }
 
 bool refuse(QString *error, const QString &text)
@@ -123,9 +146,10 @@ bool IsLatin1(const QString &value)
 AccountList ReadAccountFile(const QString &path)
 {
     AccountList accounts;
-    QFile file(path);
-    // A device or pipe may never end: only a plain file is read.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential())
+    PlainFile plain;
+    QFile file;
+    if (!plain.open(path, PlainFile::Mode::Read)
+        || !file.open(plain.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return accounts;
     while (accounts.names.size() < LoginRules::kMaxAccounts) {
         const LineRead name = readBoundedLine(file);
@@ -143,7 +167,7 @@ AccountList ReadAccountFile(const QString &path)
 }
 
 bool AppendAccount(const QString &path, const QString &name, const QString &password,
-                   QString *error)
+                   QString *error, QString *notice)
 {
     for (const QString *value : {&name, &password}) {
         const QString problem = valueProblem(*value);
@@ -155,48 +179,26 @@ bool AppendAccount(const QString &path, const QString &name, const QString &pass
     if (!QDir().mkpath(info.absolutePath()))
         return refuse(error, QStringLiteral("the folder %1 could not be created")
                                  .arg(QDir::toNativeSeparators(info.absolutePath())));
+    if (const QString problem = readOnlyProblem(info); !problem.isEmpty())
+        return refuse(error, problem);
 
-    QFile file(path);
-    const bool existed = file.exists();
-    // The file holds passwords in plain text: only its owner may read it. Unbuffered,
-    // so bytes that failed to go out are not written later, after the rollback.
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered, kOwnerOnly))
-        return refuse(error, file.errorString());
-    if (file.isSequential())
-        return refuse(error, QStringLiteral("the account file is not a plain file"));
-    if (!existed)
-        file.setPermissions(kOwnerOnly);
+    // From reading the file's end to the end of the write no other writer may append,
+    // or the two would decide on the same end and one account would be lost.
+    PlainFile file;
+    if (!file.open(path, PlainFile::Mode::Append) || !file.lockExclusive())
+        return refuse(error, file.error());
+    // The file holds passwords in plain text.
+    if (file.makeOwnerOnly() && notice)
+        *notice = QStringLiteral("The account file %1 was readable by other users; "
+                                 "it is now readable by you only.")
+                      .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
 
-    const qint64 oldSize = file.size();
-    const FileEnd end = scanFileEnd(file);
-    qint64 writeAt = oldSize;
-    QByteArray droppedTail;
+    const FileEnd end = scanFileEnd(file.descriptor());
     QByteArray bytes;
-    if (end.lines % 2 == 1) {
-        // A name without its password: the reader ignores it, and appending after it
-        // would pair it with the new name. It is cut off; a line too long to be a
-        // value means the file is damaged, and it is left alone.
-        if (oldSize - end.lastLineStart > kMaxAccountLineLength + 2)
-            return refuse(error, QStringLiteral("the account file is damaged at its end"));
-        file.seek(end.lastLineStart);
-        droppedTail = file.read(oldSize - end.lastLineStart);
-        writeAt = end.lastLineStart;
-    } else if (!end.endsWithNewline) {
+    if (!end.endsWithNewline)
         bytes = "\r\n";
-    }
+    if (end.lines % 2 == 1)
+        bytes += pairingMarker() + "\r\n";
     bytes += name.toLatin1() + "\r\n" + password.toLatin1() + "\r\n";
-
-    const bool written = file.resize(writeAt) && file.seek(writeAt)
-        && file.write(bytes) == bytes.size();
-    if (written)
-        return true;
-
-    const QString reason = file.errorString();
-    file.resize(writeAt);
-    if (!droppedTail.isEmpty() && file.seek(writeAt))
-        file.write(droppedTail);
-    file.close();
-    if (!existed)
-        QFile::remove(path);
-    return refuse(error, reason);
+    return file.append(bytes) || refuse(error, file.error());
 }

@@ -96,10 +96,14 @@ void frmMain::createAccount()
     }
     // The file first: an account that could not be saved is not offered either, so
     // the list and the file never disagree.
-    if (QString error; !AppendAccount(mAccountFile, name, password, &error)) {
+    QString error;
+    QString notice;
+    if (!AppendAccount(mAccountFile, name, password, &error, &notice)) {
         warn(QStringLiteral("The account could not be saved: ") + error);
         return;
     }
+    if (!notice.isEmpty())
+        inform(notice);
     cboPlayers->addItem(name);
     ++state.gPlayerCount;
     state.gPlayerNames.append(name);

@@ -9,11 +9,17 @@ void PlaceComputerFleet(Fleet &fleet, BoardModel &board, bool draw, RandomSource
     // A fleet left over from an earlier game would block cells and keep its hits.
     for (int slot = 1; slot <= Fleet::kSlots; ++slot)
         fleet[slot].DeleteShip();
+    PlaceUnplacedShips(fleet, board, draw, random);
+}
 
+void PlaceUnplacedShips(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
+{
     random.reseedFromClock();
     constexpr int highestStart = ShipKinds::kBoardCells - ShipKinds::kRowLength;
     for (int number = 1; number <= ShipKinds::kShipCount; ++number) {
         clsShip &ship = fleet[number];
+        if (!ship.IsEmpty())
+            continue;
         const int start = DrawUntil(
             random, RandomStartCell,
             [&](int cell) { return ship.CanDrawShip(qint16(cell), number, &board, fleet); }, 1,

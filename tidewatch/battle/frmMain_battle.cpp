@@ -1,6 +1,7 @@
 // The player's shot, the computer's reply, and the end of a game.
 
 #include "battle/ComputerOpponent.h"
+#include "battle/FleetReveal.h"
 #include "battle/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "main/frmMain.h"
@@ -68,6 +69,7 @@ void frmMain::EndOfGameTest()
     if (IsFleetDestroyed(state.gOpponentShips)) {
         countGameEnd(GameOutcome::Won);
         state.gGamePhase = GameState::NoGame;
+        ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
         if (state.isNetworkGame()) {
             QPointer<frmMain> self(this);
             QCoreApplication::processEvents();
@@ -83,6 +85,7 @@ void frmMain::EndOfGameTest()
     if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
         countGameEnd(GameOutcome::Lost);
         state.gGamePhase = GameState::NoGame;
+        ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
         lblStatus->setText(QStringLiteral("Opponent Won"));
         inform(QStringLiteral("Game Over. You Lose."));
         mSound.PlayWave(QStringLiteral("youlose"));

@@ -42,7 +42,10 @@ public:
     {
         if (kind != QAccessible::Name || !mBoard)
             return {};
-        return BoardAccessible::cellName(mIndex, mBoard->model().cell(mIndex));
+        const QString name = BoardAccessible::cellName(mIndex, mBoard->model().cell(mIndex));
+        if (mBoard->noFitCell() == mIndex)
+            return name + QStringLiteral(", ") + mBoard->noFitNote();
+        return name;
     }
 
     QRect rect() const override
@@ -154,6 +157,11 @@ QString cellName(int index, CellPicture picture)
     const int column = (index - 1) % ShipKinds::kRowLength + 1;
     return QChar(QLatin1Char('A').unicode() + row) + QString::number(column) + QStringLiteral(", ")
            + pictureName(picture);
+}
+
+QString noFitNote(int ship)
+{
+    return ShipKinds::name(ship) + QStringLiteral(" does not fit here");
 }
 
 } // namespace BoardAccessible

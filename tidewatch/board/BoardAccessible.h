@@ -13,5 +13,7 @@ void install();
 
 // "C4, hit", "A1, Battleship", "J10, water": row letter A..J, column 1..10.
 QString cellName(int index, CellPicture picture);
+// Said after the name of the cell where the chosen ship does not fit.
+QString noFitNote(int ship);
 
 } // namespace BoardAccessible

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -24,6 +25,19 @@ void drawCursor(QPainter &painter, const QRect &cell)
     painter.drawRect(cell.adjusted(1, 1, -1, -1));
     painter.setPen(QPen(QColor(0xff, 0xd8, 0x4a), 2));
     painter.drawRect(cell.adjusted(3, 3, -3, -3));
+}
+
+// Where the chosen ship does not fit: a red frame crossed out, readable on any cell.
+void drawNoFitCursor(QPainter &painter, const QRect &cell)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x0a, 0x0a, 0x0a), 4));
+    painter.drawRect(cell.adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(QColor(0xff, 0x4a, 0x3d), 2));
+    const QRect inner = cell.adjusted(3, 3, -3, -3);
+    painter.drawRect(inner);
+    painter.drawLine(inner.topLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomLeft());
 }
 
 } // namespace
@@ -64,13 +78,30 @@ void BoardWidget::pressCell(int index)
     emit cellPressed(index);
 }
 
+void BoardWidget::setNoFit(int index, const QString &note)
+{
+    const int cell = ShipKinds::isCell(index) ? index : 0;
+    const QString shownNote = cell ? note : QString();
+    if (cell == mNoFit && shownNote == mNoFitNote)
+        return;
+    const int was = mNoFit;
+    mNoFit = cell;
+    mNoFitNote = shownNote;
+    if (was)
+        cellChanged(was);
+    if (mNoFit && mNoFit != was)
+        cellChanged(mNoFit);
+}
+
 void BoardWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const CellArt &art = CellArt::instance();
     for (int index = 1; index <= ShipKinds::kBoardCells; ++index)
         painter.drawPixmap(cellOrigin(index), art.pixmapFor(mModel.cell(index)));
-    if (hasFocus())
+    if (hasFocus() && mCursor == mNoFit)
+        drawNoFitCursor(painter, cellRect(mCursor));
+    else if (hasFocus())
         drawCursor(painter, cellRect(mCursor));
 }
 
@@ -102,8 +133,12 @@ void BoardWidget::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!event->isAutoRepeat()) // holding the key must not fire a salvo
+        if (!event->isAutoRepeat()) { // holding the key must not fire a salvo
+            const QPointer<BoardWidget> self(this);
             emit cellPressed(mCursor);
+            if (self) // the press may have ended the game and closed the window
+                emit cellHovered(mCursor);
+        }
         break;
     default:
         QWidget::keyPressEvent(event);

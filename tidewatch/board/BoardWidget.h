@@ -7,7 +7,8 @@ class BoardModel;
 // Shows a board's 10 x 10 cells from its model and reports presses and pointer
 // moves by cell index (1..100). Any mouse button counts as a press.
 // From the keyboard a focused board shows a cursor cell: the arrow keys move it,
-// each move reports the pointer over the new cell, and Space or Enter presses it.
+// each move reports the pointer over the new cell, and Space or Enter presses it and
+// then reports the pointer there again, as the mouse's next move would.
 class BoardWidget : public QWidget
 {
     Q_OBJECT
@@ -26,6 +27,12 @@ public:
     int cursorCell() const { return mCursor; }
     // A press on a cell from outside the mouse: the keyboard or a screen reader.
     void pressCell(int index);
+
+    // The cell where the chosen ship does not fit, 0 for none. The cursor cell is
+    // drawn crossed there, and a screen reader hears `note` after the cell's name.
+    void setNoFit(int index, const QString &note);
+    int noFitCell() const { return mNoFit; }
+    QString noFitNote() const { return mNoFitNote; }
 
 signals:
     void cellPressed(int index);
@@ -48,4 +55,6 @@ private:
 
     BoardModel &mModel;
     int mCursor = 1;
+    int mNoFit = 0;
+    QString mNoFitNote;
 };

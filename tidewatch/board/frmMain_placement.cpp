@@ -1,7 +1,9 @@
 // Placing the fleet on the own board, and "Finish".
 
 #include "battle/FleetPlacement.h"
+#include "board/BoardAccessible.h"
 #include "board/BoardProcedures.h"
+#include "board/BoardWidget.h"
 #include "board/ShipKinds.h"
 #include "main/Artwork.h"
 #include "main/WidgetFactory.h"
@@ -35,6 +37,11 @@ void frmMain::buildPlacementPanel()
                                   QStringLiteral("Clear Ship"), 1680, 2280, 2055, 255);
     optSelectedShipGroup->addButton(optSelectedShipClear, 0);
     optSelectedShip[5]->setChecked(true);
+    cmdPlaceForMe = button(picContainerShipPlace, QStringLiteral("cmdPlaceForMe"),
+                           QStringLiteral("Place for Me"), 1680, 4560, 1680, 375);
+    cmdPlaceForMe->setToolTip(QStringLiteral("Places every ship not yet placed at random."));
+    cmdPlaceForMe->setAccessibleDescription(cmdPlaceForMe->toolTip());
+    connect(cmdPlaceForMe, &QPushButton::clicked, this, &frmMain::cmdPlaceForMe_Click);
     cmdFinishPlacingShips = button(picContainerShipPlace, QStringLiteral("cmdFinishPlacingShips"),
                                    QStringLiteral("Finish"), 3480, 4560, 1095, 375);
     cmdFinishPlacingShips->setEnabled(false);
@@ -74,6 +81,7 @@ void frmMain::beginPlacement()
     state.gOpponentShipsPlaced = false;
     ClearGrid(player1Grid);
     state.gGamePhase = GameState::PlacingShips;
+    imgPlayer1Grid->setNoFit(0, {});
     lblStatus->setText(QStringLiteral("Place Your Ships"));
     showScreen(Screen::Placement);
 }
@@ -84,19 +92,18 @@ void frmMain::imgPlayer1Grid_MouseMove(int index)
         return;
     ClearGrid(player1Grid);
     ReDrawShips(state.gPlayerShips);
+    const qint16 ship = GetSelectedShipType(); // 0 in removal mode
+    const bool fits = ship == 0
+                      || state.gPlayerShips[ship].CanDrawShip(qint16(index), ship, &player1Grid,
+                                                              state.gPlayerShips);
+    imgPlayer1Grid->setNoFit(fits ? 0 : index, BoardAccessible::noFitNote(ship));
     if (optSelectedShipClear->isChecked()) {
         picContainerPlayer1->setCursor(QCursor(Artwork::pixmap(QStringLiteral("cursor_remove"))));
         return;
     }
-    picContainerPlayer1->setCursor(Qt::ArrowCursor);
-    const qint16 ship = GetSelectedShipType();
-    if (ship == 0)
-        return;
-    clsShip &preview = state.gPlayerShips[ship];
-    if (preview.CanDrawShip(qint16(index), ship, &player1Grid, state.gPlayerShips))
-        preview.DrawShip(qint16(index), ship, &player1Grid);
-    else
-        picContainerPlayer1->setCursor(Qt::ForbiddenCursor);
+    picContainerPlayer1->setCursor(fits ? Qt::ArrowCursor : Qt::ForbiddenCursor);
+    if (ship != 0 && fits)
+        state.gPlayerShips[ship].DrawShip(qint16(index), ship, &player1Grid);
 }
 
 void frmMain::imgPlayer1Grid_MouseDown(int index)
@@ -122,6 +129,11 @@ void frmMain::imgPlayer1Grid_MouseDown(int index)
         return;
     placed.CreateShip(qint16(index), ship, &player1Grid, true);
     optSelectedShip[ship]->setEnabled(false);
+    selectNextShip();
+}
+
+void frmMain::selectNextShip()
+{
     if (const qint16 next = GetNextShipType(); next != 0) {
         optSelectedShip[next]->setChecked(true);
     } else {
@@ -131,12 +143,25 @@ void frmMain::imgPlayer1Grid_MouseDown(int index)
     }
 }
 
+void frmMain::cmdPlaceForMe_Click()
+{
+    if (!placementOpen())
+        return;
+    ClearGrid(player1Grid); // the preview goes: the board shows the fleet alone
+    imgPlayer1Grid->setNoFit(0, {});
+    PlaceUnplacedShips(state.gPlayerShips, player1Grid, true, *mRandom);
+    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+        optSelectedShip[slot]->setEnabled(false);
+    selectNextShip();
+}
+
 void frmMain::cmdFinishPlacingShips_Click()
 {
     // Only a fleet being placed can be finished: after a game has ended, or once a
     // network fleet has gone out, the button must not start anything.
     if (!placementOpen())
         return;
+    imgPlayer1Grid->setNoFit(0, {});
     if (state.gGameType == GameState::SinglePlayer) {
         picContainerPlayer1->setCursor(Qt::ArrowCursor);
         ClearGrid(player2Grid);

@@ -9,14 +9,6 @@ namespace {
 
 const QString kAccountFile = QStringLiteral("players.txt");
 
-// Writable by this user, and not made read-only by its owner: root may write anywhere,
-// but a folder marked read-only is still one the game should not fill.
-bool isWritableFolder(const QString &path)
-{
-    const QFileInfo folder(path);
-    return folder.isDir() && folder.isWritable() && folder.permission(QFileDevice::WriteOwner);
-}
-
 } // namespace
 
 DataPaths DataPaths::choose(const QString &programFolder, const QString &userDataFolder)
@@ -27,7 +19,7 @@ DataPaths DataPaths::choose(const QString &programFolder, const QString &userDat
     const QString readOnly = hasDataBeside
         ? beside
         : QDir::cleanPath(program.filePath(QString::fromUtf8(TIDEWATCH_DATA_RELDIR)));
-    const QString accountFolder = hasDataBeside && isWritableFolder(beside) ? beside : userDataFolder;
+    const QString accountFolder = hasDataBeside ? beside : userDataFolder;
     return {readOnly, QDir(accountFolder).filePath(kAccountFile)};
 }
 

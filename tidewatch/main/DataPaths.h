@@ -9,8 +9,9 @@
 // installed program has none (its read-only data sit in the layout's data folder,
 // found relative to the program whatever the prefix: ../share/tidewatch by default,
 // see cmake/InstallLayout.cmake) and cannot write beside itself, so its players.txt
-// lives in the user's own data folder. A data/ folder that is there but read-only is
-// read from, and the accounts go to the user's folder too.
+// lives in the user's own data folder. A data/ folder that is there but read-only
+// still holds the accounts: they stay readable, and creating one says why it cannot
+// be saved instead of hiding it in another file.
 struct DataPaths
 {
     QString readOnlyData; // folder holding radar.gif and sounds/

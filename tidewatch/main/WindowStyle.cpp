@@ -20,6 +20,10 @@ using namespace StyleColours;
 
 namespace {
 
+// The window's text size as designed. Its controls are laid out in fixed twips, so
+// its texts keep this size whatever the desktop's; the scale factor makes it larger.
+constexpr int kDesignPoints = 9;
+
 // Space between a message box button's border and its caption.
 constexpr QSize kBoxButtonPadding(12, 3);
 
@@ -124,6 +128,9 @@ void WindowStyle::applyToWindow(QWidget *window)
     palette.setColor(QPalette::WindowText, kText);
     setTextColours(palette);
     window->setPalette(palette);
+    QFont font = window->font(); // the desktop's face, at the design's size
+    font.setPointSize(kDesignPoints);
+    window->setFont(font);
     instance()->adopt(window);
 }
 

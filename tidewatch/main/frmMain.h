@@ -126,6 +126,8 @@ private:
     void imgPlayer1Grid_MouseMove(int index);
     void imgPlayer1Grid_MouseDown(int index);
     void cmdFinishPlacingShips_Click();
+    void cmdPlaceForMe_Click();
+    void selectNextShip();
     qint16 GetSelectedShipType() const;
     qint16 GetNextShipType() const;
     bool placementOpen() const;
@@ -248,6 +250,7 @@ private:
     QButtonGroup *optSelectedShipGroup = nullptr;
     std::array<QRadioButton *, 6> optSelectedShip{}; // [1..5]; [0] unused
     QRadioButton *optSelectedShipClear = nullptr;
+    QPushButton *cmdPlaceForMe = nullptr;
     QPushButton *cmdFinishPlacingShips = nullptr;
 
     Winsock *wskMain = nullptr;

@@ -5,6 +5,7 @@
 #include "board/BoardProcedures.h"
 #include "main/Artwork.h"
 #include "main/Geometry.h"
+#include "main/MenuKeys.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/Winsock.h"
@@ -33,13 +34,15 @@ struct DifficultyCaption
 {
     const char *normal;
     const char *reveal;
+    const char *plays; // the same level under either caption
 };
 constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {"Easy", "No Brain"},
-    {"Moderate", "Peanut Sized Brain"},
-    {"Hard", "Human"},
-    {"Impossible", "Brainbox"},
-    {"Admiral", "Mastermind"},
+    {"Easy", "No Brain", "Fires at random and may fire at the same cell twice."},
+    {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
+    {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
+    {"Impossible", "Brainbox", "Never misses."},
+    {"Admiral", "Mastermind",
+     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
 };
 constexpr int kLevels = int(std::size(kDifficultyCaptions));
 
@@ -70,11 +73,14 @@ void frmMain::buildGameTypePanel()
                                       QStringLiteral("optGameType%1").arg(index), captions[index],
                                       240, 480 + index * 315, 3375, 285),
                                index);
-    cmdLogOff = button(picContainerGameType, QStringLiteral("cmdLogOff"),
-                       QStringLiteral("Log Off"), 120, 1560, 1095, 375);
+    // Made in reading order, which Tab follows: the options, forward, then back.
     cmdNext = button(picContainerGameType, QStringLiteral("cmdNext"), QStringLiteral("Next >"),
                      2520, 1560, 1095, 375);
     cmdNext->setEnabled(false);
+    cmdLogOff = button(picContainerGameType, QStringLiteral("cmdLogOff"),
+                       QStringLiteral("Log Off"), 120, 1560, 1095, 375);
+    MenuKeys::arrowsSelect(optGameType);
+    MenuKeys::enterPresses(picContainerGameType, cmdNext);
 
     // Selected by click, arrow key or a screen reader's toggle: all count as a click.
     connect(optGameType, &QButtonGroup::idToggled, this,
@@ -94,18 +100,24 @@ void frmMain::buildDifficultyPanel()
           3495);
     optComputerDifficulty = new QButtonGroup(this);
     // Five levels between the title and the buttons.
-    for (int index = 1; index <= kLevels; ++index)
-        optComputerDifficulty->addButton(
-            option(picContainerComputerDifficulty, QStringLiteral("optComputerDifficulty%1").arg(index),
-                   QString::fromLatin1(kDifficultyCaptions[index - 1].normal), 240,
-                   390 + (index - 1) * 225, 3375, 225),
-            index);
-    cmdBackSinglePlayer = button(picContainerComputerDifficulty,
-                                 QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
-                                 120, 1560, 1095, 375);
+    for (int index = 1; index <= kLevels; ++index) {
+        const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
+        QRadioButton *level = option(picContainerComputerDifficulty,
+                                     QStringLiteral("optComputerDifficulty%1").arg(index),
+                                     QString::fromLatin1(caption.normal), 240,
+                                     390 + (index - 1) * 225, 3375, 225);
+        level->setToolTip(QString::fromLatin1(caption.plays));
+        level->setAccessibleDescription(QString::fromLatin1(caption.plays));
+        optComputerDifficulty->addButton(level, index);
+    }
     cmdStartGame = button(picContainerComputerDifficulty, QStringLiteral("cmdStartGame"),
                           QStringLiteral("Start Game"), 2280, 1560, 1335, 375);
     cmdStartGame->setEnabled(false);
+    cmdBackSinglePlayer = button(picContainerComputerDifficulty,
+                                 QStringLiteral("cmdBackSinglePlayer"), QStringLiteral("< Back"),
+                                 120, 1560, 1095, 375);
+    MenuKeys::arrowsSelect(optComputerDifficulty);
+    MenuKeys::enterPresses(picContainerComputerDifficulty, cmdStartGame);
 
     connect(optComputerDifficulty, &QButtonGroup::idToggled, this,
             [this](int, bool checked) { if (checked) optComputerDifficulty_Click(); });

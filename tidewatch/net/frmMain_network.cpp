@@ -1,12 +1,15 @@
 // The network game: connecting, the messages between the two programs, and chat.
 
 #include "Reelpane.h"
+#include "battle/FleetReveal.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
+#include "main/MenuKeys.h"
 #include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
+#include "net/ConnectionNotice.h"
 #include "net/Winsock.h"
 #include "records/RecordBook.h"
 
@@ -45,6 +48,7 @@ void frmMain::buildServerPanel()
     cmdMultiplayerServerCancel = button(picContainerMultiPlayerServer,
                                         QStringLiteral("cmdMultiplayerServerCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerServer, cmdMultiplayerServerStartGame);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerServerCancel_Click);
 }
@@ -71,6 +75,7 @@ void frmMain::buildClientPanel()
     cmdMultiplayerClientCancel = button(picContainerMultiPlayerClient,
                                         QStringLiteral("cmdMultiplayerClientCancel"),
                                         QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+    MenuKeys::enterPresses(picContainerMultiPlayerClient, cmdMultiplayerClientStartGame);
     connect(cmdMultiplayerClientStartGame, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerClientStartGame_Click);
     connect(cmdMultiplayerClientCancel, &QPushButton::clicked, this,
@@ -156,12 +161,18 @@ void frmMain::connectionLost(const QString &warning)
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
     resetReader();
-    if (!state.isNetworkGame())
-        return; // a connection left over from an earlier game: this one goes on
-    if (!warning.isEmpty())
-        warn(warning);
-    if (state.gGamePhase == GameState::NoGame)
+    switch (ConnectionNotice::where(state)) {
+    case ConnectionNotice::Where::Nowhere:
         return;
+    case ConnectionNotice::Where::ChatLog:
+        if (!warning.isEmpty())
+            appendChatLine(ConnectionNotice::chatLine(warning));
+        return;
+    case ConnectionNotice::Where::Box:
+        if (!warning.isEmpty())
+            warn(warning);
+        break;
+    }
     countGameEnd(GameOutcome::NotFinished);
     if (state.gGamePhase == GameState::PlacingShips)
         ClearGrid(player2Grid); // no battle was fought: the opponent board has nothing to show
@@ -326,6 +337,7 @@ void frmMain::receive(const Protocol::GameOver &message)
         return;
     countGameEnd(GameOutcome::Lost);
     state.gGamePhase = GameState::NoGame;
+    ShowUnsunkShips(state.gOpponentShips, player2Grid, state.gOpponentShots);
     lblStatus->setText(QStringLiteral("Opponent Won"));
     showScreen(Screen::GameOver);
     inform(QStringLiteral("Game Over. You Lose"));

@@ -12,8 +12,7 @@ void frmMain::buildRecordsButton()
 {
     cmdRecords = WidgetFactory::button(picContainerGameType, QStringLiteral("cmdRecords"),
                                        QStringLiteral("Records"), 1320, 1560, 1095, 375);
-    QWidget::setTabOrder(cmdLogOff, cmdRecords);
-    QWidget::setTabOrder(cmdRecords, cmdNext);
+    QWidget::setTabOrder(cmdLogOff, cmdRecords); // after the forward and back buttons
     connect(cmdRecords, &QPushButton::clicked, this, &frmMain::cmdRecords_Click);
 }
 

@@ -1,4 +1,8 @@
-// The cues over Qt Multimedia: one sound effect per cue, loaded once.
+// The cues over Qt Multimedia. Each cue has a sound effect loaded once, which keeps its
+// samples in Qt's cache, but every play is a fresh effect from that cache: a QSoundEffect
+// played again after its stream was cut off or ran dry can open a stream it never feeds
+// (Qt 6.4 with PulseAudio), silent while it reports Ready and playing, so cues fell
+// silent one by one within a minute of play.
 
 #include "board/CueBackend.h"
 
@@ -17,30 +21,37 @@ public:
     {
         auto effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(path));
-        mEffects.insert(name, effect.release());
+        mLoaded.insert(name, effect.release());
         return true;
     }
 
     void play(const QString &name) override
     {
-        if (mPlaying)
-            mPlaying->stop();
-        mPlaying = mEffects.value(name);
-        if (mPlaying)
-            mPlaying->play();
+        mPlaying.reset();
+        mPlayingName = name;
+        const QSoundEffect *loaded = mLoaded.value(name);
+        if (!loaded)
+            return;
+        mPlaying = std::make_unique<QSoundEffect>();
+        mPlaying->setSource(loaded->source());
+        mPlaying->play();
     }
 
     bool isPlaying(const QString &name) const override
     {
-        const QSoundEffect *effect = mEffects.value(name);
-        return effect && effect->status() == QSoundEffect::Ready && effect->isPlaying();
+        return mPlaying && mPlayingName == name && mPlaying->status() == QSoundEffect::Ready && mPlaying->isPlaying();
     }
 
-    ~EffectCueBackend() override { qDeleteAll(mEffects); }
+    ~EffectCueBackend() override
+    {
+        mPlaying.reset();
+        qDeleteAll(mLoaded);
+    }
 
 private:
-    QHash<QString, QSoundEffect *> mEffects; // owned
-    QSoundEffect *mPlaying = nullptr;
+    QHash<QString, QSoundEffect *> mLoaded; // owned
+    std::unique_ptr<QSoundEffect> mPlaying;
+    QString mPlayingName;
 };
 
 } // namespace
