@@ -1,7 +1,10 @@
 // bench-reader: feeds the message reader a longest chat line (1 MiB) and a stream of
 // short shots, each in one arrival and in pieces, best of three runs, and prints
 //   case NAME bytes N pieces P ns_per_byte X
-// The cost per byte should not grow with the size of the pieces' message.
+// The cost per byte should not grow with the size of the pieces' message. Then, for a
+// lone message of each kind, how long after its last byte the reader hands it on:
+//   latency NAME ms X
+// which is the quiet time wherever the last field could still grow.
 
 #include "net/MessageReader.h"
 
@@ -32,6 +35,18 @@ double nanosecondsPerByte(const QByteArray &stream, qsizetype pieceSize)
     return best;
 }
 
+// Milliseconds from the message's arrival until the reader gives it, by the reader's clock.
+qint64 latencyMs(const Protocol::Message &message)
+{
+    MessageReader reader;
+    if (!reader.feed(Protocol::encode(message), 0).messages.empty())
+        return 0;
+    const qint64 due = reader.quietDeadline().value_or(-1);
+    if (due < 0 || reader.quietCheck(due).messages.empty())
+        std::fprintf(stderr, "message not read\n");
+    return due;
+}
+
 } // namespace
 
 int main()
@@ -49,5 +64,15 @@ int main()
         std::printf("case %s bytes %lld pieces %lld ns_per_byte %.1f\n", test.name, qlonglong(test.stream.size()),
                     qlonglong((test.stream.size() + test.pieceSize - 1) / test.pieceSize),
                     nanosecondsPerByte(test.stream, test.pieceSize));
+
+    const struct { const char *name; Protocol::Message message; } lone[] = {
+        {"chat-line", Protocol::Chat{"bob", "hi there"}},
+        {"shot-1-to-10", Protocol::Fire{7}},
+        {"shot-11-to-100", Protocol::Fire{37}},
+        {"fleet", Protocol::PlaceShips{{1, 3, 5, 7, 9}, "Ann"}},
+        {"end", Protocol::GameOver{"1"}},
+    };
+    for (const auto &test : lone)
+        std::printf("latency %s ms %lld\n", test.name, qlonglong(latencyMs(test.message)));
     return 0;
 }

@@ -52,6 +52,12 @@ class REELKIT_EXPORT Reelpane : public QWidget
     Q_CLASSINFO("EventsID", "{9D201E57-74C6-43D6-A448-D466D609F6DC}")
     Q_CLASSINFO("TypeLibID", "{D8F97DCA-0919-42C1-86D7-5DBD6584C9D0}")
     Q_CLASSINFO("Version", "0.0.3")
+    // What host tools show for each property (read by the Designer plugin).
+    Q_CLASSINFO("Description.BackColor",
+                "Returns/sets the background color used to display text and graphics in an object.")
+    Q_CLASSINFO("Description.BackStyle",
+                "Indicates whether a Label or the background of a Shape is transparent or opaque.")
+    Q_CLASSINFO("Description.BorderStyle", "Returns/sets the border style for an object.")
     Q_PROPERTY(quint32 BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(enumBackStyle BackStyle READ BackStyle WRITE setBackStyle)
     Q_PROPERTY(enumBorderStyle BorderStyle READ BorderStyle WRITE setBorderStyle)

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 
 namespace reelkit {
 namespace {
@@ -25,6 +26,20 @@ QPointer<frmException> &openDialog()
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
+// Drops the zone name ("t", also in brackets) from a time format, outside quoted text.
+QString withoutZone(const QString &format)
+{
+    static const QRegularExpression zone(QStringLiteral(R"(\s*[(\[]?t+[)\]]?\s*)"));
+    const QStringList parts = format.split(QLatin1Char('\''));
+    QString result;
+    for (qsizetype part = 0; part < parts.size(); ++part) {
+        if (part > 0)
+            result += QLatin1Char('\'');
+        result += part % 2 == 0 ? QString(parts[part]).replace(zone, QStringLiteral(" ")) : parts[part];
+    }
+    return result.trimmed();
+}
+
 } // namespace
 
 void resetMousePointer()
@@ -39,8 +54,13 @@ QString buildReport(const QString &procedureLabel, const QString &errorText)
     const QDateTime now = QDateTime::currentDateTime();
     return QStringLiteral("Procedure: ") + procedureLabel + kLineBreak
            + QStringLiteral("Date: ") + locale.toString(now.date(), QLocale::ShortFormat) + kLineBreak
-           + QStringLiteral("Time: ") + locale.toString(now.time(), QLocale::ShortFormat) + kLineBreak
+           + QStringLiteral("Time: ") + timeText(now.time(), locale) + kLineBreak
            + QStringLiteral("Error: ") + errorText;
+}
+
+QString timeText(const QTime &time, const QLocale &locale)
+{
+    return locale.toString(time, withoutZone(locale.timeFormat(QLocale::LongFormat)));
 }
 
 void setReportHandler(ReportHandler handler)

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QLocale;
+class QTime;
+
 #include <exception>
 #include <functional>
 #include <new>
@@ -18,6 +21,9 @@ void setReportHandler(ReportHandler handler);
 
 // The report's four lines, CR LF between them, in the system's regional formats.
 QString buildReport(const QString &procedureLabel, const QString &errorText);
+
+// The time in the locale's own format with seconds: its long format without the zone.
+QString timeText(const QTime &time, const QLocale &locale);
 
 // Runs fn and turns any failure that escapes it into a report under label, so that
 // no failure of the library ever reaches the host program.

@@ -105,6 +105,10 @@ void LoginRulesTest::creationRefusals_data()
     QTest::newRow("Latin-1 letters") << "J\u00f6rg" << "\u00e9\u00ff" << QString();
     QTest::newRow("euro sign in name") << "\u20ac" << "secret" << latin1;
     QTest::newRow("emoji in password") << "alice" << "\U0001F600" << latin1;
+    const QString separator = QStringLiteral(
+        "A Username or Password Cannot Contain \u00b6 (It Separates the Parts of Network Messages)");
+    QTest::newRow("separator in name") << "gg\u00b6/gameover" << "pw" << separator;
+    QTest::newRow("separator in password") << "alice" << "\u00b6" << separator;
     QTest::newRow("longest name") << QString(kMaxAccountLineLength, 'n') << "pw" << QString();
 }
 

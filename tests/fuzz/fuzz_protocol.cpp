@@ -2,9 +2,11 @@
 // not part of the test suite. TIDEWATCH_FUZZ_MODE picks what an input means:
 //
 // oracle  - the input draws a sequence of well-formed messages, the cuts of their
-//           stream into arrivals and the gaps between them; gaps of kQuietMs or more
-//           fall only where a message ends. The reader must give back exactly the
-//           messages drawn, none rejected.
+//           stream into arrivals and the gaps between them. A gap of any length may
+//           fall where the bytes so far are no whole message, or where one ends; a gap
+//           shorter than kQuietMs falls where they are a whole message whose last field
+//           could still grow. The reader must give back exactly the messages drawn,
+//           none rejected.
 // garbage - byte 0 = how many cuts (bits 0-2) and whether a filler arrival of 'x'
 //           bytes, just short of the longest message, follows the first piece (bit 3);
 //           then per cut the piece's length and the gap after it in milliseconds; the
@@ -22,6 +24,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <variant>
 
 namespace {
@@ -57,18 +60,20 @@ public:
         checkBounds();
         mNowMs += gapMs;
     }
+    // The peer closes the line.
     const Result &finish()
     {
         mAll.append(mReader.quietCheck(mNowMs + MessageReader::kQuietMs));
-        require(mReader.buffered() == 0 && !mReader.quietDeadline(), "nothing pending once quiet");
+        require(!mReader.quietDeadline(), "no deadline once quiet");
         return mAll;
     }
+    qsizetype buffered() const { return mReader.buffered(); }
 
 private:
     void checkBounds() const
     {
         require(mReader.buffered() <= MessageReader::kMaxBuffered, "buffer within its bound");
-        require(mReader.quietDeadline().has_value() == (mReader.buffered() > 0), "deadline while pending");
+        require(!mReader.quietDeadline() || mReader.buffered() > 0, "deadline only while pending");
     }
 
     MessageReader mReader;
@@ -76,35 +81,70 @@ private:
     qint64 mNowMs = 1'000'000;
 };
 
+// One sent message's place in the stream.
+struct Sent
+{
+    qsizetype begin;
+    qsizetype wordEnd;   // its command word is whole from here, the separator not yet
+    qsizetype lastField; // its last field begins here
+    qsizetype end;
+    bool finalEnd;       // nothing could extend its last field
+};
+
+Sent place(const Protocol::Message &message, qsizetype begin)
+{
+    const QByteArray bytes = Protocol::encode(message);
+    const qsizetype wordLength = bytes.indexOf(Protocol::kSeparator);
+    const qsizetype lastField = bytes.lastIndexOf(Protocol::kSeparator) + 1;
+    const std::string_view word(bytes.constData(), std::size_t(wordLength));
+    return {begin, begin + wordLength, begin + lastField, begin + bytes.size(),
+            Protocol::lastFieldIsFinal(word, QByteArrayView(bytes).sliced(lastField))};
+}
+
+// Whether the bytes up to `at`, inside or at the end of `current`, may rest for any
+// time: where they are no whole message, or where a message ends. A command word cut
+// after a last field that could grow merely extends that field.
+bool mayRestLong(const Sent &current, const Sent *previous, qsizetype at)
+{
+    if (at == current.end)
+        return true;
+    if (at <= current.wordEnd && previous && !previous->finalEnd)
+        return false;
+    return at < current.lastField;
+}
+
 void runOracle(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider in(data, size);
     std::vector<Protocol::Message> sent;
     QByteArray stream;
-    std::vector<qsizetype> ends;
+    std::vector<Sent> places;
     for (int count = in.ConsumeIntegralInRange(1, 12); count > 0; --count) {
         sent.push_back(drawMessage(in));
+        places.push_back(place(sent.back(), stream.size()));
         stream += Protocol::encode(sent.back());
-        ends.push_back(stream.size());
     }
 
     Connection connection;
-    std::size_t nextEnd = 0;
+    std::size_t current = 0; // the message the last cut fell in
     for (qsizetype at = 0; at < stream.size();) {
-        while (ends[nextEnd] <= at)
-            ++nextEnd;
         qsizetype length = stream.size() - at;
         if (in.remaining_bytes() > 0)
-            length = in.ConsumeBool() ? ends[nextEnd] - at : in.ConsumeIntegralInRange<qsizetype>(1, length);
+            length = in.ConsumeBool() ? places[current + (places[current].end == at)].end - at
+                                      : in.ConsumeIntegralInRange<qsizetype>(1, length);
         at += length;
-        const bool atEnd = at == ends[nextEnd];
-        const qint64 gap = in.ConsumeIntegralInRange<qint64>(0, atEnd ? 3 * MessageReader::kQuietMs
-                                                                       : MessageReader::kQuietMs - 1);
+        while (places[current].end < at)
+            ++current;
+        const bool restLong = mayRestLong(places[current], current > 0 ? &places[current - 1] : nullptr, at);
+        const qint64 gap = restLong && in.ConsumeBool()
+                               ? in.ConsumeIntegralInRange<qint64>(0, 3'600'000)
+                               : in.ConsumeIntegralInRange<qint64>(0, MessageReader::kQuietMs - 1);
         connection.arrive(QByteArrayView(stream).sliced(at - length, length), gap);
     }
     const Result &got = connection.finish();
     require(!got.overflow && got.rejected == 0, "nothing rejected");
     require(got.messages == sent, "exactly the messages sent");
+    require(connection.buffered() == 0, "nothing left once the line closes");
 }
 
 void checkWellFormed(const Result &result)

@@ -1,7 +1,9 @@
 // The chat log's bounds: lines cut where a player stops reading, the log kept to its
-// newest hundred lines, fewer when they are long.
+// newest hundred lines, fewer when they are long, and each line shown as one line.
 
+#include "net/ChatBatch.h"
 #include "net/ChatLogLimits.h"
+#include "net/PeerText.h"
 
 #include <QTest>
 
@@ -49,6 +51,51 @@ private slots:
         QFETCH(qsizetype, lines);
         QFETCH(bool, over);
         QCOMPARE(ChatLogLimits::overBudget(characters, lines), over);
+    }
+
+    void peerTextStaysOnOneLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "gg, well played \u00e9" << "gg, well played \u00e9";
+        QTest::newRow("a forged note") << "hi\r\n(A message from the opponent was rejected.)"
+                                       << "hi\u240d\u240a(A message from the opponent was rejected.)";
+        QTest::newRow("tab and nul") << QStringLiteral("a\tb") + QChar(0) << "a\u2409b\u2400";
+        QTest::newRow("delete") << "x\x7f" << "x\u2421";
+        QTest::newRow("next line (C1)") << "a\u0085b" << "a\ufffdb";
+        QTest::newRow("line and paragraph separators") << "a\u2028b\u2029" << "a\ufffdb\ufffd";
+    }
+    void peerTextStaysOnOneLine()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(PeerText::oneLine(text), shown);
+    }
+
+    void aBatchKeepsWhatTheLogWouldKeep_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("a few") << 3 << 10 << 3;
+        QTest::newRow("a flood of short lines") << 10'000 << 10 << int(ChatLogLimits::kLines);
+        QTest::newRow("long lines") << 50 << 100'000 << 14;
+    }
+    void aBatchKeepsWhatTheLogWouldKeep()
+    {
+        QFETCH(int, added);
+        QFETCH(int, length);
+        QFETCH(int, kept);
+        ChatBatch batch;
+        for (int i = 0; i < added; ++i)
+            batch.add(QString::number(i) + QString(length, QLatin1Char('x')) + QStringLiteral("\n"));
+        const QStringList lines = batch.take().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), kept);
+        QVERIFY(lines.first().startsWith(QString::number(added - kept)));
+        QVERIFY(lines.last().startsWith(QString::number(added - 1)));
+        QVERIFY(lines.last().endsWith(length > ChatLogLimits::kLineChars ? QStringLiteral("(line cut)")
+                                                                         : QStringLiteral("\u240a")));
+        QVERIFY(batch.isEmpty());
     }
 };
 

@@ -38,6 +38,13 @@ void TestProtocol::encodesEachMessageByteForByte_data()
                                          << QByteArray("/msg\xB6" "Zo\xEB\xB6\xBD");
     QTest::newRow("outside Latin-1 is '?'")
         << Message(Chat{QString::fromUtf8("€"), QString::fromUtf8("a\U0001F600b")}) << QByteArray("/msg\xB6?\xB6" "a?b");
+    // Typed text never becomes protocol: "gg" S "/gameover" S "1" would end the game.
+    QTest::newRow("separator in chat text") << Message(Chat{"bob", QString::fromUtf8("gg¶/gameover¶1")})
+                                            << QByteArray("/msg\xB6" "bob\xB6" "gg?/gameover?1");
+    QTest::newRow("separator in chat name") << Message(Chat{QString::fromUtf8("b¶b"), "hi"})
+                                            << QByteArray("/msg\xB6" "b?b\xB6" "hi");
+    QTest::newRow("separator in fleet name") << Message(PlaceShips{{1, 3, 5, 7, 9}, QString::fromUtf8("¶Ann")})
+                                             << QByteArray("/placeships\xB6" "1\xB6" "3\xB6" "5\xB6" "7\xB6" "9\xB6" "?Ann");
 }
 
 void TestProtocol::encodesEachMessageByteForByte()

@@ -80,6 +80,7 @@ private slots:
     void hostIsPassedUntrimmed_data();
     void hostIsPassedUntrimmed();
     void aFloodIsReadInFull();
+    void aReaderTakesWhatItWantsAndIsAskedAgain();
     void localIpIsADottedIPv4Address();
 };
 
@@ -334,6 +335,41 @@ void TestWinsock::aFloodIsReadInFull()
     peer.write(flood);
     QTRY_COMPARE_WITH_TIMEOUT(inbox.bytes.size(), flood.size(), 20000);
     QVERIFY(inbox.bytes == flood);
+}
+
+// What a reader leaves is announced again on a later pass; a reader that took nothing
+// is not pressed (no busy loop) until it asks with RaiseDataArrival.
+void TestWinsock::aReaderTakesWhatItWantsAndIsAskedAgain()
+{
+    Winsock server, game;
+    connect(&server, &Winsock::ConnectionRequest, &game, [&](qintptr requestID) { game.Accept(requestID); });
+    qint64 takeAtMost = 1000;
+    int arrivals = 0;
+    QByteArray taken;
+    connect(&game, &Winsock::DataArrival, &game, [&](qint64 bytesTotal) {
+        ++arrivals;
+        taken += game.GetData(std::min(bytesTotal, takeAtMost));
+    });
+    listenOn(server);
+    QTcpSocket peer;
+    peer.connectToHost(kLoopback, kPort);
+    QTRY_COMPARE(game.State(), int(Winsock::sckConnected));
+
+    peer.write(QByteArray(10'000, 'a'));
+    QTRY_COMPARE(taken.size(), qsizetype(10'000));
+    QVERIFY(arrivals >= 10);
+
+    takeAtMost = 0;
+    peer.write(QByteArray(5'000, 'b'));
+    QTRY_COMPARE(game.BytesReceived(), qint64(5'000));
+    arrivals = 0;
+    QTest::qWait(100);
+    QVERIFY(arrivals <= 1);
+    QCOMPARE(taken.size(), qsizetype(10'000));
+
+    takeAtMost = 1000;
+    game.RaiseDataArrival();
+    QTRY_COMPARE(taken, QByteArray(10'000, 'a') + QByteArray(5'000, 'b'));
 }
 
 void TestWinsock::localIpIsADottedIPv4Address()

@@ -20,20 +20,26 @@ void DesignerPluginTest::offersReelpaneWithItsThreeProperties_data()
 {
     QTest::addColumn<QString>("property");
     QTest::addColumn<QVariant>("defaultValue");
-    QTest::newRow("BackColor") << QStringLiteral("BackColor") << QVariant(quint32(0x8000000F));
-    QTest::newRow("BackStyle") << QStringLiteral("BackStyle") << QVariant(1);
-    QTest::newRow("BorderStyle") << QStringLiteral("BorderStyle") << QVariant(0);
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("BackColor") << QStringLiteral("BackColor") << QVariant(quint32(0x8000000F))
+                               << QStringLiteral("Returns/sets the background color used to display text and graphics in an object.");
+    QTest::newRow("BackStyle") << QStringLiteral("BackStyle") << QVariant(1)
+                               << QStringLiteral("Indicates whether a Label or the background of a Shape is transparent or opaque.");
+    QTest::newRow("BorderStyle") << QStringLiteral("BorderStyle") << QVariant(0)
+                                 << QStringLiteral("Returns/sets the border style for an object.");
 }
 
 void DesignerPluginTest::offersReelpaneWithItsThreeProperties()
 {
     QFETCH(QString, property);
     QFETCH(QVariant, defaultValue);
+    QFETCH(QString, toolTip);
     QPluginLoader loader(QStringLiteral(REELPANE_DESIGNER_PLUGIN));
     auto *plugin = qobject_cast<QDesignerCustomWidgetInterface *>(loader.instance());
     QVERIFY2(plugin, qPrintable(loader.errorString()));
     QCOMPARE(plugin->name(), QStringLiteral("Reelpane"));
     QVERIFY(plugin->domXml().contains(QLatin1String("class=\"Reelpane\"")));
+    QVERIFY(plugin->domXml().contains(QStringLiteral("<tooltip name=\"%1\">%2</tooltip>").arg(property, toolTip)));
 
     const std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
     QCOMPARE(widget->metaObject()->className(), "Reelpane");

@@ -23,9 +23,9 @@ QString shortDate()
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
 }
 
-QString shortTime()
+QString timeNow()
 {
-    return QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat);
+    return reelkit::timeText(QTime::currentTime(), QLocale::system());
 }
 
 void click(QWidget *dialog, const char *name)
@@ -45,17 +45,34 @@ private slots:
     void theReportHasFourLinesInTheSystemsFormats()
     {
         const QString dateBefore = shortDate();
-        const QString timeBefore = shortTime();
+        const QString timeBefore = timeNow();
         const QString report = reelkit::buildReport(QStringLiteral("modAniGif.LoadGif()"),
                                                     QStringLiteral("'radar.gif' not found"));
         const QStringList lines = report.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QStringLiteral("Procedure: modAniGif.LoadGif()"));
         QVERIFY(lines[1] == QStringLiteral("Date: ") + dateBefore || lines[1] == QStringLiteral("Date: ") + shortDate());
-        QVERIFY(lines[2] == QStringLiteral("Time: ") + timeBefore || lines[2] == QStringLiteral("Time: ") + shortTime());
+        QVERIFY(lines[2] == QStringLiteral("Time: ") + timeBefore || lines[2] == QStringLiteral("Time: ") + timeNow());
         QCOMPARE(lines[3], QStringLiteral("Error: 'radar.gif' not found"));
         QCOMPARE(report.count(QStringLiteral("\r\n")), 3);
         QCOMPARE(report.count(QLatin1Char('\n')), 3);
+    }
+
+    void theTimeHasSecondsInEveryLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("United States") << "en_US" << "4:20:05 PM";
+        QTest::newRow("Finland") << "fi_FI" << "16.20.05";
+        QTest::newRow("China, zone first") << "zh_CN" << "16:20:05";
+        QTest::newRow("Spain, zone in brackets") << "es_ES" << "16:20:05";
+        QTest::newRow("Bulgaria, quoted text") << "bg_BG" << "16:20:05 \u0447.";
+    }
+    void theTimeHasSecondsInEveryLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, time);
+        QCOMPARE(reelkit::timeText(QTime(16, 20, 5), QLocale(locale)), time);
     }
 
     void anEmptyErrorTextLeavesTheLastLineBare()

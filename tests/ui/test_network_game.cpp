@@ -4,6 +4,7 @@
 #include "FreePort.h"
 #include "UiHarness.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -213,8 +214,16 @@ private slots:
         QCOMPARE(readFromPeer(peer, 8), "/fire" + S + "37");
         say(*server, QStringLiteral(" hi there"));
         QCOMPARE(readFromPeer(peer, 19), "/msg" + S + "Host" + S + " hi there");
+        say(*server, QStringLiteral("   ")); // empty: nothing goes out
+        control<QLineEdit>(*server, QStringLiteral("txtChatBox"))->setText(QStringLiteral("\t"));
+        pressEnter(*server, QStringLiteral("txtChatBox")); // a tab is text
+        QCOMPARE(readFromPeer(peer, 11), "/msg" + S + "Host" + S + "\t");
         // Each line starts a fresh entry: the keys of lines already sent are not kept.
         QVERIFY(!control<QLineEdit>(*server, QStringLiteral("txtChatBox"))->isUndoAvailable());
+        // Typed text never becomes protocol: a separator goes out, and shows, as '?'.
+        say(*server, QString::fromUtf8("gg¶/gameover¶1"));
+        QCOMPARE(readFromPeer(peer, 24), "/msg" + S + "Host" + S + "gg?/gameover?1");
+        QCOMPARE(lastChatLine(*server), QStringLiteral("Host: gg?/gameover?1"));
     }
 
     void messagesSurviveAnyWayTheStreamIsCut()
@@ -237,12 +246,49 @@ private slots:
         // Rich text stays plain.
         peer.write("/msg" + S + "<b>Eve</b>" + S + "<i>x</i>");
         QTRY_COMPARE(chatLines(*server).value(4), QStringLiteral("<b>Eve</b>: <i>x</i>"));
+        // A line break cannot start a line that reads like the game's own note.
+        peer.write("/msg" + S + "E\nve" + S + "hi\r\n(A message from the opponent was rejected.)");
+        QTRY_COMPARE(chatLines(*server).value(5),
+                     QStringLiteral("E\u240ave: hi\u240d\u240a(A message from the opponent was rejected.)"));
+        QCOMPARE(chatLines(*server).size(), 6);
+    }
+
+    // While "Game Over. You Lose" is up the game stops reading once it holds its bound,
+    // so a flooding peer is held back by TCP; once the box closes, all of it is shown.
+    void aFloodBehindAMessageBoxWaitsInTheKernel()
+    {
+        QTcpSocket peer;
+        auto server = serverInBattleWithRawPeer(peer);
+        const QByteArray line = "/msg" + S + "Eve" + S + QByteArray(60 * 1024, 'f');
+        constexpr int kLines = 512; // 30 MiB, far beyond what the kernel buffers
+        QElapsedTimer boxUp;
+        qint64 unsentWhileUp = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!boxUp.isValid()) {
+                boxUp.start();
+                for (int i = 0; i < kLines; ++i)
+                    peer.write(line);
+                peer.write("/msg" + S + "Eve" + S + "last");
+            } else if (boxUp.elapsed() > 1000) {
+                unsentWhileUp = peer.bytesToWrite();
+                box->accept();
+            }
+        });
+        poll.start(5);
+        peer.write("/gameover" + S + "1");
+        QTRY_VERIFY_WITH_TIMEOUT(unsentWhileUp >= 0, 10000);
+        QVERIFY2(unsentWhileUp > 8 * 1024 * 1024, qPrintable(QString::number(unsentWhileUp)));
+        QTRY_COMPARE_WITH_TIMEOUT(lastChatLine(*server), QStringLiteral("Eve: last"), 30000);
     }
 
     void hostileMessagesAreRejectedAndChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1");
+        QTest::newRow("unknown command") << QByteArray("/nuke" + S + "1" + "/fire" + S + "50"); // ended by the next
         QTest::newRow("fire without a number") << QByteArray("/fire" + S + "x7" + "/msg" + S);
         QTest::newRow("cell 0") << QByteArray("/fire" + S + "0");
         QTest::newRow("cell 101") << QByteArray("/fire" + S + "101");
@@ -251,8 +297,8 @@ private slots:
                                                           + S + "4" + S + "5" + S + "Eve");
         QTest::newRow("ships overlap") << QByteArray("/placeships" + S + "1" + S + "1" + S + "3"
                                                      + S + "4" + S + "5" + S + "Eve");
-        QTest::newRow("missing fields") << QByteArray("/placeships" + S + "1" + S + "2" + "/fire" + S
-                                                      + "50");
+        QTest::newRow("fleet cut short by a shot") << QByteArray("/placeships" + S + "1" + S + "2" + S + "3"
+                                                                 + S + "4" + S + "5" + "/fire" + S + "50");
         QTest::newRow("shot while placing") << QByteArray("/fire" + S + "50");
         QTest::newRow("end while placing") << QByteArray("/gameover" + S + "1");
     }

@@ -361,7 +361,7 @@ private slots:
                  QStringLiteral("Status: Not Listening"));
     }
 
-    void anEmptyHostIsRefused()
+    void onlyAnEmptyHostIsRefused()
     {
         auto window = loggedIn();
         MessageBoxWatcher boxes;
@@ -371,6 +371,10 @@ private slots:
         click(*window, QStringLiteral("cmdMultiplayerClientStartGame"));
         QCOMPARE(boxes.texts(), QStringList({"No host was entered."}));
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
+        // A tab is a host name like any other, for the socket to judge.
+        control<QLineEdit>(*window, QStringLiteral("txtMultiplayerClientHostConnect"))->setText(QStringLiteral("\t"));
+        click(*window, QStringLiteral("cmdMultiplayerClientStartGame"));
+        QCOMPARE(boxes.texts().count(QStringLiteral("No host was entered.")), 1);
     }
 
     void theRadarPlaysInTheTopLeftCorner()

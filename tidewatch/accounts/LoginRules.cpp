@@ -1,24 +1,12 @@
 #include "accounts/LoginRules.h"
 
 #include "accounts/AccountFile.h"
+#include "main/TypedText.h"
+#include "net/Protocol.h"
 
 #include <algorithm>
 
 namespace LoginRules {
-
-namespace {
-
-// Only spaces count, as in the name box: a tab is a character like any other.
-bool isBlank(const QString &value)
-{
-    for (const QChar c : value) {
-        if (c != QLatin1Char(' '))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 QString CaptionFor(const QStringList &names, const QString &typedName)
 {
@@ -38,15 +26,21 @@ int FindAccount(const QStringList &names, const QStringList &passwords, const QS
 
 QString CreationRefusal(const QStringList &names, const QString &name, const QString &password)
 {
-    if (isBlank(name))
+    if (IsBlank(name))
         return QStringLiteral("You Must Enter a Username");
-    if (isBlank(password))
+    if (IsBlank(password))
         return QStringLiteral("You Must Enter a Password");
     if (HasLineBreak(name) || HasLineBreak(password))
         return QStringLiteral("A Username or Password Cannot Contain a Line Break");
     if (!IsLatin1(name) || !IsLatin1(password))
         return QStringLiteral(
             "A Username or Password Can Only Use Western European (Latin-1) Characters");
+    // The file could hold it, but the name goes into network messages, where this
+    // byte ends a field: the opponent would read a cut name and a stray field.
+    const QChar separator = QLatin1Char(Protocol::kSeparator);
+    if (name.contains(separator) || password.contains(separator))
+        return QStringLiteral("A Username or Password Cannot Contain \u00b6 (It Separates the "
+                              "Parts of Network Messages)");
     if (names.size() >= kMaxAccounts)
         return QStringLiteral("No More Players Can Be Created: the Limit is %1")
             .arg(kMaxAccounts);

@@ -18,7 +18,7 @@ int FindAccount(const QStringList &names, const QStringList &passwords, const QS
 
 // Why a new account cannot be created, or empty when it can. Checked in this order:
 // blank name, blank password, line breaks, characters the 8-bit file cannot hold,
-// the 32,767-account limit, and values longer than a line of the file may be.
+// the network messages' field separator, the 32,767-account limit, and values longer than a line of the file may be.
 // Blank means empty once leading and trailing spaces are removed.
 QString CreationRefusal(const QStringList &names, const QString &name, const QString &password);
 

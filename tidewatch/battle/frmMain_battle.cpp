@@ -5,6 +5,7 @@
 #include "battle/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "main/frmMain.h"
+#include "net/PeerText.h"
 #include "records/RecordBook.h"
 
 #include <QCoreApplication>
@@ -57,7 +58,7 @@ void frmMain::networkShot(qint16 cell)
     const ShotResult result = ResolveShot(cell, state.gOpponentShips, player2Grid,
                                           state.gOpponentShots);
     mSound.PlayWave(CueFor(result));
-    lblStatus->setText(QStringLiteral("Opponents Turn (") + state.gOpponentName
+    lblStatus->setText(QStringLiteral("Opponents Turn (") + PeerText::oneLine(state.gOpponentName)
                        + QStringLiteral(")"));
 }
 

@@ -8,13 +8,36 @@ ModalGate::ModalGate(QObject *parent)
 {
 }
 
-void ModalGate::run(std::function<void()> event)
+bool ModalGate::runsNow() const
 {
-    if (mOpenBoxes == 0 && mHeld.empty() && !mDraining) {
+    return mOpenBoxes == 0 && mHeld.empty() && !mDraining && mPassSpent < kPassWeight;
+}
+
+void ModalGate::run(std::function<void()> event, qsizetype weight)
+{
+    if (runsNow()) {
+        spend(weight);
         event();
         return;
     }
-    mHeld.push_back(std::move(event));
+    mHeld.push_back({std::move(event), weight});
+    mHeldWeight += weight;
+    mWasFull = mWasFull || !hasRoom();
+    scheduleDrain();
+}
+
+// What runs at once counts against this pass; the count starts again once the event
+// loop has had its turn.
+void ModalGate::spend(qsizetype weight)
+{
+    mPassSpent += weight;
+    if (mPassEndScheduled)
+        return;
+    mPassEndScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        mPassEndScheduled = false;
+        mPassSpent = 0;
+    });
 }
 
 void ModalGate::boxOpened()
@@ -24,22 +47,40 @@ void ModalGate::boxOpened()
 
 void ModalGate::boxClosed()
 {
-    if (--mOpenBoxes == 0 && !mHeld.empty())
-        QTimer::singleShot(0, this, &ModalGate::drain);
+    --mOpenBoxes;
+    scheduleDrain();
+}
+
+void ModalGate::scheduleDrain()
+{
+    if (mOpenBoxes > 0 || mHeld.empty() || mDrainScheduled)
+        return;
+    mDrainScheduled = true;
+    QTimer::singleShot(0, this, &ModalGate::drain);
 }
 
 void ModalGate::drain()
 {
+    mDrainScheduled = false;
     if (mDraining)
         return;
     QPointer<ModalGate> self(this);
     mDraining = true;
-    while (mOpenBoxes == 0 && !mHeld.empty()) {
-        const std::function<void()> event = std::move(mHeld.front());
+    qsizetype spent = 0;
+    while (mOpenBoxes == 0 && !mHeld.empty() && spent < kPassWeight) {
+        Held held = std::move(mHeld.front());
         mHeld.pop_front();
-        event();
+        mHeldWeight -= held.weight;
+        spent += held.weight;
+        held.event();
         if (!self)
             return; // the window went away with this event
     }
     mDraining = false;
+    scheduleDrain();
+    if (mWasFull && hasRoom()) {
+        mWasFull = false;
+        if (mOnRoom)
+            mOnRoom();
+    }
 }

@@ -9,20 +9,47 @@
 // boxes is up: the box's event loop would otherwise let a second box open inside the
 // first, and a handler half-way through its steps would see the game change under it.
 // Held events run once the last box has closed and the handler that opened it is done.
+//
+// Every event has a weight, about the memory it holds (received bytes and messages).
+// What is held is bounded: a reader asks hasRoom() before taking more from its socket,
+// and is told through the room callback when it may read again. Events run a batch of
+// kPassWeight at a time, returning to the event loop between batches, so the window
+// answers while a backlog drains.
 class ModalGate : public QObject
 {
 public:
+    static constexpr qsizetype kHeldWeight = 1024 * 1024;
+    static constexpr qsizetype kPassWeight = 32 * 1024;
+
     explicit ModalGate(QObject *parent = nullptr);
 
-    void run(std::function<void()> event);
+    void run(std::function<void()> event, qsizetype weight = 0);
     void boxOpened();
     void boxClosed();
     bool boxOpen() const { return mOpenBoxes > 0; }
+    bool hasRoom() const { return mHeldWeight < kHeldWeight; }
+    // Called on the pass after the held weight has fallen below the bound again.
+    void setRoomCallback(std::function<void()> onRoom) { mOnRoom = std::move(onRoom); }
 
 private:
+    struct Held
+    {
+        std::function<void()> event;
+        qsizetype weight;
+    };
+
+    bool runsNow() const;
+    void spend(qsizetype weight);
+    void scheduleDrain();
     void drain();
 
-    std::deque<std::function<void()>> mHeld;
+    std::deque<Held> mHeld;
+    qsizetype mHeldWeight = 0;
+    qsizetype mPassSpent = 0; // weight run since the event loop last had a turn
+    bool mPassEndScheduled = false;
+    bool mDrainScheduled = false;
+    bool mWasFull = false;
     int mOpenBoxes = 0;
     bool mDraining = false;
+    std::function<void()> mOnRoom;
 };

@@ -166,6 +166,7 @@ void frmMain::connectSockets()
     connect(wskGame, &Winsock::DataArrival, this, &frmMain::wskGame_DataArrival);
     connect(wskGame, &Winsock::Error, this, &frmMain::socketError);
     connect(wskGame, &Winsock::PeerClosed, this, &frmMain::wskGame_PeerClosed);
+    mGate->setRoomCallback([this] { wskGame->RaiseDataArrival(); });
 
     mClock.start();
     mQuietTimer = new QTimer(this);

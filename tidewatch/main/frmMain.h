@@ -6,6 +6,8 @@
 #include "board/modSound.h"
 #include "main/GameState.h"
 #include "main/Screen.h"
+#include "net/ChatBatch.h"
+#include "net/Inbound.h"
 #include "net/MessageReader.h"
 
 #include <QElapsedTimer>
@@ -147,8 +149,9 @@ private:
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
     void quietTimer_Timer();
-    void takeWhatIsQuiet(qint64 quietAt);
+    void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
+    void applyBatch(const Inbound::Batch &batch);
     void resetReader();
     void wskGame_PeerClosed();
     void socketError(const QString &description);
@@ -165,12 +168,15 @@ private:
     void receive(const Protocol::Chat &message);
     void connectionLost(const QString &warning);
     void txtChatBox_Enter();
-    void appendChatLine(const QString &line);
+    void appendChatLine(const QString &line); // at once; received chat waits in mChatBatch
+                                               // for the end of its batch
+    void flushChat();
     void send(const Protocol::Message &message);
 
     CuePlayer mSound;
     std::unique_ptr<RandomSource> mRandom;
     MessageReader mReader;
+    ChatBatch mChatBatch;          // lines waiting for the log's next append
     QElapsedTimer mClock;          // the reader's time
     QTimer *mQuietTimer = nullptr; // fires when the line has been quiet long enough
     QString mAccountFile;

@@ -49,7 +49,7 @@ MessageReader::Result MessageReader::feed(QByteArrayView arrival, qint64 nowMs)
 MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
 {
     Result result;
-    if (mBuffer.isEmpty() || nowMs - mLastByteMs < kQuietMs)
+    if (!pendingIsWhole() || nowMs - mLastByteMs < kQuietMs)
         return result;
     take(0, mBuffer.size(), result);
     forgetPending();
@@ -60,9 +60,15 @@ MessageReader::Result MessageReader::quietCheck(qint64 nowMs)
 
 std::optional<qint64> MessageReader::quietDeadline() const
 {
-    if (mBuffer.isEmpty())
+    if (!pendingIsWhole())
         return std::nullopt;
     return mLastByteMs + kQuietMs;
+}
+
+// All its fields are there; only the last one could still grow.
+bool MessageReader::pendingIsWhole() const
+{
+    return mStart == Start::Command && mLastField >= 0;
 }
 
 void MessageReader::Result::append(Result &&later)
@@ -139,14 +145,24 @@ qsizetype MessageReader::separatorAt(qsizetype messageStart, qsizetype separator
     return separator - qsizetype(command->word.size());
 }
 
-// A shot at 37 cannot become a shot at 370: it need not wait for quiet.
+// A shot at 37 cannot become a shot at 370: it need not wait for quiet, nor for the
+// separator of the message after it once that one's first byte, '/', is here.
 void MessageReader::takeIfFinal(Result &result)
 {
-    if (mStart != Start::Command || mLastField < 0
-        || !Protocol::lastFieldIsFinal(mCommand->word, QByteArrayView(mBuffer).sliced(mLastField)))
-        return;
-    take(0, mBuffer.size(), result);
-    forgetPending();
+    while (pendingIsWhole() && !result.overflow) {
+        const QByteArrayView lastField = QByteArrayView(mBuffer).sliced(mLastField);
+        const qsizetype slash = lastField.indexOf('/');
+        const qsizetype end = mLastField + (slash < 0 ? lastField.size() : slash);
+        if (!Protocol::lastFieldIsFinal(mCommand->word, lastField.first(end - mLastField)))
+            return;
+        take(0, end, result);
+        QByteArray next = mBuffer.sliced(end);
+        forgetPending();
+        if (next.isEmpty())
+            return;
+        mBuffer = std::move(next);
+        scan(result);
+    }
 }
 
 void MessageReader::openCommand(const Protocol::CommandWord &command, qsizetype separator)

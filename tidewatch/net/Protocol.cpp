@@ -110,6 +110,12 @@ std::optional<Message> decodeFields(std::size_t command, const Fields &fields)
     return Chat{QString::fromLatin1(fields[1]), QString::fromLatin1(fields[2])};
 }
 
+// A name or chat text never ends its own field: what is typed cannot become protocol.
+QByteArray textField(const QString &text)
+{
+    return toWire(text).replace(kSeparator, kUnsendable);
+}
+
 } // namespace
 
 QByteArray encode(const Message &message)
@@ -119,12 +125,12 @@ QByteArray encode(const Message &message)
             QByteArrayList fields;
             for (const qint16 start : fleet.starts)
                 fields << QByteArray::number(start);
-            fields << toWire(fleet.name);
+            fields << textField(fleet.name);
             return join(kPlaceShips, fields);
         },
         [](const Fire &shot) { return join(kFire, {QByteArray::number(shot.cell)}); },
         [](const GameOver &end) { return join(kGameOver, {toWire(end.field)}); },
-        [](const Chat &line) { return join(kChat, {toWire(line.name), toWire(line.text)}); },
+        [](const Chat &line) { return join(kChat, {textField(line.name), textField(line.text)}); },
     }, message);
 }
 
@@ -181,7 +187,7 @@ QByteArray toWire(const QString &text)
         // A character beyond the 16-bit range is two code units but still one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        bytes += '?';
+        bytes += kUnsendable;
     }
     return bytes;
 }
@@ -189,6 +195,11 @@ QByteArray toWire(const QString &text)
 QString fromWire(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes);
+}
+
+QString asSent(const QString &text)
+{
+    return fromWire(textField(text));
 }
 
 } // namespace Protocol

@@ -9,7 +9,8 @@
 //   "/msg"        S name S text
 //
 // Numbers are decimal digits. Text is Latin-1, one byte per character, and is not
-// escaped: a separator inside a name or chat text cuts it on receipt.
+// escaped: a separator inside a received name or chat text cuts it. This side never
+// sends one inside a field: it goes out as '?', like any character Latin-1 lacks.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -24,6 +25,7 @@ namespace Protocol {
 
 constexpr quint16 kPort = 1987;
 constexpr char kSeparator = '\xB6';
+constexpr char kUnsendable = '?'; // sent for what a text field cannot carry
 
 struct PlaceShips
 {
@@ -82,5 +84,9 @@ bool lastFieldIsFinal(std::string_view command, QByteArrayView lastField);
 // Text <-> wire bytes. Characters outside Latin-1 become '?'.
 QByteArray toWire(const QString &text);
 QString fromWire(const QByteArray &bytes);
+
+// A name or chat text as encode puts it on the wire, so the chat can show a line
+// exactly as the opponent will read it.
+QString asSent(const QString &text);
 
 } // namespace Protocol

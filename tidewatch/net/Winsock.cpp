@@ -34,15 +34,7 @@ SocketBackend *Winsock::backend()
     const SocketEvents events{
         .request = [this](qintptr requestID) { emit ConnectionRequest(requestID); },
         .connected = [this] { post([this] { emit Connected(); }); },
-        .readyRead =
-            [this] {
-                post([this] {
-                    // An earlier handler may already have read these bytes.
-                    const qint64 waiting = mBackend->bytesAvailable();
-                    if (waiting > 0)
-                        emit DataArrival(waiting);
-                });
-            },
+        .readyRead = [this] { RaiseDataArrival(); },
         .failed = [this](const QString &description) { raiseError(description); },
         .peerClosed =
             [this] {
@@ -57,9 +49,24 @@ SocketBackend *Winsock::backend()
     return mBackend.get();
 }
 
+void Winsock::RaiseDataArrival()
+{
+    if (mArrivalRaised || !mBackend)
+        return;
+    mArrivalRaised = true;
+    post([this] {
+        mArrivalRaised = false;
+        // An earlier handler may already have read these bytes.
+        const qint64 waiting = mBackend->bytesAvailable();
+        if (waiting > 0)
+            emit DataArrival(waiting);
+    });
+}
+
 void Winsock::Close()
 {
     ++mGeneration;
+    mArrivalRaised = false; // its event was for the old socket
     if (mBackend)
         mBackend->close();
     mFailed = false;
@@ -134,7 +141,15 @@ QByteArray Winsock::GetData(qint64 bytes)
 {
     if (!mBackend || bytes <= 0)
         return {};
-    return mBackend->read(bytes);
+    QByteArray data = mBackend->read(bytes);
+    if (mBackend->bytesAvailable() > 0)
+        RaiseDataArrival(); // the rest, once the event loop has had a turn
+    return data;
+}
+
+qint64 Winsock::BytesReceived() const
+{
+    return mBackend ? mBackend->bytesAvailable() : 0;
 }
 
 QString Winsock::LocalHostName() const

@@ -40,6 +40,8 @@ public:
     void Connect();
     void SendData(const QByteArray &data); // skipped when not connected
     QByteArray GetData(qint64 bytes);
+    qint64 BytesReceived() const; // waiting to be read
+    void RaiseDataArrival();      // on a later pass, when bytes are waiting
     QString LocalHostName() const;
     QString LocalIP() const;
 
@@ -63,4 +65,5 @@ private:
     bool mFailed = false;     // the last operation ended in an error (State 9)
     bool mPeerClosed = false; // the connection was ended by the other side
     quint64 mGeneration = 0;  // bumped by Close: events still queued for the old socket are dropped
+    bool mArrivalRaised = false; // one DataArrival at a time waits on the event loop
 };

@@ -6,10 +6,12 @@
 #include "board/BoardProcedures.h"
 #include "main/MenuKeys.h"
 #include "main/ModalGate.h"
+#include "main/TypedText.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
 #include "net/ConnectionNotice.h"
+#include "net/PeerText.h"
 #include "net/Winsock.h"
 #include "records/RecordBook.h"
 
@@ -114,7 +116,7 @@ void frmMain::wskMain_Error(const QString &description)
 void frmMain::cmdMultiplayerClientStartGame_Click()
 {
     const QString host = txtMultiplayerClientHostConnect->text();
-    if (host.trimmed().isEmpty()) {
+    if (IsBlank(host)) {
         warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -147,8 +149,9 @@ void frmMain::socketError(const QString &description)
 
 void frmMain::wskGame_PeerClosed()
 {
-    // A closed line says no more: what it sent last is complete, and comes first.
-    takeWhatIsQuiet(mClock.elapsed() + MessageReader::kQuietMs);
+    // A closed line says no more: what it sent last is complete, and comes first. All
+    // of it is in the socket by now, no more than the socket's bounded read buffer.
+    takeWhatIsQuiet(mClock.elapsed() + MessageReader::kQuietMs, wskGame->BytesReceived());
     mGate->run([this] {
         if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
@@ -207,8 +210,8 @@ void frmMain::CheckGameReady()
     if (!state.gShipsPlaced)
         return;
     if (!state.gOpponentShipsPlaced) {
-        lblStatus->setText(QStringLiteral("Waiting for Opponent... (") + state.gOpponentName
-                           + QStringLiteral(")"));
+        lblStatus->setText(QStringLiteral("Waiting for Opponent... (")
+                           + PeerText::oneLine(state.gOpponentName) + QStringLiteral(")"));
         return;
     }
     state.gGamePhase = GameState::Battle;
@@ -219,8 +222,8 @@ void frmMain::CheckGameReady()
                            + QStringLiteral(")"));
     } else {
         state.gMyTurn = false;
-        lblStatus->setText(QStringLiteral("Game Ready... Opponents Turn (") + state.gOpponentName
-                           + QStringLiteral(")"));
+        lblStatus->setText(QStringLiteral("Game Ready... Opponents Turn (")
+                           + PeerText::oneLine(state.gOpponentName) + QStringLiteral(")"));
     }
 }
 
@@ -238,55 +241,68 @@ void frmMain::send(const Protocol::Message &message)
 
 void frmMain::wskGame_DataArrival(qint64 bytesTotal)
 {
-    // The bytes are read at once, so that the reader knows when they came; what they
-    // say is applied through the gate, after any message box that is up.
-    deliver(mReader.feed(wskGame->GetData(bytesTotal), mClock.elapsed()));
+    // Only what the gate can hold is read, a bounded amount per pass; the rest waits in
+    // the socket and the kernel, so TCP slows down a peer that sends faster than the game
+    // applies. Winsock raises this event again for what is left, the gate once it has room.
+    if (mGate->hasRoom())
+        deliver(mReader.feed(wskGame->GetData(std::min(bytesTotal, Inbound::kReadPerPass)),
+                             mClock.elapsed()));
 }
 
 // The line has been quiet: the message under way, last field and all, is complete.
 void frmMain::quietTimer_Timer()
 {
-    takeWhatIsQuiet(mClock.elapsed());
+    takeWhatIsQuiet(mClock.elapsed(), mGate->hasRoom() ? Inbound::kReadPerPass : 0);
 }
 
-// Reads what the socket still holds, then completes the message under way if the line
-// has been quiet long enough by `quietAt`.
-void frmMain::takeWhatIsQuiet(qint64 quietAt)
+// Reads up to `readAtMost` of what the socket holds, then, if nothing is left waiting,
+// completes the message under way if the line has been quiet long enough by `quietAt`.
+// Bytes still waiting mean the line is not quiet, however long they waited.
+void frmMain::takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost)
 {
-    MessageReader::Result result = mReader.feed(wskGame->GetData(MessageReader::kMaxBuffered),
-                                                 mClock.elapsed());
-    result.append(mReader.quietCheck(quietAt));
+    MessageReader::Result result = mReader.feed(wskGame->GetData(readAtMost), mClock.elapsed());
+    if (wskGame->BytesReceived() == 0)
+        result.append(mReader.quietCheck(quietAt));
     deliver(std::move(result));
 }
 
 void frmMain::deliver(MessageReader::Result result)
 {
-    if (const std::optional<qint64> deadline = mReader.quietDeadline())
+    const std::optional<qint64> deadline = mReader.quietDeadline();
+    if (deadline && wskGame->BytesReceived() == 0)
         mQuietTimer->start(int(std::max<qint64>(*deadline - mClock.elapsed(), 0)));
     else
-        mQuietTimer->stop();
+        mQuietTimer->stop(); // the next read arms it again
     if (result.overflow)
         wskGame->Close(); // nothing more from this peer, while its last words wait their turn
-    if (result.messages.empty() && result.rejected == 0 && !result.overflow)
-        return;
-    mGate->run([this, result = std::move(result)] {
+    for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
+        const qsizetype weight = batch.weight;
+        mGate->run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
+    }
+}
+
+void frmMain::applyBatch(const Inbound::Batch &batch)
+{
+    if (!mConnectionUp)
+        return; // the connection was lost meanwhile: the rest is moot
+    int rejected = batch.rejected;
+    for (const Protocol::Message &message : batch.messages) {
         if (!mConnectionUp)
-            return; // the connection was lost meanwhile: the rest is moot
-        int rejected = result.rejected;
-        for (const Protocol::Message &message : result.messages) {
-            if (!mConnectionUp)
-                break;
-            if (receivable(message))
-                applyReceived(message);
-            else
-                ++rejected;
+            break;
+        if (!receivable(message)) {
+            ++rejected;
+            continue;
         }
-        if (rejected > 0)
-            appendChatLine(kRejectedNote);
-        if (result.overflow)
-            connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
-                                          "The connection has been closed."));
-    });
+        if (!std::holds_alternative<Protocol::Chat>(message))
+            flushChat(); // what came before shows before what this one does
+        applyReceived(message);
+    }
+    flushChat();
+    if (rejected > 0)
+        appendChatLine(kRejectedNote);
+    if (batch.overflow)
+        connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
+                                      "The connection has been closed."));
 }
 
 // A conformant peer sends its fleet while it places, its shots and the end of the
@@ -347,18 +363,21 @@ void frmMain::receive(const Protocol::GameOver &message)
 void frmMain::receive(const Protocol::Chat &message)
 {
     if (message.text == QStringLiteral("/slap")) {
-        appendChatLine(message.name + QStringLiteral(" slapped you!"));
+        mChatBatch.add(message.name + QStringLiteral(" slapped you!")); // shown with its batch
         mSound.PlayWave(QStringLiteral("slap"));
     } else {
-        appendChatLine(message.name + QStringLiteral(": ") + message.text);
+        mChatBatch.add(message.name + QStringLiteral(": ") + message.text); // shown with its batch
     }
 }
 
 void frmMain::txtChatBox_Enter()
 {
-    const QString text = txtChatBox->text();
-    if (text.trimmed().isEmpty())
+    const QString typed = txtChatBox->text();
+    if (IsBlank(typed))
         return;
+    // Shown as the opponent will read it: a separator, which would end the field, and
+    // characters the wire cannot carry go out as '?'.
+    const QString text = Protocol::asSent(typed);
     if (text == QStringLiteral("/slap"))
         appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
     else
@@ -371,11 +390,29 @@ void frmMain::txtChatBox_Enter()
 
 void frmMain::appendChatLine(const QString &line)
 {
-    txtChatBoxMsgs->appendPlainText(ChatLogLimits::shown(line));
+    mChatBatch.add(line);
+    flushChat();
+}
+
+// One append for all the lines gathered, then the oldest lines beyond the log's bounds
+// go in one removal: laying the log out once per line made a flood freeze the window.
+void frmMain::flushChat()
+{
+    if (mChatBatch.isEmpty())
+        return;
+    txtChatBoxMsgs->appendPlainText(mChatBatch.take());
     QTextDocument *log = txtChatBoxMsgs->document();
-    while (ChatLogLimits::overBudget(log->characterCount(), log->blockCount())) {
-        QTextCursor oldest(log->firstBlock());
-        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+    qsizetype characters = log->characterCount();
+    qsizetype lines = log->blockCount();
+    QTextBlock keptFirst = log->firstBlock();
+    while (ChatLogLimits::overBudget(characters, lines)) {
+        characters -= keptFirst.length();
+        --lines;
+        keptFirst = keptFirst.next();
+    }
+    if (keptFirst != log->firstBlock()) {
+        QTextCursor oldest(log);
+        oldest.setPosition(keptFirst.position(), QTextCursor::KeepAnchor);
         oldest.removeSelectedText();
     }
     txtChatBoxMsgs->moveCursor(QTextCursor::End);

@@ -16,8 +16,8 @@
 namespace {
 
 // What a flooding peer can make us hold at once; beyond it the bytes wait in the
-// kernel and TCP slows the sender down.
-constexpr qint64 kReadBufferSize = 256 * 1024;
+// kernel and TCP slows the sender down. A few passes' reading (Inbound::kReadPerPass).
+constexpr qint64 kReadBufferSize = 64 * 1024;
 
 // Accepted connections that no instance has taken yet. The program has one thread.
 QSet<qintptr> &unclaimedRequests()

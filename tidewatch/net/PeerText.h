@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Text that came from the other program, made safe to show on one line: a line break
+// or other control character inside it would let the peer start a line of its own that
+// reads like one of the game's notes.
+namespace PeerText {
+
+// Control characters become visible marks: C0 codes their Unicode control pictures
+// (CR as U+240D, LF as U+240A), DEL U+2421, and the rest (C1 codes, line and paragraph
+// separators) U+FFFD.
+QString oneLine(const QString &text);
+
+} // namespace PeerText
