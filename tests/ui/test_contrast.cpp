@@ -8,6 +8,7 @@
 #include "main/MessageBoxes.h"
 
 #include <QDialog>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QTemporaryDir>
@@ -58,7 +59,8 @@ QString leastReadable(QWidget *top)
     double worst = 99;
     QString where;
     for (QWidget *widget : top->findChildren<QWidget *>()) {
-        QString text = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget) ? "(field)" : "";
+        QString text = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget)
+                || qobject_cast<QListWidget *>(widget) ? "(field)" : "";
         if (auto *label = qobject_cast<QLabel *>(widget))
             text = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
@@ -98,7 +100,7 @@ private slots:
         QTest::addColumn<bool>("darkPalette");
         QTest::addColumn<QString>("screen");
         for (bool dark : {false, true})
-            for (const char *screen : {"login", "game type", "placement", "about view", "warning box",
+            for (const char *screen : {"login", "game type", "client", "placement", "about view", "warning box",
                                        "information box", "about dialog", "error dialog"})
                 QTest::addRow("%s, %s desktop", screen, dark ? "dark" : "light") << dark << QString::fromLatin1(screen);
     }
@@ -118,8 +120,12 @@ private slots:
             }
         });
         measure.start(5);
-        if (screen == QLatin1String("game type") || screen == QLatin1String("placement"))
+        if (screen == QLatin1String("game type") || screen == QLatin1String("placement") || screen == QLatin1String("client"))
             createAndLogIn(*window, QStringLiteral("Lee"), QStringLiteral("pw"));
+        if (screen == QLatin1String("client")) { // with the games list and its one line
+            click(*window, QStringLiteral("optGameType2"));
+            click(*window, QStringLiteral("cmdNext"));
+        }
         if (screen == QLatin1String("placement"))
             startSinglePlayer(*window, 2);
         if (screen.startsWith(QLatin1String("about")))

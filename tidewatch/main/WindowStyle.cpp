@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -32,11 +33,11 @@ bool inBox(const QWidget *widget)
     return widget && qobject_cast<const QMessageBox *>(widget->window());
 }
 
-// The light fields: line edits, the player list, the chat log.
+// The light fields: line edits, the player list, the chat log, the games found.
 bool isField(const QWidget *widget)
 {
     return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
-        || qobject_cast<const QPlainTextEdit *>(widget);
+        || qobject_cast<const QPlainTextEdit *>(widget) || qobject_cast<const QListWidget *>(widget);
 }
 
 void setFont(QWidget *widget, int points, bool bold, bool underline = false)
@@ -174,8 +175,9 @@ void WindowStyle::polish(QWidget *widget)
         setColour(widget, QPalette::WindowText, kOptionDisabledText, QPalette::Disabled);
     else if (qobject_cast<QComboBox *>(widget))
         polishComboBox(widget);
-    else if (auto *log = qobject_cast<QPlainTextEdit *>(widget))
-        log->viewport()->setAutoFillBackground(false); // the field's frame paints it, focus border and all
+    else if (qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<QListWidget *>(widget))
+        // The field's frame paints it, focus border and all.
+        static_cast<QAbstractScrollArea *>(widget)->viewport()->setAutoFillBackground(false);
     else if (qobject_cast<QScrollBar *>(widget))
         widget->setPalette(desktopPalette(widget));
 }

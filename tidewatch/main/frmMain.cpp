@@ -11,6 +11,7 @@
 #include "main/WidgetFactory.h"
 #include "main/WindowStyle.h"
 #include "net/Winsock.h"
+#include "net/discovery/GamePublisher.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -203,6 +204,8 @@ void frmMain::closeEvent(QCloseEvent *event)
     // Closing ends the program at once; a handler paused in WaitSeconds sees this
     // and stops instead of playing on against a window that is going away.
     mClosing = true;
+    if (mPublisher)
+        mPublisher->withdraw();
     event->accept();
 }
 

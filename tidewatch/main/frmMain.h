@@ -12,6 +12,7 @@
 #include <vector>
 
 class BoardWidget;
+class GamePublisher;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -143,6 +144,7 @@ private:
     // Network connection and chat.
     void wskMain_ConnectionRequest(qintptr requestID);
     void wskMain_Error(const QString &description);
+    void announceWaitingGame();
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
     void wskGame_PeerClosed();
@@ -164,6 +166,7 @@ private:
     std::vector<QWidget *> screenControls() const;
 
     QString mRadarFile;
+    GamePublisher *mPublisher = nullptr; // announces the server screen's waiting game
     bool mWarmedUp = false;
     bool mClosing = false;
 

@@ -4,6 +4,7 @@
 #include "Reelpane.h"
 #include "board/BoardWidget.h"
 #include "main/frmMain.h"
+#include "net/discovery/GamePublisher.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -83,6 +84,10 @@ void frmMain::ensureBuilt(Screen screen)
 void frmMain::showScreen(Screen screen)
 {
     ensureBuilt(screen);
+    if (screen == Screen::Server) // announced once the flow, going on from here, listens
+        QMetaObject::invokeMethod(this, &frmMain::announceWaitingGame, Qt::QueuedConnection);
+    else if (mPublisher)
+        mPublisher->withdraw(); // the game waits no longer
     const auto row = std::find_if(screenMap().begin(), screenMap().end(),
                                   [screen](const ScreenRow &candidate) { return candidate.screen == screen; });
     std::vector<QWidget *> shown = row->shown(*this);

@@ -4,8 +4,13 @@
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
 #include "net/ChatLogLimits.h"
+#include "net/NetworkGamesList.h"
+#include "net/Protocol.h"
 #include "net/Winsock.h"
+#include "net/discovery/GameBrowser.h"
+#include "net/discovery/GamePublisher.h"
 
+#include <QDBusConnection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,6 +42,7 @@ void frmMain::buildServerPanel()
     MenuKeys::enterPresses(picContainerMultiPlayerServer, cmdMultiplayerServerStartGame);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerServerCancel_Click);
+    mPublisher = new GamePublisher(QDBusConnection::systemBus(), this);
 }
 
 void frmMain::buildClientPanel()
@@ -66,6 +72,13 @@ void frmMain::buildClientPanel()
             &frmMain::cmdMultiplayerClientStartGame_Click);
     connect(cmdMultiplayerClientCancel, &QPushButton::clicked, this,
             &frmMain::cmdMultiplayerClientCancel_Click);
+    auto *gamesFound = new NetworkGamesList(picContainerMultiPlayerClient,
+                                            new GameBrowser(QDBusConnection::systemBus()));
+    connect(gamesFound, &NetworkGamesList::selected, txtMultiplayerClientHostConnect, &QLineEdit::setText);
+    connect(gamesFound, &NetworkGamesList::picked, this, [this](const QString &address) {
+        txtMultiplayerClientHostConnect->setText(address);
+        cmdMultiplayerClientStartGame_Click();
+    });
 }
 
 void frmMain::buildChat()
@@ -99,11 +112,20 @@ void frmMain::setServerAddress(const QString &text)
 void frmMain::wskMain_ConnectionRequest(qintptr requestID)
 {
     mFlow.network().connectionRequested(requestID);
+    mPublisher->withdraw(); // nobody else can join now
 }
 
 void frmMain::wskMain_Error(const QString &description)
 {
     mFlow.network().listenerFailed(description);
+    if (!mLink.listening())
+        mPublisher->withdraw();
+}
+
+void frmMain::announceWaitingGame()
+{
+    if (currentScreen() == Screen::Server && mLink.listening())
+        mPublisher->publish(state.gPlayerName, Protocol::kPort);
 }
 
 void frmMain::wskGame_Connect()

@@ -133,12 +133,23 @@ public:
 
     QString localIP() const override
     {
-        const QList<QHostAddress> addresses = QNetworkInterface::allAddresses();
-        for (const QHostAddress &address : addresses) {
-            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
-                return address.toString();
+        // The address a friend can reach: an interface that is up with a link (not a
+        // bridge without cable, as a container bridge often is), then any, then loopback.
+        QString anyOther;
+        const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+        for (const QNetworkInterface &interface : interfaces) {
+            const bool linked = interface.flags().testFlags(QNetworkInterface::IsUp | QNetworkInterface::IsRunning);
+            for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+                const QHostAddress address = entry.ip();
+                if (address.protocol() != QAbstractSocket::IPv4Protocol || address.isLoopback())
+                    continue;
+                if (linked && !address.isLinkLocal())
+                    return address.toString();
+                if (anyOther.isEmpty())
+                    anyOther = address.toString();
+            }
         }
-        return QStringLiteral("127.0.0.1");
+        return anyOther.isEmpty() ? QStringLiteral("127.0.0.1") : anyOther;
     }
 
 private:
