@@ -58,7 +58,7 @@ void frmMain::networkShot(qint16 cell)
     const ShotResult result = ResolveShot(cell, state.gOpponentShips, player2Grid,
                                           state.gOpponentShots);
     mSound.PlayWave(CueFor(result));
-    lblStatus->setText(QStringLiteral("Opponents Turn (") + PeerText::oneLine(state.gOpponentName)
+    lblStatus->setText(QStringLiteral("Opponents Turn (") + PeerText::shownName(state.gOpponentName)
                        + QStringLiteral(")"));
 }
 
