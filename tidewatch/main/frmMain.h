@@ -152,7 +152,7 @@ private:
     void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
     void applyBatch(const Inbound::Batch &batch);
-    void resetReader();
+    void forgetConnection(); // drops what the socket's connection sent and is not yet applied
     void wskGame_PeerClosed();
     void socketError(const QString &description);
     void cmdMultiplayerClientStartGame_Click();
@@ -184,6 +184,7 @@ private:
     bool mWarmedUp = false;
     bool mClosing = false;
     bool mConnectionUp = false;
+    ConnectionGeneration mConnection; // tags what is received with the connection it came from
     ModalGate *mGate = nullptr;
 
     struct ScreenRow

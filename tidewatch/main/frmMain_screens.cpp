@@ -222,6 +222,7 @@ void frmMain::cmdNext_Click()
         wskGame->Close();
         wskGame->setLocalPort(kGamePort);
         mConnectionUp = false;
+        forgetConnection();
         state.gOpponentName = QStringLiteral("Opponent");
         break;
     case 2:

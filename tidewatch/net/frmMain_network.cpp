@@ -102,6 +102,7 @@ void frmMain::wskMain_ConnectionRequest(qintptr requestID)
     wskMain->Close();
     if (!welcome)
         return;
+    forgetConnection();
     lblMultiplayerServerStatus->setText(QStringLiteral("Status: Connected"));
     mGate->run([this] { EnterPlacementScreen(GameState::Server); });
 }
@@ -122,7 +123,7 @@ void frmMain::cmdMultiplayerClientStartGame_Click()
     }
     wskGame->Close();
     mConnectionUp = false;
-    resetReader();
+    forgetConnection();
     wskGame->setRemotePort(kGamePort);
     wskGame->setRemoteHost(host);
     wskGame->Connect();
@@ -152,8 +153,8 @@ void frmMain::wskGame_PeerClosed()
     // A closed line says no more: what it sent last is complete, and comes first. All
     // of it is in the socket by now, no more than the socket's bounded read buffer.
     takeWhatIsQuiet(mClock.elapsed() + MessageReader::kQuietMs, wskGame->BytesReceived());
-    mGate->run([this] {
-        if (!mConnectionUp)
+    mGate->run([this, from = mConnection.current()] {
+        if (!mConnectionUp || !mConnection.isCurrent(from))
             return; // already reported, with the error that broke the connection
         connectionLost(QStringLiteral("The opponent has closed the connection."));
     });
@@ -163,7 +164,7 @@ void frmMain::connectionLost(const QString &warning)
 {
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
-    resetReader();
+    forgetConnection();
     switch (ConnectionNotice::where(state)) {
     case ConnectionNotice::Where::Nowhere:
         return;
@@ -200,7 +201,6 @@ void frmMain::cmdMultiplayerClientCancel_Click()
 void frmMain::EnterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
-    resetReader();
     state.gGameType = gameType;
     beginPlacement();
 }
@@ -211,7 +211,7 @@ void frmMain::CheckGameReady()
         return;
     if (!state.gOpponentShipsPlaced) {
         lblStatus->setText(QStringLiteral("Waiting for Opponent... (")
-                           + PeerText::oneLine(state.gOpponentName) + QStringLiteral(")"));
+                           + PeerText::shownName(state.gOpponentName) + QStringLiteral(")"));
         return;
     }
     state.gGamePhase = GameState::Battle;
@@ -223,14 +223,15 @@ void frmMain::CheckGameReady()
     } else {
         state.gMyTurn = false;
         lblStatus->setText(QStringLiteral("Game Ready... Opponents Turn (")
-                           + PeerText::oneLine(state.gOpponentName) + QStringLiteral(")"));
+                           + PeerText::shownName(state.gOpponentName) + QStringLiteral(")"));
     }
 }
 
-void frmMain::resetReader()
+void frmMain::forgetConnection()
 {
     mReader.reset();
     mQuietTimer->stop();
+    mConnection.replace();
 }
 
 void frmMain::send(const Protocol::Message &message)
@@ -277,14 +278,15 @@ void frmMain::deliver(MessageReader::Result result)
         wskGame->Close(); // nothing more from this peer, while its last words wait their turn
     for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
         const qsizetype weight = batch.weight;
+        batch.connection = mConnection.current();
         mGate->run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
     }
 }
 
 void frmMain::applyBatch(const Inbound::Batch &batch)
 {
-    if (!mConnectionUp)
-        return; // the connection was lost meanwhile: the rest is moot
+    if (!mConnectionUp || !mConnection.isCurrent(batch.connection))
+        return; // the connection was lost or replaced meanwhile: the rest is moot
     int rejected = batch.rejected;
     for (const Protocol::Message &message : batch.messages) {
         if (!mConnectionUp)
@@ -363,10 +365,12 @@ void frmMain::receive(const Protocol::GameOver &message)
 void frmMain::receive(const Protocol::Chat &message)
 {
     if (message.text == QStringLiteral("/slap")) {
-        mChatBatch.add(message.name + QStringLiteral(" slapped you!")); // shown with its batch
+        // shown with its batch
+        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(" slapped you!"));
         mSound.PlayWave(QStringLiteral("slap"));
     } else {
-        mChatBatch.add(message.name + QStringLiteral(": ") + message.text); // shown with its batch
+        // shown with its batch
+        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(": ") + message.text);
     }
 }
 
@@ -379,7 +383,8 @@ void frmMain::txtChatBox_Enter()
     // characters the wire cannot carry go out as '?'.
     const QString text = Protocol::asSent(typed);
     if (text == QStringLiteral("/slap"))
-        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
+        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ")
+                       + PeerText::shownName(state.gOpponentName));
     else
         appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
     send(Protocol::Chat{state.gPlayerName, text});
