@@ -1,43 +1,66 @@
 #!/usr/bin/env bash
-# The Debian package from end to end, on this machine: builds it (tools/package.sh),
-# installs it with apt, starts the installed game offscreen and then, the way its menu
-# entry does, in a real window under Xvfb; creates an account with the keyboard and
-# checks that it lands in the user's data folder, readable by its owner only; measures
-# the window at QT_SCALE_FACTOR=2; and purges the package again. Root or sudo.
+# The Debian packages from end to end, on this machine: builds them (tools/package.sh),
+# installs them with apt, checks the menu entry, the manual page and the installed
+# layout, starts the installed game offscreen (checking that it reads its data from
+# /usr/share/games) and then, the way its menu entry does, in a real window under Xvfb;
+# creates an account with the keyboard and checks that it lands in the user's data
+# folder, readable by its owner only; measures the window at QT_SCALE_FACTOR=2; builds
+# examples/reelpane-player against the installed libreelkit-dev; and purges the
+# packages again. Root or sudo. --no-build takes the packages already in build-deb/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/package.sh
-tools/install-deps.sh xvfb xauth xdotool desktop-file-utils
+[ "${1:-}" = --no-build ] || tools/package.sh
+tools/install-deps.sh xvfb xauth xdotool desktop-file-utils man-db strace cmake g++
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-if dpkg-query -W -f='${Status}' tidewatch 2>/dev/null | grep -q "install ok installed"; then
-  echo "tidewatch is installed already: remove it first, so this check can remove its own copy"
-  exit 1
-fi
-deb=$(ls "$PWD"/build-deb/tidewatch_*.deb)
+packages=(tidewatch libreelkit0 libreelkit-dev reelkit-designer-plugin)
+for package in "${packages[@]}"; do
+  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    echo "$package is installed already: remove it first, so this check can remove its own copy"
+    exit 1
+  fi
+done
+debs=()
+for package in "${packages[@]}"; do debs+=("$(ls "$PWD"/build-deb/"$package"_*.deb)"); done
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  $sudo apt-get purge -y tidewatch >/dev/null 2>&1 || true
+  $sudo apt-get purge -y "${packages[@]}" >/dev/null 2>&1 || true
   rm -rf "$scratch"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-echo "== $(basename "$deb"): Depends: $(dpkg-deb -f "$deb" Depends)"
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "$deb" >"$scratch/apt.log" \
-  || { cat "$scratch/apt.log"; fail "apt could not install the package"; }
+for deb in "${debs[@]}"; do
+  echo "== $(basename "$deb"): Depends: $(dpkg-deb -f "$deb" Depends)"
+done
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${debs[@]}" >"$scratch/apt.log" \
+  || { cat "$scratch/apt.log"; fail "apt could not install the packages"; }
 
 entry=/usr/share/applications/example.orvane.Tidewatch.desktop
 desktop-file-validate "$entry" || fail "the installed menu entry does not validate"
+grep -q '^Categories=.*\bGame;' "$entry" || fail "the menu entry is not in the Games menu"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 for size in 16 32 48 64 128 256; do
   [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] || fail "no ${size}px icon"
 done
-dpkg -L tidewatch | grep -q '/tidewatch/libtidewatch_sound\.so$' || fail "the sound library is not installed"
-dpkg -L tidewatch | grep -q '/tidewatch/libtidewatch_net\.so$' || fail "the network library is not installed"
+triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for file in /usr/games/tidewatch /usr/share/games/tidewatch/radar.gif \
+            /usr/lib/"$triplet"/tidewatch/libtidewatch_sound.so \
+            /usr/lib/"$triplet"/tidewatch/libtidewatch_net.so; do
+  dpkg -S "$file" >/dev/null 2>&1 || fail "$file is not installed by a package"
+done
+plugin=/usr/lib/$triplet/qt6/plugins/designer/libreelpane_designer.so
+[ -f "$plugin" ] || fail "no Designer plugin"
+! ldd "$plugin" | grep -q 'not found' || fail "the Designer plugin misses a library: $(ldd "$plugin")"
+man -w tidewatch >/dev/null || fail "man tidewatch finds no page"
+MANWIDTH=80 man tidewatch 2>/dev/null | grep -q 'TCP port' || fail "man tidewatch does not render"
+echo "== installed in /usr/games, /usr/share/games, /usr/lib/$triplet/tidewatch; man tidewatch works"
+
+# A player's session: Debian puts /usr/games in every user's PATH (root's lacks it).
+export PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
 read -r -a launch <<< "$(sed -n 's/^Exec=//p' "$entry")"
 echo "== menu entry runs: ${launch[*]} ($(command -v "${launch[0]}"))"
 
@@ -52,22 +75,30 @@ QT_QPA_PLATFORM=offscreen timeout 5 "${launch[@]}" >"$scratch/offscreen.log" 2>&
 [ "$rc" -eq 124 ] || { cat "$scratch/offscreen.log"; fail "offscreen: the game ended by itself ($rc)"; }
 echo "== offscreen: the game opened and was still running after 5 s"
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# -noreset: the server would otherwise reset, refusing connections for a moment,
+# each time its last client (a game that was just closed) goes away.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$scratch/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# start_game [VAR=value...]: starts the installed game, prints its window id.
+# start_game [VAR=value...]: starts the installed game (through the command in
+# `wrapper`, if any); sets `window` and `game`, the game's own process.
+wrapper=()
 start_game() {
-  env "$@" "${launch[@]}" >>"$scratch/game.log" 2>&1 &
+  env "$@" "${wrapper[@]}" "${launch[@]}" >>"$scratch/game.log" 2>&1 &
   pids+=($!)
-  game=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvane Tidewatch$' | head -1) \
     || fail "no game window appeared"
+  game=$(xdotool getwindowpid "$window")
+  pids+=("$game")
 }
 
+# The first run is traced, to see which files the installed game opens.
+wrapper=(strace -f -qq -e trace=openat -o "$scratch/opened")
 start_game
+wrapper=()
 xdotool windowfocus --sync "$window"
 sleep 1
 # The user name box has the focus when the window opens; Enter in the password box
@@ -81,8 +112,24 @@ for _ in $(seq 50); do [ -s "$accounts" ] && break; sleep 0.1; done
 [ "$(cat "$accounts")" = $'Roundtrip\r\ntide 1987\r' ] || fail "unexpected account file: $(od -c "$accounts")"
 mode=$(stat -c %a "$accounts")
 [ "$mode" = 600 ] || fail "the account file has mode $mode, not 600"
-[ ! -e /usr/bin/data ] || fail "something wrote beside the installed program"
+[ ! -e /usr/games/data ] || fail "something wrote beside the installed program"
 echo "== account created in $accounts, mode $mode"
+# Logging in loads the radar animation and the sound library.
+xdotool key Return
+radar='"/usr/share/games/tidewatch/radar.gif"'
+# The loader names it from the program's folder: /usr/games/../lib/...
+sound="/lib/$triplet/tidewatch/libtidewatch_sound.so\""
+for _ in $(seq 100); do
+  grep -F "$radar" "$scratch/opened" | grep -qv ENOENT \
+    && grep -F "$sound" "$scratch/opened" | grep -qv ENOENT && break
+  sleep 0.1
+done
+grep -F "$radar" "$scratch/opened" | grep -qv ENOENT \
+  || fail "after logging in, the game did not read $radar"
+grep -F "$sound" "$scratch/opened" | grep -qv ENOENT \
+  || fail "after logging in, the game did not load $sound"
+echo "== logged in: the game read its radar animation from /usr/share/games/tidewatch and"
+echo "   loaded libtidewatch_sound.so from /usr/lib/$triplet/tidewatch"
 kill "$game"
 
 start_game QT_SCALE_FACTOR=2
@@ -91,7 +138,24 @@ echo "== window at QT_SCALE_FACTOR=2: ${WIDTH} x ${HEIGHT} device pixels"
 [ "${WIDTH}x${HEIGHT}" = 1398x958 ] || fail "expected 1398 x 958"
 kill "$game"
 
-$sudo apt-get purge -y tidewatch >/dev/null
-[ ! -e /usr/bin/tidewatch ] || fail "the program is still there after removal"
-! dpkg-query -W -f='${Status}' tidewatch 2>/dev/null | grep -q installed || fail "dpkg still lists tidewatch"
-echo "== purged again; round trip passed"
+# Another project builds against the installed libreelkit-dev alone.
+cmake -S examples/reelpane-player -B "$scratch/player" >"$scratch/player.log" 2>&1 \
+  && cmake --build "$scratch/player" >>"$scratch/player.log" 2>&1 \
+  || { cat "$scratch/player.log"; fail "examples/reelpane-player does not build against libreelkit-dev"; }
+grep -q "^Reelkit_DIR:PATH=/usr/lib/$triplet/cmake/Reelkit$" "$scratch/player/CMakeCache.txt" \
+  || fail "Reelkit came from elsewhere: $(grep ^Reelkit_DIR "$scratch/player/CMakeCache.txt")"
+rc=0
+"$scratch/player/reelpane-player" 2>"$scratch/player.err" || rc=$?
+[ "$rc" -eq 2 ] && grep -q 'usage: reelpane-player' "$scratch/player.err" \
+  || fail "reelpane-player did not start against the installed library ($rc): $(cat "$scratch/player.err")"
+ldd "$scratch/player/reelpane-player" | grep -Eq "libreelkit.so.0 => (/usr)?/lib/$triplet/libreelkit.so.0 " \
+  || fail "reelpane-player does not use the installed libreelkit"
+echo "== examples/reelpane-player built against libreelkit-dev and started"
+
+$sudo apt-get purge -y "${packages[@]}" >/dev/null
+[ ! -e /usr/games/tidewatch ] || fail "the program is still there after removal"
+for package in "${packages[@]}"; do
+  ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q installed || fail "dpkg still lists $package"
+done
+[ -s "$accounts" ] || fail "purging took the player's accounts with it"
+echo "== purged again, the player's accounts kept; round trip passed"

@@ -11,8 +11,8 @@
 
 #include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
-#include "battle/FleetPlacement.h"
-#include "battle/RandomSource.h"
+#include "board/FleetPlacement.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"

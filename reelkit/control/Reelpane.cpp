@@ -5,7 +5,7 @@
 #include "dialogs/ReelkitError.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/frmAbout.h"
-#include "gif/Twips.h"
+#include "Twips.h"
 #include "gif/modAniGif.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "dialogs/ProductIcon.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/Version.h"
-#include "gif/Twips.h"
+#include "Twips.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "dialogs/frmException.h"
 
 #include "dialogs/DialogPalette.h"
-#include "gif/Twips.h"
+#include "Twips.h"
 
 #include <QFrame>
 #include <QLabel>

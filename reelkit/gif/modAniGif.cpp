@@ -3,7 +3,7 @@
 #include "dialogs/ReportError.h"
 #include "gif/FrameElements.h"
 #include "gif/GifBytes.h"
-#include "gif/Twips.h"
+#include "Twips.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #include "ScriptedRandom.h"
-#include "battle/FleetPlacement.h"
-#include "battle/RandomSource.h"
+#include "board/FleetPlacement.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
 #include "board/BoardProcedures.h"

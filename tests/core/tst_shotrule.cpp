@@ -140,10 +140,10 @@ void ShotRuleTest::cellsOffTheBoardAreNoShot()
 
 void ShotRuleTest::cueForEachResult()
 {
-    QCOMPARE(CueFor(ResolveShot(1, mFleet, mBoard, mShots)), QStringLiteral("miss"));
-    QCOMPARE(CueFor(ResolveShot(12, mFleet, mBoard, mShots)), QStringLiteral("hit"));
-    QCOMPARE(CueFor(ResolveShot(22, mFleet, mBoard, mShots)), QStringLiteral("hit"));
-    QCOMPARE(CueFor(ResolveShot(32, mFleet, mBoard, mShots)), QStringLiteral("sunk"));
+    QCOMPARE(CueFor(ResolveShot(1, mFleet, mBoard, mShots)), Cue::Miss);
+    QCOMPARE(CueFor(ResolveShot(12, mFleet, mBoard, mShots)), Cue::Hit);
+    QCOMPARE(CueFor(ResolveShot(22, mFleet, mBoard, mShots)), Cue::Hit);
+    QCOMPARE(CueFor(ResolveShot(32, mFleet, mBoard, mShots)), Cue::Sunk);
 }
 
 void ShotRuleTest::fleetIsDestroyedOnlyWhenAllFiveSink()

@@ -7,6 +7,7 @@
 #include "board/BoardWidget.h"
 #include "main/GameStart.h"
 #include "main/frmMain.h"
+#include "net/Protocol.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -224,7 +224,7 @@ private slots:
 
 void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
 {
-    requireFreePort(frmMain::kGamePort);
+    requireFreePort(Protocol::kPort);
     QTemporaryDir dir;
     auto server = openGame(dir.filePath(QStringLiteral("server.txt")));
     auto client = openGame(dir.filePath(QStringLiteral("client.txt")));

@@ -148,6 +148,7 @@ private slots:
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("k1"));
         pressEnter(*window, QStringLiteral("txtPassword"));
         QCOMPARE(window->state.gPlayerNames, QStringList({"Kim"}));
+        QVERIFY(window->state.gPlayerName.isEmpty()); // created, not logged in
         pressEnter(*window, QStringLiteral("txtPassword"));
         QCOMPARE(window->state.gPlayerName, QStringLiteral("Kim"));
         QVERIFY(boxes.seen.empty());

@@ -1,7 +1,7 @@
 // Socket events wait while a message box is up, and then run in arrival order, a
 // bounded batch per event-loop pass; what they hold is bounded.
 
-#include "main/ModalGate.h"
+#include "net/ModalGate.h"
 
 #include <QTest>
 #include <QTimer>

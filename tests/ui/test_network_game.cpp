@@ -121,7 +121,7 @@ private:
     QTemporaryDir mDir;
 
 private slots:
-    void initTestCase() { requireFreePort(frmMain::kGamePort); }
+    void initTestCase() { requireFreePort(Protocol::kPort); }
     void twoPlayersPlayAWholeGame_data()
     {
         QTest::addColumn<bool>("serverFinishesFirst");

@@ -82,7 +82,7 @@ private:
     QTemporaryDir mDir;
 
 private slots:
-    void initTestCase() { requireFreePort(frmMain::kGamePort); }
+    void initTestCase() { requireFreePort(Protocol::kPort); }
 
     // No caption, label or status text is cut off by its control's edge, whatever
     // font size the desktop gives the program (0: the desktop's own).

@@ -1,7 +1,7 @@
 #include "accounts/LoginRules.h"
 
 #include "accounts/AccountFile.h"
-#include "main/TypedText.h"
+#include "accounts/TypedText.h"
 #include "net/Protocol.h"
 
 #include <algorithm>

@@ -1,6 +1,5 @@
 // The log-in panel: choosing or creating an account, logging in and off.
 
-#include "accounts/AccountFile.h"
 #include "accounts/LoginRules.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
@@ -9,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 void frmMain::buildLoginPanel()
 {
@@ -48,72 +48,36 @@ void frmMain::buildLoginPanel()
 
 void frmMain::LoadAccounts(const QString &accountFile)
 {
-    mAccountFile = accountFile;
-    const AccountList accounts = ReadAccountFile(accountFile);
-    for (qsizetype i = 0; i < accounts.names.size() && i < LoginRules::kMaxAccounts; ++i) {
-        cboPlayers->addItem(accounts.names[i]);
-        ++state.gPlayerCount;
-        state.gPlayerNames.append(accounts.names[i]);
-        state.gPlayerPasswords.append(accounts.passwords[i]);
-    }
-    cboPlayers->setEditText(QString());
+    mFlow.accounts().load(accountFile);
+}
+
+void frmMain::addAccountName(const QString &name)
+{
+    // The first item of an editable box would take the place of what was typed.
+    const QSignalBlocker quiet(cboPlayers);
+    const QString typed = cboPlayers->currentText();
+    cboPlayers->addItem(name);
+    cboPlayers->setEditText(typed);
+}
+
+void frmMain::setLoginCaption(const QString &caption)
+{
+    cmdLogin->setText(caption);
 }
 
 void frmMain::cboPlayers_Change()
 {
-    cmdLogin->setText(LoginRules::CaptionFor(state.gPlayerNames, cboPlayers->currentText()));
+    mFlow.accounts().nameChanged(cboPlayers->currentText());
 }
 
 void frmMain::cmdLogin_Click()
 {
-    if (cmdLogin->text() == LoginRules::kCaptionCreate)
-        createAccount();
-    else
-        logIn();
-}
-
-void frmMain::logIn()
-{
-    const int position = LoginRules::FindAccount(state.gPlayerNames, state.gPlayerPasswords,
-                                                 cboPlayers->currentText(), txtPassword->text());
-    if (position == 0) {
-        warn(QStringLiteral("The Entered Password is Incorrect or Invalid"));
-        return;
-    }
-    state.gPlayerName = state.gPlayerNames[position - 1];
-    showScreen(Screen::GameType);
-    warmUpForPlay();
-}
-
-void frmMain::createAccount()
-{
-    const QString name = cboPlayers->currentText();
-    const QString password = txtPassword->text();
-    if (const QString refusal = LoginRules::CreationRefusal(state.gPlayerNames, name, password);
-        !refusal.isEmpty()) {
-        warn(refusal);
-        return;
-    }
-    // The file first: an account that could not be saved is not offered either, so
-    // the list and the file never disagree.
-    QString error;
-    QString notice;
-    if (!AppendAccount(mAccountFile, name, password, &error, &notice)) {
-        warn(QStringLiteral("The account could not be saved: ") + error);
-        return;
-    }
-    if (!notice.isEmpty())
-        inform(notice);
-    cboPlayers->addItem(name);
-    ++state.gPlayerCount;
-    state.gPlayerNames.append(name);
-    state.gPlayerPasswords.append(password);
-    cboPlayers->setEditText(name);
-    cboPlayers_Change();
+    mFlow.accounts().submit(cboPlayers->currentText(), txtPassword->text());
+    if (currentScreen() != Screen::Login)
+        warmUpForPlay();
 }
 
 void frmMain::cmdLogOff_Click()
 {
-    state.gPlayerName.clear();
-    showScreen(Screen::Login);
+    mFlow.accounts().logOff();
 }

@@ -1,6 +1,6 @@
 #include "battle/AdmiralLevel.h"
 
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "board/ShipKinds.h"
 

@@ -1,7 +1,7 @@
 #include "battle/ComputerOpponent.h"
 
 #include "battle/AdmiralLevel.h"
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "battle/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
@@ -18,7 +18,7 @@ qint16 drawCell(RandomSource &random, const std::function<bool(int)> &eligible)
 
 ShotResult fireAt(ComputerTarget &target, qint16 cell)
 {
-    return ResolveShot(cell, target.ships, target.board, target.shots);
+    return target.fire ? target.fire(cell) : ResolveShot(cell, target.ships, target.board, target.shots);
 }
 
 qint16 easyShot(ComputerTarget &target, RandomSource &random)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "battle/ShotRule.h"
+
+#include <functional>
 
 class AdmiralSight;
 class BoardModel;
@@ -19,12 +21,14 @@ struct HardLevelFields
 
 // What the computer fires at: the player's fleet, own board and shot record, and what
 // the Admiral has seen of them (it needs no more; without it the Admiral fires nothing).
+// A game fires through `fire`, its road for every shot; without it the shot rule is used.
 struct ComputerTarget
 {
     Fleet &ships;
     BoardModel &board;
     ShotRecord &shots;
     AdmiralSight *sight = nullptr;
+    std::function<ShotResult(qint16 cell)> fire = {};
 };
 
 // Difficulty 1 Easy, 2 Moderate, 3 Hard, 4 Impossible, 5 Admiral.

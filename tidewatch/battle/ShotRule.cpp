@@ -28,11 +28,11 @@ ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord 
     return result;
 }
 
-QString CueFor(const ShotResult &result)
+Cue CueFor(const ShotResult &result)
 {
     if (!result.hit)
-        return QStringLiteral("miss");
-    return result.sunk ? QStringLiteral("sunk") : QStringLiteral("hit");
+        return Cue::Miss;
+    return result.sunk ? Cue::Sunk : Cue::Hit;
 }
 
 bool IsFleetDestroyed(const Fleet &fleet)

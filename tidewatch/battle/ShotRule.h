@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "board/Cue.h"
+
 #include <QtGlobal>
 
 class BoardModel;
@@ -21,8 +22,8 @@ struct ShotResult
 // A cell outside 1..100 is no shot at all: nothing changes and the result is a miss.
 ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots);
 
-// The cue for the local player's own shot: "miss", "hit" or "sunk".
-QString CueFor(const ShotResult &result);
+// The cue for the local player's own shot: miss, hit or sunk.
+Cue CueFor(const ShotResult &result);
 
 bool IsFleetDestroyed(const Fleet &fleet);
 qint32 ShipNumberAt(qint16 cell, const Fleet &fleet);

@@ -15,6 +15,12 @@ const clsShip &Fleet::operator[](int slot) const
     return mShips.at(std::size_t(slot - 1));
 }
 
+void Fleet::clear()
+{
+    for (clsShip &ship : mShips)
+        ship.DeleteShip();
+}
+
 bool Fleet::isEmpty() const
 {
     for (const clsShip &ship : mShips) {

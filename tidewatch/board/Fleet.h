@@ -14,6 +14,7 @@ public:
     clsShip &operator[](int slot);
     const clsShip &operator[](int slot) const;
 
+    void clear(); // every ship emptied: a fleet between games
     bool isEmpty() const; // no ship placed
     bool isComplete() const; // all five placed
 

@@ -15,6 +15,13 @@ constexpr bool isCell(qint64 cell) { return cell >= 1 && cell <= kBoardCells; }
 // A ship is one cell longer than its number.
 constexpr int length(int shipNumber) { return shipNumber + 1; }
 
+// Whether ship `shipNumber`, running down its column from `start`, stays on the board.
+// Wide integers: both may come from another program.
+constexpr bool fitsBoard(qint64 start, qint64 shipNumber)
+{
+    return isShipNumber(shipNumber) && start >= 1 && start + kRowLength * shipNumber <= kBoardCells;
+}
+
 QString name(int shipNumber); // "Destroyer" .. "Battleship"; empty outside 1..5
 
 } // namespace ShipKinds

@@ -43,8 +43,7 @@ bool clsShip::CanDrawShip(qint16 Index, qint32 DrawShipType, BoardModel *MapCont
                           const Fleet &GridClassArrayName) const
 {
     Q_UNUSED(MapControl);
-    if (!ShipKinds::isShipNumber(DrawShipType) || Index < 1
-        || segmentCell(Index, DrawShipType) > ShipKinds::kBoardCells)
+    if (!ShipKinds::fitsBoard(Index, DrawShipType))
         return false;
     for (qint32 segment = 0; segment <= DrawShipType; ++segment) {
         if (IsShipAt(qint16(segmentCell(Index, segment)), GridClassArrayName))

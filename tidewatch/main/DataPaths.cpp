@@ -18,7 +18,7 @@ DataPaths DataPaths::choose(const QString &programFolder, const QString &userDat
     const bool hasDataBeside = QFileInfo(beside).isDir();
     const QString readOnly = hasDataBeside
         ? beside
-        : QDir::cleanPath(program.filePath(QStringLiteral("../share/tidewatch")));
+        : QDir::cleanPath(program.filePath(QString::fromUtf8(TIDEWATCH_DATA_RELDIR)));
     const QString accountFolder = hasDataBeside ? beside : userDataFolder;
     return {readOnly, QDir(accountFolder).filePath(kAccountFile)};
 }

@@ -6,11 +6,12 @@
 //
 // A build tree or a portable copy has a data/ folder beside the program: the radar
 // animation and the sound cues are read from it and players.txt lives in it. An
-// installed program has none (its read-only data sit in ../share/tidewatch relative
-// to the program, whatever the prefix) and cannot write beside itself, so its
-// players.txt lives in the user's own data folder. A data/ folder that is there but
-// read-only still holds the accounts: they stay readable, and creating one says why
-// it cannot be saved instead of hiding it in another file.
+// installed program has none (its read-only data sit in the layout's data folder,
+// found relative to the program whatever the prefix: ../share/tidewatch by default,
+// see cmake/InstallLayout.cmake) and cannot write beside itself, so its players.txt
+// lives in the user's own data folder. A data/ folder that is there but read-only
+// still holds the accounts: they stay readable, and creating one says why it cannot
+// be saved instead of hiding it in another file.
 struct DataPaths
 {
     QString readOnlyData; // folder holding radar.gif and sounds/

@@ -17,16 +17,9 @@ std::unique_ptr<frmMain> Main(const StartupFiles &files)
     auto window = std::make_unique<frmMain>();
     window->LoadAccounts(files.accounts);
     window->PlaceMenuPanels();
-    GameState &state = window->state;
-    state.gGamePhase = GameState::NoGame;
-    state.gGameType = GameState::NoType;
-    state.gFieldSeparator = QChar(0xB6);
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        state.gPlayerShips[slot] = clsShip();
-        state.gOpponentShips[slot] = clsShip();
-    }
+    // The flow begins with no game, no game type, the separator, two empty fleets and
+    // reveal mode off: the start values of its state.
     window->StartRadar(files.radar);
-    state.gRevealMode = false;
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());

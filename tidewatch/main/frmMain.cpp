@@ -1,13 +1,12 @@
 #include "main/frmMain.h"
 
 #include "Reelpane.h"
-#include "battle/RandomSource.h"
 #include "board/BoardWidget.h"
+#include "board/RandomSource.h"
 #include "main/Artwork.h"
 #include "main/DataPaths.h"
 #include "main/Geometry.h"
 #include "main/MessageBoxes.h"
-#include "main/ModalGate.h"
 #include "main/SeaBackdrop.h"
 #include "main/WidgetFactory.h"
 #include "main/WindowStyle.h"
@@ -20,19 +19,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 using WidgetFactory::button;
 using WidgetFactory::label;
-
-namespace {
-
-const QStringList kCues = {QStringLiteral("hit"),  QStringLiteral("sunk"),
-                           QStringLiteral("miss"), QStringLiteral("clap"),
-                           QStringLiteral("youlose"), QStringLiteral("slap")};
-
-} // namespace
 
 // The pictures live in a static library, whose resources the linker would drop
 // unless someone asks for them by name.
@@ -44,14 +35,19 @@ static void loadPictureResources()
 frmMain::frmMain(QWidget *parent)
     : QWidget(parent)
     , mSound(DataPaths::forThisProgram().readOnlyData + QStringLiteral("/sounds"))
-    , mRandom(std::make_unique<ClockSeededRandom>())
-    , mGate(new ModalGate(this))
+    , wskMain(new Winsock(this))
+    , wskGame(new Winsock(this))
+    , mLink(*wskMain, *wskGame)
+    , mFlow(*this, mLink)
+    , state(mFlow.state())
+    , player1Grid(mFlow.player1Grid())
+    , player2Grid(mFlow.player2Grid())
+    , hardLevel(mFlow.hardLevel())
 {
     loadPictureResources();
     buildWindow();
     buildLoginPanel();
     connectSockets();
-    buildScreenMap();
     showScreen(Screen::Login);
     // The other screens are built on their first showing, and the cues and the radar
     // wait for warmUpForPlay: the log-in screen, which opens the program, needs none of them.
@@ -61,7 +57,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::setRandomSource(std::unique_ptr<RandomSource> random)
 {
-    mRandom = std::move(random);
+    mFlow.setRandomSource(std::move(random));
 }
 
 void frmMain::buildWindow()
@@ -136,43 +132,16 @@ void frmMain::buildBoards()
     connect(imgPlayer2Grid, &BoardWidget::cellPressed, this, &frmMain::imgPlayer2Grid_MouseDown);
 }
 
-void frmMain::buildChat()
-{
-    txtChatBoxMsgs = new QPlainTextEdit(this);
-    txtChatBoxMsgs->setReadOnly(true);
-    // Nobody undoes a log; kept on, every line added or dropped would be kept for ever.
-    txtChatBoxMsgs->setUndoRedoEnabled(false);
-    txtChatBoxMsgs->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
-                         8535, 765);
-    txtChatBoxMsgs->setAccessibleName(QStringLiteral("Chat log"));
-
-    txtChatBox = new QLineEdit(this);
-    WidgetFactory::place(txtChatBox, QStringLiteral("txtChatBox"), nullptr, 1560, 960, 8535, 285);
-    txtChatBox->setAccessibleName(QStringLiteral("Chat message"));
-    connect(txtChatBox, &QLineEdit::returnPressed, this, &frmMain::txtChatBox_Enter);
-}
-
 void frmMain::connectSockets()
 {
-    wskMain = new Winsock(this);
     wskMain->setObjectName(QStringLiteral("wskMain"));
-    wskGame = new Winsock(this);
     wskGame->setObjectName(QStringLiteral("wskGame"));
     connect(wskMain, &Winsock::ConnectionRequest, this, &frmMain::wskMain_ConnectionRequest);
     connect(wskMain, &Winsock::Error, this, &frmMain::wskMain_Error);
     connect(wskGame, &Winsock::Connected, this, &frmMain::wskGame_Connect);
     connect(wskGame, &Winsock::DataArrival, this, &frmMain::wskGame_DataArrival);
-    connect(wskGame, &Winsock::Error, this, &frmMain::socketError);
+    connect(wskGame, &Winsock::Error, this, &frmMain::wskGame_Error);
     connect(wskGame, &Winsock::PeerClosed, this, &frmMain::wskGame_PeerClosed);
-    mGate->setRoomCallback([this] { wskGame->RaiseDataArrival(); });
-
-    mClock.start();
-    mQuietTimer = new QTimer(this);
-    mQuietTimer->setSingleShot(true);
-    mQuietTimer->setTimerType(Qt::PreciseTimer);
-    connect(mQuietTimer, &QTimer::timeout, this, &frmMain::quietTimer_Timer);
 }
 
 void frmMain::paintEvent(QPaintEvent *event)
@@ -181,18 +150,31 @@ void frmMain::paintEvent(QPaintEvent *event)
     SeaBackdrop::paint(painter, event->rect());
 }
 
+void frmMain::setStatus(const QString &text)
+{
+    lblStatus->setText(text);
+}
+
 void frmMain::warn(const QString &text)
 {
-    mGate->boxOpened();
     ShowWarning(this, text);
-    mGate->boxClosed();
 }
 
 void frmMain::inform(const QString &text)
 {
-    mGate->boxOpened();
     ShowInformation(this, text);
-    mGate->boxClosed();
+}
+
+void frmMain::playCue(Cue cue)
+{
+    mSound.PlayWave(cueName(cue));
+}
+
+bool frmMain::letEventsThrough()
+{
+    QPointer<frmMain> self(this);
+    QCoreApplication::processEvents();
+    return self && !mClosing;
 }
 
 void frmMain::StartRadar(const QString &radarFile)
@@ -208,7 +190,10 @@ void frmMain::warmUpForPlay()
         return;
     mWarmedUp = true;
     // Brings the audio system up now, so the first cue of a game plays at once.
-    mSound.preload(kCues);
+    QStringList cues;
+    for (const Cue cue : kAllCues)
+        cues << cueName(cue);
+    mSound.preload(cues);
     QString path = mRadarFile;
     gifRadarAnimation->GifLoad(path);
 }

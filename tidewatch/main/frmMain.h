@@ -1,16 +1,10 @@
 #pragma once
 
-#include "battle/AdmiralLevel.h"
-#include "battle/ComputerOpponent.h"
-#include "board/BoardModel.h"
 #include "board/modSound.h"
-#include "main/GameState.h"
-#include "main/Screen.h"
-#include "net/ChatBatch.h"
-#include "net/Inbound.h"
-#include "net/MessageReader.h"
+#include "main/GameFlow.h"
+#include "main/GameView.h"
+#include "net/WinsockLink.h"
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -18,8 +12,6 @@
 #include <vector>
 
 class BoardWidget;
-enum class GameOutcome : int;
-class ModalGate;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -27,15 +19,15 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
-class RandomSource;
 class Reelpane;
 class Winsock;
 
 // The game's only window. Its screens are panels shown and hidden in turn; every
 // control carries its design name as objectName, so tests and screen readers find it.
-// The handlers live beside their subsystem: accounts/, board/, battle/, net/, main/.
-class frmMain : public QWidget
+// The game itself is the flow: each handler reads its controls and makes one call
+// into it, and the window shows what the flow tells it. The handlers live beside their
+// subsystem: accounts/, board/, battle/, net/, main/.
+class frmMain : public QWidget, private GameView
 {
     Q_OBJECT
 
@@ -43,11 +35,19 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    GameState state;
-    HardLevelFields hardLevel; // the Hard computer's memory, kept between games
-    AdmiralSight admiralSight; // what the Admiral has seen of this game
-    BoardModel player1Grid;    // own board
-    BoardModel player2Grid;    // opponent board
+private:
+    CuePlayer mSound;
+    Winsock *wskMain = nullptr;
+    Winsock *wskGame = nullptr;
+    WinsockLink mLink;
+    GameFlow mFlow;
+
+public:
+    // The flow's state and boards, which the window shows and tests read.
+    GameState &state;
+    BoardModel &player1Grid;   // own board
+    BoardModel &player2Grid;   // opponent board
+    HardLevelFields &hardLevel;
 
     CuePlayer &modSound() { return mSound; }
     // Tests replace the clock-seeded generator with a script.
@@ -59,10 +59,7 @@ public:
     void PlaceMenuPanels();
     void StartRadar(const QString &radarFile);
 
-    // The screen showing; every screen change goes through showScreen.
-    Screen currentScreen() const { return mScreen; }
-
-    static constexpr quint16 kGamePort = 1987;
+    Screen currentScreen() const { return mFlow.screen(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -85,25 +82,35 @@ private:
     void buildPlacementPanel();
     void buildChat();
     void connectSockets();
-    void buildScreenMap();
-
-    // Screens: one of them shows, as the screen map says.
-    void showScreen(Screen screen);
     void ensureBuilt(Screen screen);
-
-    // The game's own message boxes; socket events wait while one is up.
-    void warn(const QString &text);
-    void inform(const QString &text);
     // Brings up what the log-in screen does not need (sound cues, radar) once the
     // player leaves it. Call it last in a handler: the radar load lets events through.
     void warmUpForPlay();
+
+    // What the flow tells the window.
+    void showScreen(Screen screen) override;
+    void setStatus(const QString &text) override;
+    void warn(const QString &text) override;
+    void inform(const QString &text) override;
+    void playCue(Cue cue) override;
+    bool letEventsThrough() override;
+    bool pause(int seconds) override;
+    void setDifficultyCaptions(const QStringList &captions) override;
+    void clearChoices() override;
+    void showRecords(const QString &player, const QString &recordFile) override;
+    void addAccountName(const QString &name) override;
+    void setLoginCaption(const QString &caption) override;
+    void showPlacementChoices(const PlacementChoices &choices) override;
+    void setPlacementCursor(PlacementCursor cursor) override;
+    void setNoFit(int cell, int ship) override;
+    void setServerStatus(const QString &text) override;
+    void setServerAddress(const QString &text) override;
+    void appendChatLines(const QString &lines) override;
 
     // Log-in and accounts.
     void cboPlayers_Change();
     void cmdLogin_Click();
     void cmdLogOff_Click();
-    void createAccount();
-    void logIn();
 
     // Menu screens.
     void cmdAbout_Click();
@@ -122,82 +129,43 @@ private:
     // Records.
     void buildRecordsButton();
     void cmdRecords_Click();
-    void countGameEnd(GameOutcome outcome);
 
     // Placement.
+    void optSelectedShip_Click(int index);
     void imgPlayer1Grid_MouseMove(int index);
     void imgPlayer1Grid_MouseDown(int index);
-    void cmdFinishPlacingShips_Click();
     void cmdPlaceForMe_Click();
-    void selectNextShip();
-    qint16 GetSelectedShipType() const;
-    qint16 GetNextShipType() const;
-    bool placementOpen() const;
-    void beginPlacement();
+    void cmdFinishPlacingShips_Click();
 
     // Battle.
     void imgPlayer2Grid_MouseDown(int index);
-    bool singlePlayerShot(qint16 cell); // false when the window closed meanwhile
-    void networkShot(qint16 cell);
-    void EndOfGameTest();
-    bool WaitSeconds(int seconds); // false when the window closed meanwhile
 
-    // Network connection, protocol and chat.
+    // Network connection and chat.
     void wskMain_ConnectionRequest(qintptr requestID);
     void wskMain_Error(const QString &description);
-    bool connectionWelcome() const;
     void wskGame_Connect();
     void wskGame_DataArrival(qint64 bytesTotal);
-    void quietTimer_Timer();
-    void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
-    void deliver(MessageReader::Result result);
-    void applyBatch(const Inbound::Batch &batch);
-    void forgetConnection(); // drops what the socket's connection sent and is not yet applied
     void wskGame_PeerClosed();
-    void socketError(const QString &description);
+    void wskGame_Error(const QString &description);
     void cmdMultiplayerClientStartGame_Click();
     void cmdMultiplayerServerCancel_Click();
     void cmdMultiplayerClientCancel_Click();
-    void EnterPlacementScreen(qint32 gameType);
-    void applyReceived(const Protocol::Message &message);
-    bool receivable(const Protocol::Message &message) const;
-    void CheckGameReady();
-    void receive(const Protocol::PlaceShips &message);
-    void receive(const Protocol::Fire &message);
-    void receive(const Protocol::GameOver &message);
-    void receive(const Protocol::Chat &message);
-    void connectionLost(const QString &warning);
     void txtChatBox_Enter();
-    void appendChatLine(const QString &line); // at once; received chat waits in mChatBatch
-                                               // for the end of its batch
-    void flushChat();
-    void send(const Protocol::Message &message);
 
-    CuePlayer mSound;
-    std::unique_ptr<RandomSource> mRandom;
-    MessageReader mReader;
-    ChatBatch mChatBatch;          // lines waiting for the log's next append
-    QElapsedTimer mClock;          // the reader's time
-    QTimer *mQuietTimer = nullptr; // fires when the line has been quiet long enough
-    QString mAccountFile;
-    QString mRadarFile;
-    bool mWarmedUp = false;
-    bool mClosing = false;
-    bool mConnectionUp = false;
-    ConnectionGeneration mConnection; // tags what is received with the connection it came from
-    ModalGate *mGate = nullptr;
-
+    // Which controls each screen shows: one row per screen, whole from the start.
     struct ScreenRow
     {
         Screen screen;
-        std::vector<QWidget *> shown;
-        QWidget *firstControl; // takes the keyboard when the screen shows
+        std::vector<QWidget *> (*shown)(const frmMain &);
+        QWidget *(*firstControl)(const frmMain &); // takes the keyboard when the screen shows
         bool gameScreen; // adds the top ship in a single-player game, the chat in a network one
     };
-    const ScreenRow &screenRow(Screen screen) const;
-    std::vector<ScreenRow> mScreenMap; // one row per screen whose controls are built
-    std::vector<QWidget *> mScreenWidgets; // every control some screen shows
-    Screen mScreen = Screen::Login;
+    static const std::vector<ScreenRow> &screenMap();
+    std::vector<QWidget *> screenControls() const;
+
+    QString mRadarFile;
+    bool mWarmedUp = false;
+    bool mClosing = false;
 
     // Window-level controls.
     Reelpane *gifRadarAnimation = nullptr;
@@ -254,12 +222,9 @@ private:
     BoardWidget *imgPlayer1Grid = nullptr;
     BoardWidget *imgPlayer2Grid = nullptr;
     QWidget *picContainerShipPlace = nullptr;
-    QButtonGroup *optSelectedShipGroup = nullptr;
+    QButtonGroup *optSelectedShipGroup = nullptr; // ids 0 "Clear Ship", 1..5 ships
     std::array<QRadioButton *, 6> optSelectedShip{}; // [1..5]; [0] unused
     QRadioButton *optSelectedShipClear = nullptr;
     QPushButton *cmdPlaceForMe = nullptr;
     QPushButton *cmdFinishPlacingShips = nullptr;
-
-    Winsock *wskMain = nullptr;
-    Winsock *wskGame = nullptr;
 };

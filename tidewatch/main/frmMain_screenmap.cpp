@@ -1,61 +1,75 @@
-// Which controls each screen shows. The table is the only place that knows it;
-// handlers change the screen through showScreen and ask currentScreen where the
-// player is.
+// Which controls each screen shows. The table is the only place that knows it; the
+// flow changes the screen, and the window shows the row it names.
 
 #include "Reelpane.h"
 #include "board/BoardWidget.h"
 #include "main/frmMain.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <algorithm>
 
-void frmMain::buildScreenMap()
+// Screen, what it shows, where the keyboard starts, and whether it is a game screen.
+// A screen's controls may be built on its first showing; its row is here from the start.
+const std::vector<frmMain::ScreenRow> &frmMain::screenMap()
 {
-    // Screen, what it shows, where the keyboard starts, and whether it is a game screen.
-    // A screen has its row once its controls are built (ensureBuilt).
-    mScreenMap = {{Screen::Login, {picContainerLogin}, cboPlayers, false}};
-    if (imgAbout1)
-        mScreenMap.push_back({Screen::About,
-                              {lblAbout1, lblAbout2, lblWebSite, imgAbout1, cmdAboutOK, cmdAboutReelpane},
-                              cmdAboutOK,
-                              false});
-    if (picContainerGameType) {
-        mScreenMap.insert(
-            mScreenMap.end(),
-            {
-                {Screen::GameType, {picContainerGameType}, optGameType->button(0), false},
-                {Screen::Difficulty, {picContainerComputerDifficulty}, optComputerDifficulty->button(1),
-                 false},
-                {Screen::Server, {picContainerMultiPlayerServer}, cmdMultiplayerServerCancel, false},
-                {Screen::Client, {picContainerMultiPlayerClient}, txtMultiplayerClientHostConnect, false},
-                {Screen::Placement,
-                 {picContainerPlayer1, picContainerShipPlace, lblStatus, gifRadarAnimation},
-                 imgPlayer1Grid,
-                 true},
-                {Screen::Battle, {picContainerPlayer1, picContainerPlayer2, lblStatus, gifRadarAnimation},
-                 imgPlayer2Grid,
-                 true},
-                {Screen::GameOver,
-                 {picContainerPlayer1, picContainerPlayer2, lblStatus, gifRadarAnimation, cmdMainMenu},
-                 cmdMainMenu,
-                 true},
-            });
-    }
-    mScreenWidgets = {gifRadarAnimation};
-    if (picContainerGameType)
-        mScreenWidgets.insert(mScreenWidgets.end(), {imgTopShip, txtChatBoxMsgs, txtChatBox});
-    for (const ScreenRow &row : mScreenMap)
-        for (QWidget *control : row.shown)
-            if (std::find(mScreenWidgets.begin(), mScreenWidgets.end(), control)
-                == mScreenWidgets.end())
-                mScreenWidgets.push_back(control);
+    using Controls = std::vector<QWidget *>;
+    static const std::vector<ScreenRow> map = {
+        {Screen::Login, [](const frmMain &w) { return Controls{w.picContainerLogin}; },
+         [](const frmMain &w) -> QWidget * { return w.cboPlayers; }, false},
+        {Screen::About,
+         [](const frmMain &w) {
+             return Controls{w.lblAbout1, w.lblAbout2, w.lblWebSite, w.imgAbout1, w.cmdAboutOK,
+                             w.cmdAboutReelpane};
+         },
+         [](const frmMain &w) -> QWidget * { return w.cmdAboutOK; }, false},
+        {Screen::GameType, [](const frmMain &w) { return Controls{w.picContainerGameType}; },
+         [](const frmMain &w) -> QWidget * { return w.optGameType->button(0); }, false},
+        {Screen::Difficulty,
+         [](const frmMain &w) { return Controls{w.picContainerComputerDifficulty}; },
+         [](const frmMain &w) -> QWidget * { return w.optComputerDifficulty->button(1); }, false},
+        {Screen::Server, [](const frmMain &w) { return Controls{w.picContainerMultiPlayerServer}; },
+         [](const frmMain &w) -> QWidget * { return w.cmdMultiplayerServerCancel; }, false},
+        {Screen::Client, [](const frmMain &w) { return Controls{w.picContainerMultiPlayerClient}; },
+         [](const frmMain &w) -> QWidget * { return w.txtMultiplayerClientHostConnect; }, false},
+        {Screen::Placement,
+         [](const frmMain &w) {
+             return Controls{w.picContainerPlayer1, w.picContainerShipPlace, w.lblStatus,
+                             w.gifRadarAnimation};
+         },
+         [](const frmMain &w) -> QWidget * { return w.imgPlayer1Grid; }, true},
+        {Screen::Battle,
+         [](const frmMain &w) {
+             return Controls{w.picContainerPlayer1, w.picContainerPlayer2, w.lblStatus,
+                             w.gifRadarAnimation};
+         },
+         [](const frmMain &w) -> QWidget * { return w.imgPlayer2Grid; }, true},
+        {Screen::GameOver,
+         [](const frmMain &w) {
+             return Controls{w.picContainerPlayer1, w.picContainerPlayer2, w.lblStatus,
+                             w.gifRadarAnimation, w.cmdMainMenu};
+         },
+         [](const frmMain &w) -> QWidget * { return w.cmdMainMenu; }, true},
+    };
+    return map;
+}
+
+// Every control some screen shows, of those built so far.
+std::vector<QWidget *> frmMain::screenControls() const
+{
+    std::vector<QWidget *> controls = {imgTopShip, txtChatBoxMsgs, txtChatBox};
+    for (const ScreenRow &row : screenMap())
+        for (QWidget *control : row.shown(*this))
+            if (std::find(controls.begin(), controls.end(), control) == controls.end())
+                controls.push_back(control);
+    controls.erase(std::remove(controls.begin(), controls.end(), nullptr), controls.end());
+    return controls;
 }
 
 void frmMain::ensureBuilt(Screen screen)
@@ -64,35 +78,25 @@ void frmMain::ensureBuilt(Screen screen)
         buildAboutView();
     else if (screen != Screen::Login && screen != Screen::About && !picContainerGameType)
         buildPlayScreens();
-    else
-        return;
-    buildScreenMap();
-}
-
-const frmMain::ScreenRow &frmMain::screenRow(Screen screen) const
-{
-    const auto row = std::find_if(mScreenMap.begin(), mScreenMap.end(),
-                                  [screen](const ScreenRow &candidate) { return candidate.screen == screen; });
-    Q_ASSERT(row != mScreenMap.end());
-    return *row;
 }
 
 void frmMain::showScreen(Screen screen)
 {
     ensureBuilt(screen);
-    mScreen = screen;
-    const ScreenRow &row = screenRow(screen);
-    std::vector<QWidget *> shown = row.shown;
-    if (row.gameScreen && state.isNetworkGame())
+    const auto row = std::find_if(screenMap().begin(), screenMap().end(),
+                                  [screen](const ScreenRow &candidate) { return candidate.screen == screen; });
+    std::vector<QWidget *> shown = row->shown(*this);
+    const bool network = state.isNetworkGame();
+    if (row->gameScreen && network)
         shown.insert(shown.end(), {txtChatBoxMsgs, txtChatBox});
-    else if (row.gameScreen)
+    else if (row->gameScreen)
         shown.push_back(imgTopShip);
-    for (QWidget *control : mScreenWidgets)
+    for (QWidget *control : screenControls())
         if (std::find(shown.begin(), shown.end(), control) == shown.end())
             control->hide();
     for (QWidget *control : shown)
         control->show();
     // In a network game the keyboard starts in the chat until the game is over.
-    const bool chatFirst = row.gameScreen && state.isNetworkGame() && screen != Screen::GameOver;
-    (chatFirst ? txtChatBox : row.firstControl)->setFocus();
+    const bool chatFirst = row->gameScreen && network && screen != Screen::GameOver;
+    (chatFirst ? txtChatBox : row->firstControl(*this))->setFocus();
 }

@@ -2,25 +2,19 @@
 
 #include "LinkLabel.h"
 #include "Reelpane.h"
-#include "board/BoardProcedures.h"
 #include "main/Artwork.h"
 #include "main/Geometry.h"
 #include "main/MenuKeys.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
-#include "net/Winsock.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QUrl>
-
-#include <iterator>
 
 namespace {
 
@@ -29,22 +23,6 @@ const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
 // The frame of a classic fixed-single window, which the menu panels are centred by.
 constexpr int kFrameWidthTwips = 90;
 constexpr int kFrameHeightTwips = 405;
-
-struct DifficultyCaption
-{
-    const char *normal;
-    const char *reveal;
-    const char *plays; // the same level under either caption
-};
-constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {"Easy", "No Brain", "Fires at random and may fire at the same cell twice."},
-    {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
-    {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
-    {"Impossible", "Brainbox", "Never misses."},
-    {"Admiral", "Mastermind",
-     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
-};
-constexpr int kLevels = int(std::size(kDifficultyCaptions));
 
 void clearOptions(QButtonGroup *group)
 {
@@ -99,15 +77,14 @@ void frmMain::buildDifficultyPanel()
     title(picContainerComputerDifficulty, QStringLiteral("Select Computer Difficulty"), 120, 60,
           3495);
     optComputerDifficulty = new QButtonGroup(this);
+    const QStringList captions = GameFlow::difficultyCaptions(false);
     // Five levels between the title and the buttons.
-    for (int index = 1; index <= kLevels; ++index) {
-        const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
+    for (int index = 1; index <= captions.size(); ++index) {
         QRadioButton *level = option(picContainerComputerDifficulty,
                                      QStringLiteral("optComputerDifficulty%1").arg(index),
-                                     QString::fromLatin1(caption.normal), 240,
-                                     390 + (index - 1) * 225, 3375, 225);
-        level->setToolTip(QString::fromLatin1(caption.plays));
-        level->setAccessibleDescription(QString::fromLatin1(caption.plays));
+                                     captions[index - 1], 240, 390 + (index - 1) * 225, 3375, 225);
+        level->setToolTip(GameFlow::levelDescription(index));
+        level->setAccessibleDescription(level->toolTip());
         optComputerDifficulty->addButton(level, index);
     }
     cmdStartGame = button(picContainerComputerDifficulty, QStringLiteral("cmdStartGame"),
@@ -163,14 +140,28 @@ void frmMain::PlaceMenuPanels()
     }
 }
 
+void frmMain::setDifficultyCaptions(const QStringList &captions)
+{
+    for (int index = 1; index <= captions.size(); ++index)
+        optComputerDifficulty->button(index)->setText(captions[index - 1]);
+}
+
+void frmMain::clearChoices()
+{
+    cmdNext->setEnabled(false);
+    cmdStartGame->setEnabled(false);
+    clearOptions(optGameType);
+    clearOptions(optComputerDifficulty);
+}
+
 void frmMain::cmdAbout_Click()
 {
-    showScreen(Screen::About);
+    mFlow.about();
 }
 
 void frmMain::cmdAboutOK_Click()
 {
-    showScreen(Screen::Login);
+    mFlow.aboutClosed();
 }
 
 void frmMain::cmdAboutReelpane_Click()
@@ -185,7 +176,7 @@ void frmMain::lblWebSite_Click()
 
 void frmMain::imgAbout1_DblClick()
 {
-    state.gRevealMode = !state.gRevealMode;
+    mFlow.toggleReveal();
 }
 
 void frmMain::cmdExit_Click()
@@ -200,39 +191,7 @@ void frmMain::optGameType_Click()
 
 void frmMain::cmdNext_Click()
 {
-    switch (optGameType->checkedId()) {
-    case 0:
-        for (int index = 1; index <= kLevels; ++index) {
-            const DifficultyCaption &caption = kDifficultyCaptions[index - 1];
-            optComputerDifficulty->button(index)->setText(
-                QString::fromLatin1(state.gRevealMode ? caption.reveal : caption.normal));
-        }
-        showScreen(Screen::Difficulty);
-        break;
-    case 1:
-        state.gGameType = GameState::Server;
-        showScreen(Screen::Server);
-        lblMultiplayerServerStatus->setText(QStringLiteral("Status: Waiting for Connection"));
-        lblMultiplayerServerIP->setText(QStringLiteral("Your Computer: ") + wskMain->LocalHostName()
-                                        + QStringLiteral(" (") + wskMain->LocalIP()
-                                        + QStringLiteral(")"));
-        wskMain->Close();
-        wskMain->setLocalPort(kGamePort);
-        wskMain->Listen();
-        wskGame->Close();
-        wskGame->setLocalPort(kGamePort);
-        mConnectionUp = false;
-        forgetConnection();
-        state.gOpponentName = QStringLiteral("Opponent");
-        break;
-    case 2:
-        state.gGameType = GameState::Client;
-        showScreen(Screen::Client);
-        state.gOpponentName = QStringLiteral("Opponent");
-        break;
-    default:
-        break;
-    }
+    mFlow.next(optGameType->checkedId());
 }
 
 void frmMain::optComputerDifficulty_Click()
@@ -242,35 +201,15 @@ void frmMain::optComputerDifficulty_Click()
 
 void frmMain::cmdBackSinglePlayer_Click()
 {
-    showScreen(Screen::GameType);
+    mFlow.backToGameType();
 }
 
 void frmMain::cmdStartGame_Click()
 {
-    const int gameType = optGameType->checkedId();
-    if (const int difficulty = optComputerDifficulty->checkedId(); difficulty >= 1)
-        state.gDifficulty = difficulty;
-    if (gameType == 1 || gameType == 2)
-        return;
-    state.gGameType = GameState::SinglePlayer;
-    beginPlacement();
+    mFlow.startSinglePlayer(optGameType->checkedId(), optComputerDifficulty->checkedId());
 }
 
 void frmMain::cmdMainMenu_Click()
 {
-    cmdNext->setEnabled(false);
-    cmdStartGame->setEnabled(false);
-    clearOptions(optGameType);
-    clearOptions(optComputerDifficulty);
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        state.gPlayerShips[slot].DeleteShip();
-        state.gOpponentShips[slot].DeleteShip();
-    }
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
-        optSelectedShip[slot]->setEnabled(true);
-    optSelectedShip[5]->setChecked(true);
-    cmdFinishPlacingShips->setEnabled(false);
-    state.gPlayerShots.clear();
-    state.gOpponentShots.clear();
-    showScreen(Screen::GameType);
+    mFlow.mainMenu();
 }

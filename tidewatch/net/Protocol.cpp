@@ -1,5 +1,8 @@
 #include "net/Protocol.h"
 
+#include "board/Fleet.h"
+#include "board/ShipKinds.h"
+
 #include <QByteArrayList>
 #include <QVarLengthArray>
 
@@ -12,8 +15,8 @@ namespace {
 // Positions in kCommands.
 enum CommandIndex : std::size_t { kPlaceShips, kFire, kGameOver, kChat };
 
-constexpr int kShips = 5;
-constexpr int kCells = 100;
+constexpr int kShips = ShipKinds::kShipCount;
+constexpr int kCells = ShipKinds::kBoardCells;
 constexpr int kMaxDigits = 5;
 constexpr int kMostFields = [] {
     int most = 0;
@@ -63,19 +66,15 @@ std::optional<int> parseNumber(QByteArrayView field, int lowest, int highest)
     return value;
 }
 
-// Ship number n runs straight down from its start over n + 1 cells.
+// A fleet as the board would take it: every ship on the board, none over another.
 bool fleetFitsBoard(const std::array<qint16, kShips> &starts)
 {
-    std::array<bool, kCells + 1> taken{};
+    Fleet fleet;
     for (int ship = 1; ship <= kShips; ++ship) {
-        const int start = starts[std::size_t(ship - 1)];
-        if (start < 1 || start + 10 * ship > kCells)
+        const qint16 start = starts[std::size_t(ship - 1)];
+        if (!fleet[ship].CanDrawShip(start, ship, nullptr, fleet))
             return false;
-        for (int cell = start; cell <= start + 10 * ship; cell += 10) {
-            if (taken[std::size_t(cell)])
-                return false;
-            taken[std::size_t(cell)] = true;
-        }
+        fleet[ship].CreateShip(start, ship, nullptr, false);
     }
     return true;
 }

@@ -1,9 +1,7 @@
-// The records button of the game-type screen, and counting each game as it ends.
+// The records button of the game-type screen, and the records view it opens.
 
-#include "main/ModalGate.h"
 #include "main/WidgetFactory.h"
 #include "main/frmMain.h"
-#include "records/GameRecording.h"
 #include "records/RecordsView.h"
 
 #include <QPushButton>
@@ -16,18 +14,12 @@ void frmMain::buildRecordsButton()
     connect(cmdRecords, &QPushButton::clicked, this, &frmMain::cmdRecords_Click);
 }
 
-void frmMain::cmdRecords_Click()
+void frmMain::showRecords(const QString &player, const QString &recordFile)
 {
-    mGate->boxOpened();
-    ShowRecords(this, state.gPlayerName, RecordFileBeside(mAccountFile));
-    mGate->boxClosed();
+    ShowRecords(this, player, recordFile);
 }
 
-void frmMain::countGameEnd(GameOutcome outcome)
+void frmMain::cmdRecords_Click()
 {
-    // Keeping the record never holds up the game: a file that cannot be written
-    // leaves the old record as it was.
-    QString error;
-    if (RecordableGame(state) && !CountGame(RecordFileBeside(mAccountFile), state, outcome, &error))
-        qWarning("The game could not be counted in the records: %s", qPrintable(error));
+    mFlow.showRecords();
 }

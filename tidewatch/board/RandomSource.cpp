@@ -1,4 +1,4 @@
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "main/ModalGate.h"
+#include "net/ModalGate.h"
 
 #include <QPointer>
 #include <QTimer>

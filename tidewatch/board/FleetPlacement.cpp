@@ -1,14 +1,13 @@
-#include "battle/FleetPlacement.h"
+#include "board/FleetPlacement.h"
 
-#include "battle/RandomSource.h"
+#include "board/RandomSource.h"
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
 void PlaceComputerFleet(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
 {
     // A fleet left over from an earlier game would block cells and keep its hits.
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
-        fleet[slot].DeleteShip();
+    fleet.clear();
     PlaceUnplacedShips(fleet, board, draw, random);
 }
 

@@ -1,0 +1,332 @@
+// The game's flow without a window: whole games through GameFlow, a fake view, and two
+// flows joined in memory instead of sockets.
+
+#include "ScriptedRandom.h"
+#include "board/BoardProcedures.h"
+#include "board/ShipKinds.h"
+#include "main/GameFlow.h"
+#include "main/GameView.h"
+#include "net/GameLink.h"
+#include "records/GameRecording.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Remembers what the window would show; boxes close at once, pauses end at once.
+class FakeView final : public GameView
+{
+public:
+    Screen screen = Screen::Login;
+    QString status;
+    QStringList boxes, chat;
+    QList<Cue> cues;
+    PlacementChoices choices;
+
+    void showScreen(Screen shown) override { screen = shown; }
+    void setStatus(const QString &text) override { status = text; }
+    void warn(const QString &text) override { boxes << text; }
+    void inform(const QString &text) override { boxes << text; }
+    void playCue(Cue cue) override { cues << cue; }
+    bool letEventsThrough() override { return true; }
+    bool pause(int) override { return true; }
+    void setDifficultyCaptions(const QStringList &) override {}
+    void clearChoices() override {}
+    void showRecords(const QString &, const QString &) override {}
+    void addAccountName(const QString &) override {}
+    void setLoginCaption(const QString &) override {}
+    void showPlacementChoices(const PlacementChoices &shown) override { choices = shown; }
+    void setPlacementCursor(PlacementCursor) override {}
+    void setNoFit(int, int) override {}
+    void setServerStatus(const QString &) override {}
+    void setServerAddress(const QString &) override {}
+    void appendChatLines(const QString &lines) override { chat << lines.split(QLatin1Char('\n')); }
+};
+
+// One end of a connection in memory. What one end does reaches the other's flow on the
+// next pass of the event loop, as socket events do; each arrival is followed by quiet.
+class MemoryLink final : public GameLink
+{
+public:
+    MemoryLink *peer = nullptr;
+    NetworkFlow *flow = nullptr;
+    qint64 *clock = nullptr;
+    bool isListening = false;
+    bool isConnected = false;
+    QByteArray inbox;
+
+    QString localHostName() const override { return QStringLiteral("memory"); }
+    QString localIP() const override { return QStringLiteral("127.0.0.1"); }
+    void listen() override { isListening = true; }
+    bool listening() const override { return isListening; }
+    void stopListening() override { isListening = false; }
+    bool gameLineFree() const override { return !isConnected; }
+    void accept(qintptr) override
+    {
+        isConnected = peer->isConnected = true;
+        later([](MemoryLink &other) { other.flow->connected(); });
+    }
+    void connectTo(const QString &) override
+    {
+        later([](MemoryLink &other) {
+            if (other.isListening)
+                other.flow->connectionRequested(1);
+        });
+    }
+    bool connected() const override { return isConnected; }
+    void send(const QByteArray &bytes) override
+    {
+        peer->inbox += bytes;
+        later([size = bytes.size()](MemoryLink &other) {
+            other.flow->dataArrived(size);
+            *other.clock += MessageReader::kQuietMs;
+            other.flow->lineQuiet();
+        });
+    }
+    qint64 bytesWaiting() const override { return inbox.size(); }
+    void raiseDataArrival() override
+    {
+        if (!inbox.isEmpty())
+            QTimer::singleShot(0, [this] { flow->dataArrived(inbox.size()); });
+    }
+    QByteArray read(qint64 most) override
+    {
+        const QByteArray bytes = inbox.left(most);
+        inbox.remove(0, bytes.size());
+        return bytes;
+    }
+    void close() override
+    {
+        if (!isConnected)
+            return;
+        isConnected = peer->isConnected = false;
+        later([](MemoryLink &other) { other.flow->peerClosed(); });
+    }
+
+private:
+    void later(void (*event)(MemoryLink &)) { later([event](MemoryLink &other) { event(other); }); }
+    template <class Event>
+    void later(Event event)
+    {
+        QTimer::singleShot(0, [other = peer, event] { event(*other); });
+    }
+};
+
+// A flow with its view and its end of a link, logged in as `name`.
+struct Player
+{
+    FakeView view;
+    MemoryLink link;
+    qint64 clock = 0;
+    GameFlow flow{view, link, [this] { return clock; }};
+
+    Player(const QString &accountFile, const QString &name)
+    {
+        link.flow = &flow.network();
+        link.clock = &clock;
+        auto random = std::make_unique<ScriptedRandom>();
+        flow.setRandomSource(std::move(random));
+        flow.accounts().load(accountFile);
+        flow.accounts().nameChanged(name);
+        flow.accounts().submit(name, QStringLiteral("pw")); // creates the account
+        flow.accounts().submit(name, QStringLiteral("pw")); // logs in
+    }
+    GameState &state() { return flow.state(); }
+    // Ship n in column n from the top: cells 1..5 and below.
+    void placeFleet()
+    {
+        for (int column = 1; column <= ShipKinds::kShipCount; ++column)
+            flow.placement().press(column);
+    }
+};
+
+void settle()
+{
+    for (int pass = 0; pass < 10; ++pass)
+        QCoreApplication::processEvents();
+}
+
+void join(Player &server, Player &client)
+{
+    server.link.peer = &client.link;
+    client.link.peer = &server.link;
+    server.flow.next(1);
+    client.flow.next(2);
+    client.flow.network().connectTo(QStringLiteral("server"));
+    settle();
+}
+
+QList<int> shipCells(const Fleet &fleet)
+{
+    QList<int> cells;
+    for (int cell = 1; cell <= ShipKinds::kBoardCells; ++cell)
+        if (IsShipAt(qint16(cell), fleet))
+            cells << cell;
+    return cells;
+}
+
+} // namespace
+
+class GameFlowTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir mDir;
+    QString accounts() const { return mDir.filePath(QStringLiteral("players.txt")); }
+
+private slots:
+    void aWholeSinglePlayerGameThenMainMenuAndASecond_data()
+    {
+        QTest::addColumn<int>("level");
+        for (int level = 1; level <= 5; ++level)
+            QTest::addRow("level %d", level) << level;
+    }
+    void aWholeSinglePlayerGameThenMainMenuAndASecond()
+    {
+        QFETCH(int, level);
+        Player ann(accounts(), QStringLiteral("Ann"));
+        QCOMPARE(ann.view.screen, Screen::GameType);
+        for (int game = 1; game <= 2; ++game) {
+            ann.flow.next(0);
+            ann.flow.startSinglePlayer(0, level);
+            QCOMPARE(ann.view.screen, Screen::Placement);
+            ann.placeFleet();
+            QVERIFY(ann.view.choices.finishEnabled && ann.view.choices.selected == 0);
+            ann.flow.finishPlacing();
+            QCOMPARE(ann.view.status, QStringLiteral("Game Ready... Your Turn"));
+            QCOMPARE(ann.state().gGamePhase, GameState::Battle);
+            for (int cell = 1; cell <= 100 && ann.state().gGamePhase == GameState::Battle; ++cell) {
+                ann.flow.battle().playerFires(cell);
+                if (ann.state().gGamePhase == GameState::Battle)
+                    QCOMPARE(ann.view.status, QStringLiteral("Your Turn (Ann)"));
+            }
+            const bool won = IsFleetDestroyed(ann.state().gOpponentShips);
+            QCOMPARE(ann.view.boxes.last(), won ? QStringLiteral("Game Over. You Win.")
+                                                : QStringLiteral("Game Over. You Lose."));
+            QCOMPARE(ann.view.cues.last(), won ? Cue::Clap : Cue::YouLose);
+            QCOMPARE(ann.view.status, won ? QStringLiteral("You Won") : QStringLiteral("Opponent Won"));
+            QCOMPARE(ann.view.screen, Screen::GameOver);
+            if (level == 4) // every shot of the computer hits: it sinks the fleet with its 20th
+                QCOMPARE(ann.state().gPlayerShots.count(), 20);
+            const int shots = ann.state().gOpponentShots.count();
+            ann.flow.battle().playerFires(100); // the game is over: nothing more happens
+            QCOMPARE(ann.state().gOpponentShots.count(), shots);
+
+            ann.flow.mainMenu();
+            QCOMPARE(ann.view.screen, Screen::GameType);
+            QVERIFY(ann.state().gPlayerShips.isEmpty() && ann.state().gOpponentShips.isEmpty());
+            QCOMPARE(ann.state().gPlayerShots.count() + ann.state().gOpponentShots.count(), 0);
+            QCOMPARE(ann.view.choices.selected, 5);
+            QVERIFY(ann.view.choices.enabled[1] && !ann.view.choices.finishEnabled);
+        }
+        RecordBook records;
+        QString error;
+        QVERIFY(records.read(RecordFileBeside(accounts()), &error));
+        QCOMPARE(records.tally(QStringLiteral("Ann"), RecordKind(level)).played, 2);
+    }
+
+    void aWholeNetworkGameWithChat_data()
+    {
+        QTest::addColumn<bool>("serverFinishesFirst");
+        QTest::newRow("server's fleet arrives before the client's Finish") << true;
+        QTest::newRow("server's fleet arrives after the client's Finish") << false;
+    }
+    void aWholeNetworkGameWithChat()
+    {
+        QFETCH(bool, serverFinishesFirst);
+        Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
+        join(ann, bob);
+        QCOMPARE(ann.view.screen, Screen::Placement);
+        QCOMPARE(bob.view.screen, Screen::Placement);
+
+        QVERIFY(bob.flow.network().chatEntered(QStringLiteral("hello")));
+        QVERIFY(ann.flow.network().chatEntered(QStringLiteral("/slap")));
+        QVERIFY(!ann.flow.network().chatEntered(QStringLiteral("   ")));
+        settle();
+        QCOMPARE(ann.view.chat, QStringList({"Ann slapped Opponent", "Bob: hello"}));
+        QCOMPARE(bob.view.chat, QStringList({"Bob: hello", "Ann slapped you!"}));
+        QCOMPARE(bob.view.cues, QList<Cue>{Cue::Slap});
+
+        Player &first = serverFinishesFirst ? ann : bob;
+        Player &second = serverFinishesFirst ? bob : ann;
+        first.placeFleet();
+        first.flow.finishPlacing();
+        QCOMPARE(first.view.status, QStringLiteral("Waiting for Opponent... (Opponent)"));
+        settle();
+        QVERIFY(second.state().gOpponentShipsPlaced);
+        QCOMPARE(second.state().gGamePhase, GameState::PlacingShips);
+        second.placeFleet();
+        second.flow.finishPlacing();
+        settle();
+        QCOMPARE(ann.view.status, QStringLiteral("Game Ready... Your Turn (Ann)"));
+        QCOMPARE(bob.view.status, QStringLiteral("Game Ready... Opponents Turn (Ann)"));
+
+        // Ann sinks Bob's fleet while Bob fires at water.
+        const QList<int> targets = shipCells(ann.state().gOpponentShips);
+        for (int shot = 0; shot < targets.size(); ++shot) {
+            ann.flow.battle().playerFires(targets[shot]);
+            settle();
+            if (shot + 1 < targets.size()) {
+                QCOMPARE(bob.view.status, QStringLiteral("Your Turn"));
+                bob.flow.battle().playerFires(100 - shot);
+                settle();
+            }
+        }
+        QCOMPARE(ann.view.boxes, QStringList{"Game Over. You Win."});
+        QCOMPARE(bob.view.boxes, QStringList{"Game Over. You Lose"});
+        QCOMPARE(bob.view.status, QStringLiteral("Opponent Won"));
+        QCOMPARE(bob.view.cues.last(), Cue::YouLose);
+        QCOMPARE(bob.state().gPlayerShots.count(), 20); // the winning shot came before the end
+        for (Player *side : {&ann, &bob}) {
+            QCOMPARE(side->state().gGamePhase, GameState::NoGame);
+            QCOMPARE(side->view.screen, Screen::GameOver);
+        }
+    }
+
+    void aLostConnectionEndsTheGameInEachPhase_data()
+    {
+        QTest::addColumn<int>("finished"); // how many sides pressed Finish
+        QTest::addColumn<bool>("gameOver");
+        QTest::newRow("placing") << 0 << false;
+        QTest::newRow("waiting for the opponent") << 1 << false;
+        QTest::newRow("battle") << 2 << false;
+        QTest::newRow("after the end") << 2 << true;
+    }
+    void aLostConnectionEndsTheGameInEachPhase()
+    {
+        QFETCH(int, finished);
+        QFETCH(bool, gameOver);
+        Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
+        join(ann, bob);
+        for (Player *side : {&ann, &bob}) {
+            if (finished-- > 0) {
+                side->placeFleet();
+                side->flow.finishPlacing();
+                settle();
+            }
+        }
+        if (gameOver) {
+            for (int cell : shipCells(ann.state().gOpponentShips)) {
+                ann.flow.battle().playerFires(cell);
+                settle();
+                bob.flow.battle().playerFires(cell);
+                settle();
+            }
+        }
+        const QString status = ann.view.status;
+        bob.link.close();
+        settle();
+        // After the end nothing stops, so the chat log says it instead of a box.
+        const QString notice = QStringLiteral("The opponent has closed the connection.");
+        QCOMPARE(gameOver ? ann.view.chat.last() : ann.view.boxes.last(),
+                 gameOver ? QStringLiteral("(%1)").arg(notice) : notice);
+        QCOMPARE(ann.state().gGamePhase, GameState::NoGame);
+        QCOMPARE(ann.view.screen, Screen::GameOver);
+        QCOMPARE(ann.view.status, gameOver ? status : QStringLiteral("Connection Lost"));
+    }
+};
+
+QTEST_GUILESS_MAIN(GameFlowTest)
+#include "tst_gameflow.moc"

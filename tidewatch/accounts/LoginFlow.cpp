@@ -1,0 +1,84 @@
+#include "accounts/LoginFlow.h"
+
+#include "accounts/AccountFile.h"
+#include "accounts/LoginRules.h"
+#include "accounts/LoginView.h"
+#include "main/GameState.h"
+
+LoginFlow::LoginFlow(GameTable &game, LoginView &view)
+    : mGame(game)
+    , mView(view)
+    , mCaption(LoginRules::kCaptionCreate)
+{
+}
+
+void LoginFlow::load(const QString &accountFile)
+{
+    mAccountFile = accountFile;
+    const AccountList accounts = ReadAccountFile(accountFile);
+    for (qsizetype i = 0; i < accounts.names.size() && i < LoginRules::kMaxAccounts; ++i)
+        addAccount(accounts.names[i], accounts.passwords[i]);
+}
+
+void LoginFlow::nameChanged(const QString &name)
+{
+    mCaption = LoginRules::CaptionFor(mGame.state().gPlayerNames, name);
+    mView.setLoginCaption(mCaption);
+}
+
+void LoginFlow::submit(const QString &name, const QString &password)
+{
+    if (mCaption == LoginRules::kCaptionCreate)
+        createAccount(name, password);
+    else
+        logIn(name, password);
+}
+
+void LoginFlow::logIn(const QString &name, const QString &password)
+{
+    GameState &state = mGame.state();
+    const int position = LoginRules::FindAccount(state.gPlayerNames, state.gPlayerPasswords, name,
+                                                 password);
+    if (position == 0) {
+        mGame.warn(QStringLiteral("The Entered Password is Incorrect or Invalid"));
+        return;
+    }
+    state.gPlayerName = state.gPlayerNames[position - 1];
+    mGame.showScreen(Screen::GameType);
+}
+
+void LoginFlow::createAccount(const QString &name, const QString &password)
+{
+    if (const QString refusal = LoginRules::CreationRefusal(mGame.state().gPlayerNames, name, password);
+        !refusal.isEmpty()) {
+        mGame.warn(refusal);
+        return;
+    }
+    // The file first: an account that could not be saved is not offered either, so
+    // the list and the file never disagree.
+    QString error;
+    QString notice;
+    if (!AppendAccount(mAccountFile, name, password, &error, &notice)) {
+        mGame.warn(QStringLiteral("The account could not be saved: ") + error);
+        return;
+    }
+    if (!notice.isEmpty())
+        mGame.inform(notice);
+    addAccount(name, password);
+    nameChanged(name);
+}
+
+void LoginFlow::addAccount(const QString &name, const QString &password)
+{
+    GameState &state = mGame.state();
+    ++state.gPlayerCount;
+    state.gPlayerNames.append(name);
+    state.gPlayerPasswords.append(password);
+    mView.addAccountName(name);
+}
+
+void LoginFlow::logOff()
+{
+    mGame.state().gPlayerName.clear();
+    mGame.showScreen(Screen::Login);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "battle/ShotRule.h"
+
+#include <functional>
+
+class AdmiralSight;
+class BoardModel;
+class GameTable;
+struct HardLevelFields;
+
+// Firing, the computer's reply and the end of a game. Every shot, the player's, the
+// computer's and the peer's, takes the one road of shoot().
+class BattleFlow
+{
+public:
+    enum class Shooter { Player, Computer, Peer };
+
+    // Where the player's shots and the win go in a network game.
+    struct Outbox
+    {
+        std::function<void(qint16 cell)> fire;
+        std::function<void()> gameOver;
+    };
+
+    BattleFlow(GameTable &game, BoardModel &ownGrid, BoardModel &opponentGrid,
+               HardLevelFields &hardLevel, AdmiralSight &admiralSight, Outbox outbox);
+
+    // A click on the opponent board, with any button.
+    void playerFires(int cell);
+    // The opponent's shot, received.
+    void peerFired(qint16 cell);
+    // The opponent announced its win.
+    void peerWon();
+    // A single-player battle begins: the computer starts searching.
+    void computerBegins();
+
+private:
+    ShotResult shoot(Shooter shooter, qint16 cell);
+    bool singlePlayerTurn(qint16 cell); // false when the window closed meanwhile
+    void networkTurn(qint16 cell);
+    void EndOfGameTest();
+    // At the end the opponent board shows where the opponent's fleet lay.
+    void revealOpponentFleet();
+
+    GameTable &mGame;
+    BoardModel &mOwnGrid;
+    BoardModel &mOpponentGrid;
+    HardLevelFields &mHard;
+    AdmiralSight &mAdmiralSight;
+    Outbox mOutbox;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QtGlobal>
+
+class BoardModel;
+class PlacementView;
+class RandomSource;
+struct GameState;
+
+// Placing the own fleet: the chosen ship previewed under the pointer, placed or removed
+// by a press. Which options are on and whether "Finish" is follows from the fleet.
+class PlacementFlow
+{
+public:
+    PlacementFlow(GameState &state, PlacementView &view, BoardModel &ownGrid);
+
+    // The player picks an option: 0 "Clear Ship", 1..5 a ship not yet placed.
+    void select(int option);
+    void hover(int cell);
+    void press(int cell);
+    // "Place for Me": every ship not yet placed, at random.
+    void placeForMe(RandomSource &random);
+
+    // Placement takes input in its phase, until a network fleet has gone out: the
+    // opponent then holds these positions, so the fleet stays as sent.
+    bool isOpen() const;
+    // A network fleet has gone out.
+    void sent();
+    // Main Menu: the panel as at the start, "Battleship" chosen.
+    void reset();
+
+    qint16 GetSelectedShipType() const;
+    qint16 GetNextShipType() const;
+
+private:
+    bool placed(int ship) const;
+    void selectNextShip();
+    void showChoices();
+    void paintFleet();
+
+    GameState &mState;
+    PlacementView &mView;
+    BoardModel &mOwnGrid;
+    int mSelected = 5;
+};

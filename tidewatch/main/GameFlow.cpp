@@ -1,0 +1,247 @@
+#include "main/GameFlow.h"
+
+#include "board/BoardProcedures.h"
+#include "board/FleetPlacement.h"
+#include "board/RandomSource.h"
+#include "main/GameView.h"
+#include "records/GameRecording.h"
+
+namespace {
+
+enum GameTypeChoice { kSinglePlayer = 0, kServer = 1, kClient = 2 };
+
+struct DifficultyCaption
+{
+    const char *normal;
+    const char *reveal;
+    const char *plays; // the same level under either caption
+};
+constexpr DifficultyCaption kDifficultyCaptions[] = {
+    {"Easy", "No Brain", "Fires at random and may fire at the same cell twice."},
+    {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
+    {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
+    {"Impossible", "Brainbox", "Never misses."},
+    {"Admiral", "Mastermind",
+     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
+};
+
+const QString kOpponent = QStringLiteral("Opponent");
+
+} // namespace
+
+GameFlow::GameFlow(GameView &view, GameLink &link, std::function<qint64()> clock)
+    : mView(view)
+    , mRandom(std::make_unique<ClockSeededRandom>())
+    , mAccounts(*this, view)
+    , mPlacement(mState, view, mPlayer1Grid)
+    , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel, mAdmiralSight,
+              {[this](qint16 cell) { mNetwork.sendShot(cell); },
+               [this] { mNetwork.sendGameOver(); }})
+    , mNetwork(*this, view, link, mBattle, mPlayer2Grid, std::move(clock))
+{
+}
+
+GameFlow::~GameFlow() = default;
+
+void GameFlow::setRandomSource(std::unique_ptr<RandomSource> random)
+{
+    mRandom = std::move(random);
+}
+
+void GameFlow::enterPhase(GameState::Phase phase)
+{
+    if (mState.gGamePhase == GameState::PlacingShips)
+        mView.setPlacementCursor(PlacementCursor::Arrow);
+    mState.gGamePhase = phase;
+}
+
+// Every game places afresh: flags left by an earlier network game must not freeze
+// the new fleet. The side of a network game is the connection's.
+void GameFlow::startPlacement(qint32 gameType)
+{
+    mState.gGameType = gameType;
+    mState.gShipsPlaced = false;
+    mState.gOpponentShipsPlaced = false;
+    ClearGrid(mPlayer1Grid);
+    enterPhase(GameState::PlacingShips);
+    mView.setNoFit(0, 0);
+    setStatus(QStringLiteral("Place Your Ships"));
+    showScreen(Screen::Placement);
+}
+
+void GameFlow::startBattle(bool myTurn, const QString &status)
+{
+    enterPhase(GameState::Battle);
+    setTurn(myTurn);
+    setStatus(status);
+    showScreen(Screen::Battle);
+}
+
+void GameFlow::endGame(GameOutcome outcome)
+{
+    // Keeping the record never holds up the game: a file that cannot be written
+    // leaves the old record as it was.
+    QString error;
+    if (RecordableGame(mState)
+        && !CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error))
+        qWarning("The game could not be counted in the records: %s", qPrintable(error));
+    enterPhase(GameState::NoGame);
+}
+
+void GameFlow::setTurn(bool myTurn)
+{
+    mState.gMyTurn = myTurn;
+}
+
+void GameFlow::showScreen(Screen screen)
+{
+    mScreen = screen;
+    mView.showScreen(screen);
+}
+
+void GameFlow::setStatus(const QString &text)
+{
+    mView.setStatus(text);
+}
+
+void GameFlow::warn(const QString &text)
+{
+    mNetwork.gate().boxOpened();
+    mView.warn(text);
+    mNetwork.gate().boxClosed();
+}
+
+void GameFlow::inform(const QString &text)
+{
+    mNetwork.gate().boxOpened();
+    mView.inform(text);
+    mNetwork.gate().boxClosed();
+}
+
+void GameFlow::playCue(Cue cue)
+{
+    mView.playCue(cue);
+}
+
+bool GameFlow::letEventsThrough()
+{
+    return mView.letEventsThrough();
+}
+
+bool GameFlow::pause(int seconds)
+{
+    return mView.pause(seconds);
+}
+
+QStringList GameFlow::difficultyCaptions(bool reveal)
+{
+    QStringList captions;
+    for (const DifficultyCaption &caption : kDifficultyCaptions)
+        captions << QString::fromLatin1(reveal ? caption.reveal : caption.normal);
+    return captions;
+}
+
+void GameFlow::showRecords()
+{
+    mNetwork.gate().boxOpened();
+    mView.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()));
+    mNetwork.gate().boxClosed();
+}
+
+QString GameFlow::levelDescription(int level)
+{
+    if (level < 1 || level > int(std::size(kDifficultyCaptions)))
+        return {};
+    return QString::fromLatin1(kDifficultyCaptions[level - 1].plays);
+}
+
+void GameFlow::about()
+{
+    showScreen(Screen::About);
+}
+
+void GameFlow::aboutClosed()
+{
+    showScreen(Screen::Login);
+}
+
+void GameFlow::toggleReveal()
+{
+    mState.gRevealMode = !mState.gRevealMode;
+}
+
+void GameFlow::next(int gameType)
+{
+    switch (gameType) {
+    case kSinglePlayer:
+        mView.setDifficultyCaptions(difficultyCaptions(mState.gRevealMode));
+        showScreen(Screen::Difficulty);
+        break;
+    case kServer:
+        mState.gGameType = GameState::Server;
+        showScreen(Screen::Server);
+        mNetwork.listen();
+        mState.gOpponentName = kOpponent;
+        break;
+    case kClient:
+        mState.gGameType = GameState::Client;
+        showScreen(Screen::Client);
+        mState.gOpponentName = kOpponent;
+        break;
+    default:
+        break;
+    }
+}
+
+void GameFlow::backToGameType()
+{
+    showScreen(Screen::GameType);
+}
+
+void GameFlow::startSinglePlayer(int gameType, int difficulty)
+{
+    if (difficulty >= 1)
+        mState.gDifficulty = difficulty;
+    if (gameType == kServer || gameType == kClient)
+        return;
+    startPlacement(GameState::SinglePlayer);
+}
+
+void GameFlow::finishPlacing()
+{
+    // Only a fleet being placed can be finished: after a game has ended, or once a
+    // network fleet has gone out, the button must not start anything.
+    if (!mPlacement.isOpen())
+        return;
+    if (mState.gGameType == GameState::SinglePlayer) {
+        mView.setNoFit(0, 0);
+        ClearGrid(mPlayer2Grid);
+        PlaceComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
+        startBattle(true, QStringLiteral("Game Ready... Your Turn"));
+        mBattle.computerBegins();
+    } else if (mState.isNetworkGame()) {
+        mView.setPlacementCursor(PlacementCursor::Arrow);
+        mPlacement.sent();
+        ClearGrid(mPlayer2Grid);
+        if (mState.gRevealMode)
+            ReDrawShips(mState.gOpponentShips);
+        mNetwork.sendFleet();
+        mNetwork.CheckGameReady();
+    }
+}
+
+void GameFlow::placeForMe()
+{
+    mPlacement.placeForMe(*mRandom);
+}
+
+void GameFlow::mainMenu()
+{
+    mView.clearChoices();
+    mState.gPlayerShips.clear();
+    mState.gOpponentShips.clear();
+    mPlacement.reset();
+    mState.gPlayerShots.clear();
+    mState.gOpponentShots.clear();
+    showScreen(Screen::GameType);
+}

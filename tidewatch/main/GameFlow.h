@@ -1,0 +1,91 @@
+#pragma once
+
+#include "accounts/LoginFlow.h"
+#include "battle/AdmiralLevel.h"
+#include "battle/BattleFlow.h"
+#include "battle/ComputerOpponent.h"
+#include "board/BoardModel.h"
+#include "board/PlacementFlow.h"
+#include "main/GameState.h"
+#include "net/NetworkFlow.h"
+
+#include <memory>
+
+class GameView;
+
+// The game without its window: the shared state, the two boards and the flow of each
+// subsystem, coordinated here. The phase table:
+//
+//   phase          entered by                                  left by
+//   no game        start-up, a game's end, a lost connection  startPlacement
+//   placing ships  Start Game, a connection coming up          startBattle
+//   battle         Finish, or both fleets known (network)      endGame
+//
+// The phase, the turn, the screen and the status line each change in one function here.
+class GameFlow final : public GameTable
+{
+public:
+    GameFlow(GameView &view, GameLink &link, std::function<qint64()> clock = {});
+    ~GameFlow();
+
+    GameState &state() override { return mState; }
+    BoardModel &player1Grid() { return mPlayer1Grid; }
+    BoardModel &player2Grid() { return mPlayer2Grid; }
+    HardLevelFields &hardLevel() { return mHardLevel; }
+    RandomSource &random() override { return *mRandom; }
+    // The clock-seeded generator by default; tests give a script.
+    void setRandomSource(std::unique_ptr<RandomSource> random);
+
+    LoginFlow &accounts() { return mAccounts; }
+    PlacementFlow &placement() { return mPlacement; }
+    BattleFlow &battle() { return mBattle; }
+    NetworkFlow &network() { return mNetwork; }
+
+    // The difficulty options' captions, by their nicknames in reveal mode.
+    static QStringList difficultyCaptions(bool reveal);
+    // What a level does, whatever its caption.
+    static QString levelDescription(int level);
+
+    // The menu screens.
+    void about();
+    void aboutClosed();
+    void toggleReveal();
+    // Next: 0 single player, 1 server, 2 client.
+    void next(int gameType);
+    void backToGameType();
+    void startSinglePlayer(int gameType, int difficulty);
+    void placeForMe();
+    void finishPlacing();
+    void mainMenu();
+    void showRecords();
+
+    // GameTable
+    Screen screen() const override { return mScreen; }
+    void startPlacement(qint32 gameType) override;
+    void startBattle(bool myTurn, const QString &status) override;
+    void endGame(GameOutcome outcome) override;
+    void setTurn(bool myTurn) override;
+    void showScreen(Screen screen) override;
+    void setStatus(const QString &text) override;
+    void warn(const QString &text) override;
+    void inform(const QString &text) override;
+    void playCue(Cue cue) override;
+    bool letEventsThrough() override;
+    bool pause(int seconds) override;
+
+private:
+    void enterPhase(GameState::Phase phase);
+
+    GameView &mView;
+    GameState mState;
+    BoardModel mPlayer1Grid;
+    BoardModel mPlayer2Grid;
+    HardLevelFields mHardLevel; // the Hard computer's memory, kept between games
+    AdmiralSight mAdmiralSight; // what the Admiral has seen of this game
+    std::unique_ptr<RandomSource> mRandom;
+    Screen mScreen = Screen::Login;
+    LoginFlow mAccounts;
+    PlacementFlow mPlacement;
+    BattleFlow mBattle;
+    NetworkFlow mNetwork;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "accounts/LoginView.h"
+#include "board/PlacementView.h"
+#include "main/GameState.h"
+#include "net/NetworkView.h"
+
+#include <QStringList>
+
+// All the flow tells the window: which screen shows, the status line, message boxes,
+// cues, the chat log and what each screen's controls say. The boards are models the
+// window paints by itself.
+class GameView : public LoginView, public PlacementView, public NetworkView
+{
+public:
+    virtual void showScreen(Screen screen) = 0;
+    virtual void setStatus(const QString &text) = 0;
+    virtual void warn(const QString &text) = 0;   // exclamation icon, modal
+    virtual void inform(const QString &text) = 0; // information icon, modal
+    virtual void playCue(Cue cue) = 0;
+    // Lets the window handle pending events, once or for `seconds`; false when it closed.
+    virtual bool letEventsThrough() = 0;
+    virtual bool pause(int seconds) = 0;
+    virtual void setDifficultyCaptions(const QStringList &captions) = 0;
+    // No game type and no level chosen; Next and Start Game wait for a choice again.
+    virtual void clearChoices() = 0;
+    // The player's records, until the player closes them.
+    virtual void showRecords(const QString &player, const QString &recordFile) = 0;
+
+protected:
+    ~GameView() = default;
+};

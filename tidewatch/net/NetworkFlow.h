@@ -1,0 +1,86 @@
+#pragma once
+
+#include "net/ChatBatch.h"
+#include "net/ConnectionGeneration.h"
+#include "net/Inbound.h"
+#include "net/MessageReader.h"
+#include "net/ModalGate.h"
+#include "net/Protocol.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <functional>
+
+class BattleFlow;
+class BoardModel;
+class GameLink;
+class GameTable;
+class NetworkView;
+
+// The network game: the connection, the messages between the two programs, and chat.
+// Socket events come in through the calls below, in the window's event order; what
+// they bring waits while one of the game's message boxes is up.
+class NetworkFlow
+{
+public:
+    // `clock` gives milliseconds that never go back; a test drives its own.
+    NetworkFlow(GameTable &game, NetworkView &view, GameLink &link, BattleFlow &battle,
+                BoardModel &opponentGrid, std::function<qint64()> clock = {});
+
+    ModalGate &gate() { return mGate; }
+
+    // The server screen listens; a client connects to the host typed.
+    void listen();
+    void connectTo(const QString &host);
+
+    // Socket events.
+    void connectionRequested(qintptr requestID);
+    void listenerFailed(const QString &description);
+    void connected();
+    void dataArrived(qint64 bytes);
+    void lineQuiet();
+    void peerClosed();
+    void socketFailed(const QString &description);
+
+    // Messages out.
+    void sendFleet();
+    void sendShot(qint16 cell);
+    void sendGameOver();
+    // Enter in the chat entry; true when the line went out and the entry is to be emptied.
+    bool chatEntered(const QString &typed);
+
+    // The battle starts once both fleets are known here.
+    void CheckGameReady();
+
+private:
+    bool connectionWelcome() const;
+    void EnterPlacementScreen(qint32 gameType);
+    void connectionLost(const QString &warning);
+    void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
+    void deliver(MessageReader::Result result);
+    void applyBatch(const Inbound::Batch &batch);
+    void appendChatLine(const QString &line);
+    void flushChat();
+    void forgetConnection(); // drops what the connection sent and is not yet applied
+    bool receivable(const Protocol::Message &message) const;
+    void receive(const Protocol::PlaceShips &message);
+    void receive(const Protocol::Fire &message);
+    void receive(const Protocol::GameOver &message);
+    void receive(const Protocol::Chat &message);
+    void send(const Protocol::Message &message);
+
+    GameTable &mGame;
+    NetworkView &mView;
+    GameLink &mLink;
+    BattleFlow &mBattle;
+    BoardModel &mOpponentGrid;
+    QElapsedTimer mElapsed;
+    std::function<qint64()> mClock;
+    QTimer mQuietTimer; // fires when the line has been quiet long enough
+    MessageReader mReader;
+    ChatBatch mChatBatch; // received lines waiting for the end of their batch
+    ModalGate mGate;
+    bool mConnectionUp = false;
+    ConnectionGeneration mConnection; // tags what is received with its connection
+};

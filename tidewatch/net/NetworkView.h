@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// What the server screen and the chat log show.
+class NetworkView
+{
+public:
+    virtual void setServerStatus(const QString &text) = 0;
+    virtual void setServerAddress(const QString &text) = 0;
+    // Lines joined by '\n', each made safe and cut as the log shows it.
+    virtual void appendChatLines(const QString &lines) = 0;
+
+protected:
+    ~NetworkView() = default;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "net/GameLink.h"
+
+class Winsock;
+
+// The game's connection over the window's two sockets: wskMain listens, wskGame
+// carries the game, both on the game's port.
+class WinsockLink final : public GameLink
+{
+public:
+    WinsockLink(Winsock &wskMain, Winsock &wskGame);
+
+    QString localHostName() const override;
+    QString localIP() const override;
+    void listen() override;
+    bool listening() const override;
+    void stopListening() override;
+    bool gameLineFree() const override;
+    void accept(qintptr requestID) override;
+    void connectTo(const QString &host) override;
+    bool connected() const override;
+    void send(const QByteArray &bytes) override;
+    QByteArray read(qint64 most) override;
+    qint64 bytesWaiting() const override;
+    void raiseDataArrival() override;
+    void close() override;
+
+private:
+    Winsock &mMain;
+    Winsock &mGame;
+};
