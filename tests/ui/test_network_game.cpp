@@ -471,36 +471,6 @@ private slots:
         QCOMPARE(server->currentScreen(), screen);
     }
 
-    // What an old connection sent behind the end-of-game box, still held when the player
-    // has already started a new server game, never reaches that game; the new peer does.
-    void aReplacedConnectionsBacklogIsDropped()
-    {
-        QTcpSocket old, next;
-        auto server = serverInBattleWithRawPeer(old);
-        bool flooded = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            if (!box || std::exchange(flooded, true))
-                return;
-            for (int i = 0; i < 128; ++i) // 2 MiB, more than the window holds
-                old.write("/msg" + S + "Mal" + S + QByteArray::number(i) + QByteArray(16384, 'o'));
-            QTimer::singleShot(1000, box, &QWidget::close);
-        });
-        poll.start(5);
-        old.write("/gameover" + S + "1");
-        QTRY_VERIFY_WITH_TIMEOUT(flooded && !QApplication::activeModalWidget(), 10000);
-        click(*server, QStringLiteral("cmdMainMenu"));
-        listenAsServer(*server);
-        const QString lastHeld = lastChatLine(*server);
-        next.connectToHost(QHostAddress::LocalHost, 1987);
-        QVERIFY(next.waitForConnected(5000));
-        next.write("/msg" + S + "Bob" + S + "hello");
-        QTRY_COMPARE(lastChatLine(*server), QStringLiteral("Bob: hello"));
-        const QStringList lines = chatLines(*server);
-        QCOMPARE(lines.mid(lines.size() - 2), QStringList({lastHeld, QStringLiteral("Bob: hello")}));
-    }
-
     void aVanishingOpponentEndsTheGame_data()
     {
         QTest::addColumn<int>("phase");
