@@ -296,9 +296,12 @@ private slots:
             side->flow.finishPlacing();
             settle();
         }
-        for (int cell : shipCells(ann.state().gOpponentShips))
+        for (int cell : shipCells(ann.state().gOpponentShips)) {
             ann.flow.battle().playerFires(cell);
-        settle();
+            settle();
+            bob.flow.battle().playerFires(cell);
+            settle();
+        }
         ann.flow.mainMenu();
         bob.flow.mainMenu();
         ann.link.inbox = "/msg\xB6" "Bob\xB6" "old";
