@@ -285,6 +285,39 @@ private slots:
         }
     }
 
+    // A connection left open after its game is replaced by a new one while a box is up:
+    // what the old one sent, not yet whole then, never reaches the new game.
+    void whatAReplacedConnectionSentIsDropped()
+    {
+        Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
+        join(ann, bob);
+        for (Player *side : {&ann, &bob}) {
+            side->placeFleet();
+            side->flow.finishPlacing();
+            settle();
+        }
+        for (int cell : shipCells(ann.state().gOpponentShips)) {
+            ann.flow.battle().playerFires(cell);
+            settle();
+            bob.flow.battle().playerFires(cell);
+            settle();
+        }
+        ann.flow.mainMenu();
+        bob.flow.mainMenu();
+        ann.link.inbox = "/msg\xB6" "Bob\xB6" "old";
+        ann.flow.network().dataArrived(ann.link.inbox.size());
+        ann.flow.next(1);
+        ann.link.isConnected = false; // listening drops the old line
+        ann.flow.network().gate().boxOpened();
+        ann.flow.network().connectionRequested(2);
+        ann.clock += MessageReader::kQuietMs;
+        ann.flow.network().lineQuiet();
+        ann.flow.network().gate().boxClosed();
+        settle();
+        QCOMPARE(ann.view.screen, Screen::Placement);
+        QVERIFY2(!ann.view.chat.contains(QStringLiteral("Bob: old")), qPrintable(ann.view.chat.join('|')));
+    }
+
     void aLostConnectionEndsTheGameInEachPhase_data()
     {
         QTest::addColumn<int>("finished"); // how many sides pressed Finish

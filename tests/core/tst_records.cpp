@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 namespace {
@@ -51,6 +52,7 @@ private slots:
     void aDamagedLineIsKeptAndNothingElseLost_data();
     void aDamagedLineIsKeptAndNothingElseLost();
     void aFailedSaveLeavesTheOldRecord();
+    void aRecordFileThatIsNoPlainFileIsRefused();
     void aGameCountsByItsKindAndShots_data();
     void aGameCountsByItsKindAndShots();
 
@@ -133,6 +135,16 @@ void RecordsTest::aFailedSaveLeavesTheOldRecord()
     QCOMPARE(contents(mPath), old);
     QVERIFY(CountGame(mPath, state, GameOutcome::Won, &error));
     QCOMPARE(contents(mPath), QByteArray("easy 2 2 0 0 3 53 21  Ann \n"));
+}
+
+// Opened, then looked at: a FIFO is refused at once instead of blocking the game.
+void RecordsTest::aRecordFileThatIsNoPlainFileIsRefused()
+{
+    QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+    RecordBook book;
+    QString error;
+    QVERIFY(!book.read(mPath, &error));
+    QCOMPARE(error, mPath + QStringLiteral(" is not a plain file"));
 }
 
 void RecordsTest::aGameCountsByItsKindAndShots_data()

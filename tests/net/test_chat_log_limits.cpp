@@ -72,6 +72,23 @@ private slots:
         QCOMPARE(PeerText::oneLine(text), shown);
     }
 
+    void aPeerNameIsShownShortOnOneLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString kept(PeerText::kShownNameLength - 2, u'n'); // and one more, or "…"
+        QTest::newRow("as long as shown") << kept + "n\n" << kept + "n\u240a";
+        QTest::newRow("one longer") << kept + "nnn" << kept + "n\u2026";
+        QTest::newRow("a whole message long") << kept + QString(1 << 20, u'n') << kept + "n\u2026";
+        QTest::newRow("no half character") << kept + "\U0001F600x" << kept + "\u2026";
+    }
+    void aPeerNameIsShownShortOnOneLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QCOMPARE(PeerText::shownName(name), shown);
+    }
+
     void aBatchKeepsWhatTheLogWouldKeep_data()
     {
         QTest::addColumn<int>("added");

@@ -14,6 +14,7 @@
 namespace {
 
 constexpr qint64 kScanChunk = 64 * 1024;
+const QString kAccountFileName = QStringLiteral("the account file"); // in messages
 
 // Stands in for the partner of a line left unpaired at the file's end. It is longer
 // than any value, so the reader skips it together with that line, and the accounts
@@ -146,7 +147,7 @@ bool IsLatin1(const QString &value)
 AccountList ReadAccountFile(const QString &path)
 {
     AccountList accounts;
-    PlainFile plain;
+    PlainFile plain(kAccountFileName);
     QFile file;
     if (!plain.open(path, PlainFile::Mode::Read)
         || !file.open(plain.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
@@ -184,7 +185,7 @@ bool AppendAccount(const QString &path, const QString &name, const QString &pass
 
     // From reading the file's end to the end of the write no other writer may append,
     // or the two would decide on the same end and one account would be lost.
-    PlainFile file;
+    PlainFile file(kAccountFileName);
     if (!file.open(path, PlainFile::Mode::Append) || !file.lockExclusive())
         return refuse(error, file.error());
     // The file holds passwords in plain text.

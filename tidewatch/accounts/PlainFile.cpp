@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -25,6 +26,11 @@ QString DescribeFileFailure(int code)
     if (code == EROFS)
         return QStringLiteral("the disk is read-only");
     return QString::fromLocal8Bit(std::strerror(code));
+}
+
+PlainFile::PlainFile(QString name)
+    : mName(std::move(name))
+{
 }
 
 PlainFile::~PlainFile()
@@ -51,7 +57,7 @@ bool PlainFile::open(const QString &path, Mode mode)
     if (!S_ISREG(info.st_mode)) {
         ::close(mFd);
         mFd = -1;
-        mError = QStringLiteral("the account file is not a plain file");
+        mError = QStringLiteral("%1 is not a plain file").arg(mName);
         return false;
     }
     return true;
@@ -66,7 +72,7 @@ bool PlainFile::lockExclusive()
             return fail(errno);
         QThread::msleep(kLockRetryMs);
     }
-    mError = QStringLiteral("another program keeps the account file locked");
+    mError = QStringLiteral("another program keeps %1 locked").arg(mName);
     return false;
 }
 

@@ -3,15 +3,16 @@
 #include <QByteArray>
 #include <QString>
 
-// One open regular file of the account folder, by its POSIX descriptor. Opening never
-// waits: a FIFO or a device in the file's place is refused at once (a FIFO would
-// otherwise block open() until some writer came).
+// One open regular file, by its POSIX descriptor. Opening never waits: a FIFO or a
+// device in the file's place is refused at once (a FIFO would otherwise block open()
+// until some writer came).
 class PlainFile
 {
 public:
     enum class Mode { Read, Append };
 
-    PlainFile() = default;
+    // `name` is how the file is called in the error texts, "the account file" for one.
+    explicit PlainFile(QString name);
     ~PlainFile();
     PlainFile(const PlainFile &) = delete;
     PlainFile &operator=(const PlainFile &) = delete;
@@ -34,6 +35,7 @@ public:
 private:
     bool fail(int code);
 
+    QString mName;
     int mFd = -1;
     QString mError;
 };

@@ -51,8 +51,8 @@ struct GameState
     bool gRevealMode = false;
 
     bool isNetworkGame() const { return gGameType == Server || gGameType == Client; }
-    // The opponent's name as a status line shows it: the peer's text, on one line.
-    QString opponentShown() const { return PeerText::oneLine(gOpponentName); }
+    // The opponent's name as the window shows it: the peer's text, on one line and cut short.
+    QString opponentShown() const { return PeerText::shownName(gOpponentName); }
 };
 
 // What the flow of a subsystem asks of the game. The coordinator that answers owns the

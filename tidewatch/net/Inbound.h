@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/ConnectionGeneration.h"
 #include "net/MessageReader.h"
 
 #include <vector>
@@ -22,6 +23,7 @@ struct Batch
     int rejected = 0;
     bool overflow = false; // the connection is to be dropped after these messages
     qsizetype weight = 0;  // about the memory the batch holds
+    ConnectionGeneration::Tag connection = 0; // the connection the messages came from
 };
 
 qsizetype weightOf(const Protocol::Message &message);

@@ -7,6 +7,7 @@
 #include "net/ConnectionNotice.h"
 #include "net/GameLink.h"
 #include "net/NetworkView.h"
+#include "net/PeerText.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ void NetworkFlow::listen()
                            + QStringLiteral(" (") + mLink.localIP() + QStringLiteral(")"));
     mLink.listen();
     mConnectionUp = false;
+    forgetConnection();
 }
 
 void NetworkFlow::connectTo(const QString &host)
@@ -50,7 +52,7 @@ void NetworkFlow::connectTo(const QString &host)
         return;
     }
     mConnectionUp = false;
-    resetReader();
+    forgetConnection();
     mLink.connectTo(host);
 }
 
@@ -72,6 +74,7 @@ void NetworkFlow::connectionRequested(qintptr requestID)
     mLink.stopListening();
     if (!welcome)
         return;
+    forgetConnection();
     mView.setServerStatus(QStringLiteral("Status: Connected"));
     mGate.run([this] { EnterPlacementScreen(GameState::Server); });
 }
@@ -107,8 +110,8 @@ void NetworkFlow::peerClosed()
     // A closed line says no more: what it sent last is complete, and comes first.
     // All of it is in the socket by now, no more than the socket's bounded read buffer.
     takeWhatIsQuiet(mClock() + MessageReader::kQuietMs, mLink.bytesWaiting());
-    mGate.run([this] {
-        if (!mConnectionUp)
+    mGate.run([this, from = mConnection.current()] {
+        if (!mConnectionUp || !mConnection.isCurrent(from))
             return; // already reported, with the error that broke the connection
         connectionLost(QStringLiteral("The opponent has closed the connection."));
     });
@@ -118,7 +121,7 @@ void NetworkFlow::connectionLost(const QString &warning)
 {
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
-    resetReader();
+    forgetConnection();
     GameState &state = mGame.state();
     switch (ConnectionNotice::where(state)) {
     case ConnectionNotice::Where::Nowhere:
@@ -144,7 +147,6 @@ void NetworkFlow::connectionLost(const QString &warning)
 void NetworkFlow::EnterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
-    resetReader();
     mGame.startPlacement(gameType);
 }
 
@@ -166,10 +168,11 @@ void NetworkFlow::CheckGameReady()
                                      + state.opponentShown() + QStringLiteral(")"));
 }
 
-void NetworkFlow::resetReader()
+void NetworkFlow::forgetConnection()
 {
     mReader.reset();
     mQuietTimer.stop();
+    mConnection.replace();
 }
 
 void NetworkFlow::send(const Protocol::Message &message)
@@ -237,14 +240,15 @@ void NetworkFlow::deliver(MessageReader::Result result)
         mLink.close(); // nothing more from this peer, while its last words wait their turn
     for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
         const qsizetype weight = batch.weight;
+        batch.connection = mConnection.current();
         mGate.run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
     }
 }
 
 void NetworkFlow::applyBatch(const Inbound::Batch &batch)
 {
-    if (!mConnectionUp)
-        return; // the connection was lost meanwhile: the rest is moot
+    if (!mConnectionUp || !mConnection.isCurrent(batch.connection))
+        return; // the connection was lost or replaced meanwhile: the rest is moot
     int rejected = batch.rejected;
     for (const Protocol::Message &message : batch.messages) {
         if (!mConnectionUp)
@@ -324,10 +328,12 @@ void NetworkFlow::receive(const Protocol::GameOver &message)
 void NetworkFlow::receive(const Protocol::Chat &message)
 {
     if (message.text == kSlap) {
-        mChatBatch.add(message.name + QStringLiteral(" slapped you!")); // shown with its batch
+        // shown with its batch
+        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(" slapped you!"));
         mGame.playCue(Cue::Slap);
     } else {
-        mChatBatch.add(message.name + QStringLiteral(": ") + message.text); // shown with its batch
+        // shown with its batch
+        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(": ") + message.text);
     }
 }
 
@@ -340,7 +346,7 @@ bool NetworkFlow::chatEntered(const QString &typed)
     const QString text = Protocol::asSent(typed);
     const GameState &state = mGame.state();
     if (text == kSlap)
-        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.gOpponentName);
+        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.opponentShown());
     else
         appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
     send(Protocol::Chat{state.gPlayerName, text});

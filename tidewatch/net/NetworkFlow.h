@@ -1,6 +1,7 @@
 #pragma once
 
 #include "net/ChatBatch.h"
+#include "net/ConnectionGeneration.h"
 #include "net/Inbound.h"
 #include "net/MessageReader.h"
 #include "net/ModalGate.h"
@@ -61,7 +62,7 @@ private:
     void applyBatch(const Inbound::Batch &batch);
     void appendChatLine(const QString &line);
     void flushChat();
-    void resetReader();
+    void forgetConnection(); // drops what the connection sent and is not yet applied
     bool receivable(const Protocol::Message &message) const;
     void receive(const Protocol::PlaceShips &message);
     void receive(const Protocol::Fire &message);
@@ -81,4 +82,5 @@ private:
     ChatBatch mChatBatch; // received lines waiting for the end of their batch
     ModalGate mGate;
     bool mConnectionUp = false;
+    ConnectionGeneration mConnection; // tags what is received with its connection
 };

@@ -7,6 +7,7 @@ namespace {
 constexpr char16_t kControlPictures = 0x2400;
 constexpr char16_t kDelete = 0x7F;
 constexpr char16_t kDeletePicture = 0x2421;
+constexpr char16_t kEllipsis = 0x2026;
 
 bool breaksOrControls(QChar c)
 {
@@ -34,6 +35,16 @@ QString oneLine(const QString &text)
             c = markFor(c);
     }
     return shown;
+}
+
+QString shownName(const QString &name)
+{
+    if (name.size() <= kShownNameLength)
+        return oneLine(name);
+    qsizetype kept = kShownNameLength - 1;
+    if (name.at(kept - 1).isHighSurrogate())
+        --kept; // never half a character
+    return oneLine(name.first(kept)) + QChar(kEllipsis);
 }
 
 } // namespace PeerText

@@ -12,4 +12,11 @@ namespace PeerText {
 // separators) U+FFFD.
 QString oneLine(const QString &text);
 
+// A peer's name may be as long as a whole message. Where it is shown it is cut to this
+// many characters, the last of them "…"; the game keeps and uses the whole name.
+constexpr qsizetype kShownNameLength = 32;
+
+// The name on one line, and no longer than kShownNameLength.
+QString shownName(const QString &name);
+
 } // namespace PeerText

@@ -1,5 +1,7 @@
 #include "records/RecordBook.h"
 
+#include "accounts/PlainFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -173,20 +175,17 @@ void RecordBook::count(const QString &player, RecordKind kind, const GameResult 
 bool RecordBook::read(const QString &path, QString *error)
 {
     mLines.clear();
-    const QFileInfo info(path);
-    if (!info.exists())
-        return true;
-    // Only a regular file: a FIFO or a device would block or never end.
-    if (!info.isFile()) {
-        *error = QStringLiteral("%1 is not a regular file.").arg(path);
+    // Opened before it is looked at: a FIFO or a device swapped in after a look would
+    // block or never end.
+    PlainFile plain(path);
+    QFile file;
+    if (!plain.open(path, PlainFile::Mode::Read)) {
+        if (!QFileInfo::exists(path))
+            return true;
+        *error = plain.error();
         return false;
     }
-    if (info.size() > kMaxFileBytes) {
-        *error = QStringLiteral("%1 is too large to be a record file.").arg(path);
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(plain.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         *error = file.errorString();
         return false;
     }
