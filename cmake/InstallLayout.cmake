@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts the game, relative to CMAKE_INSTALL_PREFIX. The defaults
 # suit any prefix; a distribution that keeps games apart passes, for example,
 #   -DTIDEWATCH_INSTALL_BINDIR=games -DTIDEWATCH_INSTALL_DATADIR=share/games/tidewatch

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs bench-cue-evening against a private PulseAudio server
 # with a null sink. Arguments go to the bench.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs bench-first-cue against a private PulseAudio server with
 # a null sink, so cues really play without a sound card. Arguments go to the bench.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs bench-startup on a private X server (Xvfb, xcb platform).
 # Arguments go to bench-startup (e.g. --runs 15).
 set -euo pipefail

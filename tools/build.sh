@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds everything into build/ (programs and data/ in build/bin).
 # Arguments name extra Debian packages to install first. TIDEWATCH_BUILD_DIR picks another
 # build folder and TIDEWATCH_CMAKE_ARGS adds configure options (tools/package.sh uses both).

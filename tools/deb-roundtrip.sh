@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages from end to end, on this machine: builds them (tools/package.sh),
 # installs them with apt, checks the menu entry, the manual page and the installed
 # layout, starts the installed game offscreen (checking that it reads its data from

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes LoadGif (the frame split and the frame decoding) for the given number of
 # seconds with libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer (clang
 # from Debian). Builds into $FUZZ_BUILD_DIR (default build-fuzz/); crashes land

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the network message reader with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang from Debian), in its two modes one after the other,
 # each for half the given number of seconds (see tests/fuzz/fuzz_protocol.cpp):

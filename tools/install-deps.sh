@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named on the command line, but only those missing.
 # Works as root or through sudo; downloads nothing else.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the asset generator (tools/assetgen, a project of its own) and runs it,
 # rewriting the committed pictures, radar animation and sound cues in place.
 # The build folder defaults to build-assets/ in the checkout; ASSETGEN_BUILD_DIR overrides it.

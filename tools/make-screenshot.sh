@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/battle.png, the picture at the top of the README, from the real game window
 # under Xvfb: build/bin/readme-screenshot plays the opening of a battle and saves it.
 # SCALE=2 makes the picture at QT_SCALE_FACTOR=2 instead (1398 x 958 device pixels).

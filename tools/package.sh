@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages described in debian/ (tidewatch, libreelkit0, libreelkit-dev,
 # reelkit-designer-plugin and their -dbgsym packages) into build-deb/, then checks them
 # with lintian and prints its summary. Fails when lintian reports an error or a warning.

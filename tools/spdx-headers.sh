@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the SPDX licence identifier on the first line of every C++, CMake and shell source
 # file that lacks one (after the "#!" line of a script): LGPL-2.1-or-later for Reelkit
 # (reelkit/, tests/reelkit/, examples/), GPL-3.0-or-later for everything else, as LICENSE

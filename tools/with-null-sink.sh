@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a private PulseAudio server whose only sink is a null sink,
 # so sound really plays, and can be recorded from its monitor, without a sound card
 # and without touching the desktop's server. Exits 77 (a skip to CTest) when

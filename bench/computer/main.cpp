@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-computer: plays whole games of each computer level against fleets placed by
 // the computer's own rule and reports how many shots each level needs to win.
 //

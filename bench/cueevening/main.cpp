@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-cue-evening [--games N] [--shots S] [--gap MS] [--menu MS] [--source NAME] [--each]
 //
 // Plays the cues of N whole games (default 3) through the game's cue player and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-first-cue [--runs N] [--pause MS]
 //
 // How long the first sound cue of a run takes to start, in fresh processes (the

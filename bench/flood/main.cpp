@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-flood [--box-seconds N] [--play-seconds N] [--after-seconds N] [--only box|play]
 //
 // A peer floods a real game window with short chat lines as fast as the game takes them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-reader: feeds the message reader a longest chat line (1 MiB) and a stream of
 // short shots, each in one arrival and in pieces, best of three runs, and prints
 //   case NAME bytes N pieces P ns_per_byte X

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif]
 // bench-reelpane [--decoder reelkit|qt] [--play SECONDS] --all DIR
 // bench-reelpane [--decoder reelkit|qt] --commented

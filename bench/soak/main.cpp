@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-soak [--games N]
 //
 // Two game windows in one process, server and client, play N network games (default

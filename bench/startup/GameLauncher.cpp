@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game exactly as tidewatch/main/main.cpp starts it, plus the first-paint probe.
 #include "FirstPaintProbe.h"
 #include "main/GameStart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bench-startup [--runs N]
 //
 // Starts bench-startup-game (the game's own start-up with a first-paint probe) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // reelpane-player FILE.gif: plays an animated GIF in a window of its size with Reelpane.
 
 #include <Reelpane.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
 // Positions are kept in twips (1/1440 inch); 96 dots per inch throughout, so 15 twips

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GifLayout.h"
 #include "WaveFormat.h"
 #include "main/SeaBackdrop.h"

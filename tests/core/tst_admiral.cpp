@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptedRandom.h"
 #include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"

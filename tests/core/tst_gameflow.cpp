@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's flow without a window: whole games through GameFlow, a fake view, and two
 // flows joined in memory instead of sockets.
 

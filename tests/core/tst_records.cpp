@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardModel.h"
 #include "main/GameState.h"
 #include "records/GameRecording.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for LoadGif, the frame split and the frame decoding; built and
 // run by tools/fuzz-gif.sh, not part of the test suite.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the message reader; built and run by tools/fuzz-protocol.sh,
 // not part of the test suite. TIDEWATCH_FUZZ_MODE picks what an input means:
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_TREE=... -DEXAMPLE=... -DWORK=... [-DCOMPILER_LAUNCHER=...] -P this file
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)

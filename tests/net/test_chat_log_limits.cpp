@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chat log's bounds: lines cut where a player stops reading, the log kept to its
 // newest hundred lines, fewer when they are long, and each line shown as one line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Received messages become bounded batches for the window, in stream order.
 
 #include "net/Inbound.h"

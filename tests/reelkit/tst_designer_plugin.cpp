@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Loads the Designer plugin as Qt Designer does and checks what its widget box offers.
 
 #include <QMetaProperty>

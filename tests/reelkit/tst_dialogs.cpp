@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The library's own dialogs: the four-line error report, a second report while
 // one is up, and the about box with its version text and links.
 #include "ModalCloser.h"

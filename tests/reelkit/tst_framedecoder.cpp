@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Decoding one frame file: the picture is the frame's own rectangle, in the
 // file's colours, transparent where the frame says so, rows in the right order.
 #include "CraftedGif.h"

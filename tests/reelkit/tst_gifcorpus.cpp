@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Real GIF files from public decoders' test suites: each one loads without a
 // crash into as many frames as the marker split finds, with the delays and
 // offsets the file holds where the split reads them from the right place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The marker split: where frames start, what each frame file holds, what is read
 // from each chunk, and how every failure is reported.
 #include "CraftedGif.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // The animation: each frame stays up for its own delay, in both display modes,
 // per control, and an interval of 0 stops the ticking. Steps are driven by
 // calling the stepper directly and reading the interval it set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-2.1-or-later
 // Reelpane as a host sees it through the shared library's one header: the
 // persisted properties, the change notice, the dispatch ids and the ids of the
 // class, and the seam that takes the place of the error dialog.

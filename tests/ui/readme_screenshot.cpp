@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // readme-screenshot OUT.png: plays the opening of a single-player battle in the real
 // window, through the same clicks a player makes, and saves what the screen shows of
 // the window. Needs a real display (tools/make-screenshot.sh runs it under Xvfb).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the window: names and roles, the actions it can
 // take, and the notices it gets when the status line changes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text stays at 4.5 : 1 or more against what is painted behind it, on a light
 // and on a dark desktop: the window's screens, its message boxes and the library's
 // two dialogs. The text colour is the one the widget's palette paints with once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games with the mouse left alone: a whole single-player game (log in, choose, place
 // the fleet and fire with the board's cursor, win, back to the menu), and a network
 // game between two windows, chatting, placing and firing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Socket events wait while a message box is up, and then run in arrival order, a
 // bounded batch per event-loop pass; what they hold is bounded.
 

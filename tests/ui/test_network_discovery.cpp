@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games announced and found on the network. The daemon tests run inside with-avahi.sh,
 // which gives them a D-Bus system bus and an Avahi daemon of their own on a private
 // loopback; the test without one runs where the system bus does not exist.

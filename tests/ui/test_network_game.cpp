@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two game windows in one process, server and client over loopback on port 1987,
 // and a raw socket standing in for a hostile or vanishing opponent.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu screens: the flow between them, the reveal switch and the Main Menu reset.
 
 #include "FreePort.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run at QT_SCALE_FACTOR=2 (set by CTest): every picture of the window must be its
 // @2x artwork, pixel for pixel, not the 1x picture scaled up.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-player game through the real window: placing the fleet with the mouse,
 // firing at the computer, and the end of the game at each level.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cue player: one cue at a time, named files, and silence for what is missing.
 
 #include "board/modSound.h"

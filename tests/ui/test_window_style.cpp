@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's look comes from one style of its own, which reaches every control of
 // every screen and of its message boxes, and no style sheet is parsed anywhere. The
 // application's style stays as it is for the library's own dialogs.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program beside a D-Bus system bus and an Avahi daemon of its own, in a
 # private network and mount namespace: the machine's own services are never touched.
 # Exits 77 (skipped) where that cannot be set up.

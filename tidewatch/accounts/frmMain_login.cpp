@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The log-in panel: choosing or creating an account, logging in and off.
 
 #include "accounts/LoginRules.h"

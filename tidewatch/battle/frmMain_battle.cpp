@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The opponent board takes the player's shots; the computer's pause lets the window work.
 
 #include "main/frmMain.h"

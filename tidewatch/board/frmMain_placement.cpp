@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the fleet on the own board, and "Finish".
 
 #include "board/BoardAccessible.h"

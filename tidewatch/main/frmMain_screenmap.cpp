@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which controls each screen shows. The table is the only place that knows it; the
 // flow changes the screen, and the window shows the row it names.
 

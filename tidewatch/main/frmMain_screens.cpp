@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu screens: about view, game type, difficulty, Main Menu reset and exit.
 
 #include "LinkLabel.h"

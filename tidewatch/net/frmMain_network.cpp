@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network game's panels and chat; the sockets' events go to the flow.
 
 #include "main/MenuKeys.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records button of the game-type screen, and the records view it opens.
 
 #include "main/WidgetFactory.h"

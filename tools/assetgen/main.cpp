@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws and synthesises every asset of Tidewatch into a repository checkout:
 //   assetgen <repository root>
 // The output depends on nothing but this code, so a rerun rewrites identical files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cues over Qt Multimedia. Each cue has a sound effect loaded once, which keeps its
 // samples in Qt's cache, but every play is a fresh effect from that cache: a QSoundEffect
 // played again after its stream was cut off or ran dry can open a stream it never feeds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Winsock's TCP side over QTcpServer and QTcpSocket (see net/SocketBackend.h).
 
 #include "net/SocketBackend.h"
