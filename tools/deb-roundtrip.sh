@@ -96,6 +96,20 @@ start_game() {
   pids+=("$game")
 }
 
+# stop_game: ends the game and waits until it and its window are gone, so the next
+# start_game cannot find the closing window of this one.
+stop_game() {
+  kill "$game"
+  for _ in $(seq 100); do
+    if ! kill -0 "$game" 2>/dev/null \
+       && ! xdotool search --name '^Orvane Tidewatch$' >/dev/null 2>&1; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the game did not end when asked to"
+}
+
 # The first run is traced, to see which files the installed game opens.
 wrapper=(strace -f -qq -e trace=openat -o "$scratch/opened")
 start_game
@@ -131,13 +145,13 @@ grep -F "$sound" "$scratch/opened" | grep -qv ENOENT \
   || fail "after logging in, the game did not load $sound"
 echo "== logged in: the game read its radar animation from /usr/share/games/tidewatch and"
 echo "   loaded libtidewatch_sound.so from /usr/lib/$triplet/tidewatch"
-kill "$game"
+stop_game
 
 start_game QT_SCALE_FACTOR=2
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "== window at QT_SCALE_FACTOR=2: ${WIDTH} x ${HEIGHT} device pixels"
 [ "${WIDTH}x${HEIGHT}" = 1398x958 ] || fail "expected 1398 x 958"
-kill "$game"
+stop_game
 
 # Another project builds against the installed libreelkit-dev alone.
 cmake -S examples/reelpane-player -B "$scratch/player" >"$scratch/player.log" 2>&1 \
