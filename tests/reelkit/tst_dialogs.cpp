@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // The library's own dialogs: the four-line error report, a second report while
 // one is up, and the about box with its version text and links.
+#include "DesktopFont.h"
 #include "ModalCloser.h"
 #include "UrlRecorder.h"
 #include "Reelpane.h"
@@ -186,13 +187,7 @@ private slots:
     {
         QFETCH(bool, about);
         QFETCH(int, desktopPoints);
-        const QFont desktopFont = QApplication::font();
-        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(desktopFont); });
-        if (desktopPoints > 0) {
-            QFont larger = desktopFont;
-            larger.setPointSize(desktopPoints);
-            QApplication::setFont(larger);
-        }
+        const DesktopFont desktopFont(desktopPoints);
         QStringList clipped;
         whenModalShows([&](QWidget *dialog) {
             for (const QWidget *control : dialog->findChildren<QWidget *>()) {

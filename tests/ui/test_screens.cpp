@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu screens: the flow between them, the reveal switch and the Main Menu reset.
 
+#include "DesktopFont.h"
 #include "FreePort.h"
 #include "UiHarness.h"
 
@@ -11,7 +12,6 @@
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -112,13 +112,7 @@ private slots:
         QFETCH(int, desktopPoints);
         QFETCH(bool, logIn);
         QFETCH(QStringList, clicks);
-        const QFont desktopFont = QApplication::font();
-        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(desktopFont); });
-        if (desktopPoints > 0) {
-            QFont larger = desktopFont;
-            larger.setPointSize(desktopPoints);
-            QApplication::setFont(larger);
-        }
+        const DesktopFont desktopFont(desktopPoints);
         auto window = logIn ? loggedIn() : fresh();
         for (const QString &name : clicks)
             click(*window, name);
