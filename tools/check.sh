@@ -3,8 +3,12 @@
 # Builds everything and runs every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# avahi-daemon, dbus-daemon and iproute2: the network-discovery tests run their own daemons.
-tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils avahi-daemon dbus-daemon \
-  iproute2
+# Every program a test starts comes from a package named here:
+#   gifsicle (the radar's check), desktop-file-utils and appstream (the menu entry and metainfo),
+#   pulseaudio and pulseaudio-utils (the cues recorded from a null sink),
+#   avahi-daemon, avahi-utils, dbus-daemon, dbus-bin and iproute2 (the network-discovery tests run
+#   their own daemons, publish games with avahi-publish and set up a private network).
+tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils \
+  avahi-daemon avahi-utils dbus-daemon dbus-bin iproute2
 cd build
 ctest --output-on-failure -j2

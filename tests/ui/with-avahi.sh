@@ -23,8 +23,9 @@ if [ "$1" = --inside ]; then
     avahi-daemon --kill 2>/dev/null; kill $avahi $bus 2>/dev/null; wait
     exit $status
 fi
-for tool in unshare ip dbus-daemon dbus-send avahi-daemon; do
-    command -v $tool >/dev/null || { echo "SKIP: $tool is not installed (tools/check.sh installs it)"; exit 77; }
+# A missing program is a missing install step, not a reason to skip.
+for tool in unshare ip dbus-daemon dbus-send avahi-daemon avahi-publish; do
+    command -v $tool >/dev/null || { echo "FAIL: $tool is not installed (tools/check.sh installs it)"; exit 1; }
 done
 unshare -n -m true 2>/dev/null || { echo "SKIP: cannot create a network and mount namespace here (needs root)"; exit 77; }
 exec unshare -n -m sh "$0" --inside "$@"
