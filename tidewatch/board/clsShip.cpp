@@ -34,9 +34,8 @@ void clsShip::DrawShip(qint16 Index, qint32 DrawShipType, BoardModel *MapControl
     if (!MapControl || !ShipKinds::isShipNumber(DrawShipType))
         return;
     for (qint32 segment = 0; segment <= DrawShipType; ++segment) {
-        const qint32 cell = segmentCell(Index, segment);
-        if (ShipKinds::isCell(cell))
-            MapControl->setCell(cell, CellPicture::shipSegment(DrawShipType, segment + 1));
+        // A segment off the board is not drawn: the board refuses cells it does not have.
+        MapControl->setCell(segmentCell(Index, segment), CellPicture::shipSegment(DrawShipType, segment + 1));
     }
 }
 
