@@ -53,8 +53,8 @@ private slots:
     void onlyRegularFilesAreAccountFiles();
 
 private:
-    QString writeRaw(const QByteArray &bytes);
-    QByteArray fileBytes() const;
+    QString writeRaw(const QByteArray &bytes, const QString &path = {});
+    QByteArray fileBytes(const QString &path = {}) const;
 
     QTemporaryDir mDir;
     QString mPath;
@@ -67,19 +67,19 @@ void AccountFileTest::init()
     QFile::remove(mPath);
 }
 
-QString AccountFileTest::writeRaw(const QByteArray &bytes)
+QString AccountFileTest::writeRaw(const QByteArray &bytes, const QString &path)
 {
     QDir().mkpath(QFileInfo(mPath).absolutePath());
-    QFile file(mPath);
+    QFile file(path.isEmpty() ? mPath : path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return file.errorString();
     file.write(bytes);
     return {};
 }
 
-QByteArray AccountFileTest::fileBytes() const
+QByteArray AccountFileTest::fileBytes(const QString &path) const
 {
-    QFile file(mPath);
+    QFile file(path.isEmpty() ? mPath : path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -417,29 +417,52 @@ void AccountFileTest::aFullDiskIsNamed()
 
 void AccountFileTest::onlyRegularFilesAreAccountFiles_data()
 {
-    QTest::addColumn<QString>("path"); // empty: a FIFO made for the row
-    QTest::newRow("FIFO") << QString();
+    QTest::addColumn<QString>("path"); // empty: something made in the file's place
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("refusal");
+    const QString notPlain = QStringLiteral("is not a plain file");
+    const QString link = QStringLiteral("is a symbolic link, not a plain file");
+    QTest::newRow("FIFO") << QString() << "fifo" << notPlain;
+    QTest::newRow("folder") << QString() << "folder" << notPlain;
+    QTest::newRow("link to a file") << QString() << "link" << link;
+    QTest::newRow("dangling link") << QString() << "dangling" << link;
     // /dev/zero never ends and /dev/full fails every write.
-    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
-    QTest::newRow("/dev/full") << QStringLiteral("/dev/full");
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QString() << notPlain;
+    QTest::newRow("/dev/full") << QStringLiteral("/dev/full") << QString() << notPlain;
 }
 
 void AccountFileTest::onlyRegularFilesAreAccountFiles()
 {
     QFETCH(QString, path);
+    QFETCH(QString, made);
+    QFETCH(QString, refusal);
+    const QString target = mDir.filePath(QStringLiteral("elsewhere.txt"));
+    const QByteArray accounts = "alice\r\nsecret\r\n";
+    QFile::remove(target);
     if (path.isEmpty()) {
         path = mPath;
         QVERIFY(QDir().mkpath(QFileInfo(mPath).absolutePath()));
-        QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+        if (made == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+        if (made == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(mPath));
+        if (made == QLatin1String("link"))
+            QCOMPARE(writeRaw(accounts, target), QString());
+        if (made == QLatin1String("link") || made == QLatin1String("dangling"))
+            QVERIFY(QFile::link(target, mPath));
     }
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         QSKIP("no such device here");
-    // Neither waits for a writer or an end that never comes.
+    // Neither waits for a writer or an end that never comes, nor goes through a link.
     QVERIFY(ReadAccountFile(path).names.isEmpty());
     QString error;
     QVERIFY(!AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error));
-    QCOMPARE(error, QStringLiteral("the account file is not a plain file"));
+    QCOMPARE(error, QStringLiteral("the account file %1 %2").arg(path, refusal));
+    QCOMPARE(QFileInfo::exists(target), made == QLatin1String("link"));
+    if (made == QLatin1String("link"))
+        QCOMPARE(fileBytes(target), accounts);
     QFile::remove(mPath);
+    QDir().rmdir(mPath);
 }
 
 QTEST_GUILESS_MAIN(AccountFileTest)
