@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # avahi-daemon, dbus-daemon and iproute2: the network-discovery tests run their own daemons.
+# util-linux: its flock holds the record file's lock in the records test.
 tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils avahi-daemon dbus-daemon \
-  iproute2
+  iproute2 util-linux
 cd build
 ctest --output-on-failure -j2

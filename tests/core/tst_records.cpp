@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardModel.h"
+#include "core/FullDisk.h"
 #include "main/GameState.h"
 #include "records/GameRecording.h"
 #include "records/RecordBook.h"
@@ -57,6 +58,7 @@ private slots:
     void aFailedSaveLeavesTheOldRecord();
     void aGameThatCannotBeCountedLeavesTheFileAndSaysWhy_data();
     void aGameThatCannotBeCountedLeavesTheFileAndSaysWhy();
+    void aFullDiskIsNamedAndTheOldRecordKept();
     void aGameCountsByItsKindAndShots_data();
     void aGameCountsByItsKindAndShots();
 
@@ -220,6 +222,22 @@ void RecordsTest::aGameThatCannotBeCountedLeavesTheFileAndSaysWhy()
     // Nothing made beside it either: no target through the link, no half-written copy.
     QCOMPARE(QDir(mDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
              place == "link" ? QStringList({"elsewhere.txt", "records.txt"}) : QStringList{"records.txt"});
+}
+
+void RecordsTest::aFullDiskIsNamedAndTheOldRecordKept()
+{
+    const QByteArray old = "easy 1 1 0 0 50 50 20  Ann \n";
+    const QString path = mDir.filePath(QStringLiteral("tiny/records.txt"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const int status = CheckOnAFullDisk(QFileInfo(path).absolutePath(), [&] { return writeFile(path, old); }, [&] {
+        BoardModel board;
+        QString error;
+        const bool counted = CountGame(path, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
+        return !counted && error == QStringLiteral("the disk is full") && contents(path) == old;
+    });
+    if (status == 77)
+        QSKIP("no mount namespace here for a small file system");
+    QCOMPARE(status, 0);
 }
 
 void RecordsTest::aGameCountsByItsKindAndShots_data()
