@@ -438,6 +438,8 @@ private slots:
         QCOMPARE(seen.admiralRow.value(0), QStringLiteral("3")); // the old counts, as they are
         QCOMPARE(seen.note, QStringLiteral("Not counted here: 1 game played since Tidewatch started "
                                            "(records.txt is read-only)."));
+        startSinglePlayer(*window, 1); // the line belonged to the game before
+        QVERIFY(control<QLabel>(*window, QStringLiteral("lblRecordNotice"))->text().isEmpty());
     }
 };
 

@@ -127,6 +127,8 @@ bool PlainFile::openDescriptor()
     if (mFd >= 0)
         ::close(mFd);
     const QByteArray name = QFile::encodeName(mPath);
+    const QString notPlain = QStringLiteral("%1 is not a plain file").arg(mName);
+    const QString readOnly = QStringLiteral("%1 is read-only").arg(mName);
     const int never = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC; // follow a link, or wait
     const int flags = mMode == Mode::Read    ? O_RDONLY
                       : mMode == Mode::Append ? O_RDWR | O_APPEND
@@ -141,22 +143,21 @@ bool PlainFile::openDescriptor()
     }
     if (mFd < 0) {
         const int code = errno;
-        const QString notPlain = QStringLiteral("%1 is not a plain file").arg(mName);
         if (code == ELOOP && isSymbolicLink(name))
             return refuse(QStringLiteral("%1 is a symbolic link, not a plain file").arg(mName));
         if (code == EISDIR || code == ENXIO)
             return refuse(notPlain);
         if ((code == EACCES || code == EPERM) && mMode != Mode::Read && isRegularFile(name))
-            return refuse(QStringLiteral("%1 is read-only").arg(mName));
+            return refuse(readOnly);
         return fail(code);
     }
     struct stat info {};
     if (::fstat(mFd, &info) != 0)
         return fail(errno);
     if (!S_ISREG(info.st_mode))
-        return refuse(QStringLiteral("%1 is not a plain file").arg(mName));
+        return refuse(notPlain);
     if (mMode != Mode::Read && markedReadOnly(info))
-        return refuse(QStringLiteral("%1 is read-only").arg(mName));
+        return refuse(readOnly);
     return true;
 }
 
