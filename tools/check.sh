@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 #   gifsicle (the radar's check), desktop-file-utils and appstream (the menu entry and metainfo),
 #   pulseaudio and pulseaudio-utils (the cues recorded from a null sink),
 #   avahi-daemon, avahi-utils, dbus-daemon, dbus-bin and iproute2 (the network-discovery tests run
-#   their own daemons, publish games with avahi-publish and set up a private network).
+#   their own daemons, publish games with avahi-publish and set up a private network),
+#   util-linux (flock holds the records file's lock in the records test).
 tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils \
-  avahi-daemon avahi-utils dbus-daemon dbus-bin iproute2
+  avahi-daemon avahi-utils dbus-daemon dbus-bin iproute2 util-linux
 cd build
 ctest --output-on-failure -j2

@@ -1,23 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accounts/AccountFile.h"
 #include "accounts/LoginRules.h"
+#include "core/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 #include <vector>
 
-#include <sched.h>
-#include <sys/mount.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// The test program run again with this argument, a path and a name is another program
+// appending that account: it says "ready" first.
+constexpr char kWriterArgument[] = "--append-account";
+
+int appendAsAnotherProgram(const char *path, const char *name)
+{
+    std::puts("ready");
+    std::fflush(stdout);
+    const QString account = QString::fromLocal8Bit(name);
+    QString error;
+    if (AppendAccount(QString::fromLocal8Bit(path), account, account + QStringLiteral("pw"), &error))
+        return 0;
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    return 1;
+}
+
+} // namespace
 
 class AccountFileTest : public QObject
 {
@@ -41,6 +64,7 @@ private slots:
     void appendKeepsEveryLineOfAnOddFile_data();
     void appendKeepsEveryLineOfAnOddFile();
     void writersAtOnceAllLand();
+    void writersInTwoProgramsBothLandOneAtATime();
     void appendRefusesValuesTheFileCannotHold_data();
     void appendRefusesValuesTheFileCannotHold();
     void appendFailsWhenTheFolderCannotBeMade();
@@ -53,8 +77,8 @@ private slots:
     void onlyRegularFilesAreAccountFiles();
 
 private:
-    QString writeRaw(const QByteArray &bytes);
-    QByteArray fileBytes() const;
+    QString writeRaw(const QByteArray &bytes, const QString &path = {});
+    QByteArray fileBytes(const QString &path = {}) const;
 
     QTemporaryDir mDir;
     QString mPath;
@@ -67,19 +91,19 @@ void AccountFileTest::init()
     QFile::remove(mPath);
 }
 
-QString AccountFileTest::writeRaw(const QByteArray &bytes)
+QString AccountFileTest::writeRaw(const QByteArray &bytes, const QString &path)
 {
     QDir().mkpath(QFileInfo(mPath).absolutePath());
-    QFile file(mPath);
+    QFile file(path.isEmpty() ? mPath : path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return file.errorString();
     file.write(bytes);
     return {};
 }
 
-QByteArray AccountFileTest::fileBytes() const
+QByteArray AccountFileTest::fileBytes(const QString &path) const
 {
-    QFile file(mPath);
+    QFile file(path.isEmpty() ? mPath : path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -291,6 +315,39 @@ void AccountFileTest::writersAtOnceAllLand()
         QCOMPARE(accounts.passwords[i], accounts.names[i] + QStringLiteral("pw"));
 }
 
+void AccountFileTest::writersInTwoProgramsBothLandOneAtATime()
+{
+    // The file ends in an unpaired line: a writer that chose where its account goes
+    // while another was writing would pair the lines wrongly.
+    const QByteArray before = "a\r\nb\r\nhalf\r\n";
+    QCOMPARE(writeRaw(before), QString());
+    // The test keeps the lock while both writers start, so both meet at it.
+    const int held = ::open(QFile::encodeName(mPath).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    QProcess writers[2];
+    for (int w = 0; w < 2; ++w) {
+        writers[w].start(QCoreApplication::applicationFilePath(),
+                         {kWriterArgument, mPath, w == 0 ? QStringLiteral("ann") : QStringLiteral("bob")});
+        QVERIFY2(writers[w].waitForStarted(), "the test program could not be run again");
+        QVERIFY(writers[w].waitForReadyRead(10000));
+    }
+    const bool oneFinished = QTest::qWaitFor([&] {
+        return writers[0].state() == QProcess::NotRunning || writers[1].state() == QProcess::NotRunning;
+    }, 1000);
+    const QByteArray whileHeld = fileBytes();
+    ::close(held);
+    QVERIFY2(!oneFinished && whileHeld == before, "a writer wrote while another program held the lock");
+    for (QProcess &writer : writers) {
+        QVERIFY(writer.waitForFinished(10000));
+        QCOMPARE(writer.exitCode(), 0);
+    }
+    const AccountList accounts = ReadAccountFile(mPath);
+    QCOMPARE(accounts.names.size(), 3);
+    QCOMPARE(QSet<QString>(accounts.names.begin() + 1, accounts.names.end()), (QSet<QString>{"ann", "bob"}));
+    for (qsizetype i = 1; i < accounts.names.size(); ++i)
+        QCOMPARE(accounts.passwords[i], accounts.names[i] + QStringLiteral("pw"));
+}
+
 void AccountFileTest::appendRefusesValuesTheFileCannotHold_data()
 {
     QTest::addColumn<QString>("name");
@@ -386,61 +443,76 @@ void AccountFileTest::readOnlyPlacesKeepAccountsReadable()
 
 void AccountFileTest::aFullDiskIsNamed()
 {
-    // A tiny file system of its own, in a mount namespace of a child process.
     const QString folder = mDir.filePath(QStringLiteral("tiny"));
     QVERIFY(QDir().mkpath(folder));
-    const QByteArray mountPoint = QFile::encodeName(folder);
-    const pid_t child = ::fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        if (::unshare(::geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS) != 0
-            || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-            || ::mount("tidewatch-test", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
-            ::_exit(77);
-        const QString path = folder + QStringLiteral("/players.txt");
-        QFile filler(folder + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            ::_exit(2);
-        while (filler.write(QByteArray(512, 'f')) > 0) {
-        }
+    const int status = CheckOnAFullDisk(folder, [] { return true; }, [&] {
         QString error;
-        const bool saved = AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error);
-        ::_exit(!saved && error == QStringLiteral("the disk is full") ? 0 : 1);
-    }
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77)
+        const bool saved = AppendAccount(folder + QStringLiteral("/players.txt"), QStringLiteral("a"),
+                                         QStringLiteral("b"), &error);
+        return !saved && error == QStringLiteral("the disk is full");
+    });
+    if (status == 77)
         QSKIP("no mount namespace here for a small file system");
-    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(status, 0);
 }
 
 void AccountFileTest::onlyRegularFilesAreAccountFiles_data()
 {
-    QTest::addColumn<QString>("path"); // empty: a FIFO made for the row
-    QTest::newRow("FIFO") << QString();
+    QTest::addColumn<QString>("path"); // empty: something made in the file's place
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("refusal");
+    const QString notPlain = QStringLiteral("is not a plain file");
+    const QString link = QStringLiteral("is a symbolic link, not a plain file");
+    QTest::newRow("FIFO") << QString() << "fifo" << notPlain;
+    QTest::newRow("folder") << QString() << "folder" << notPlain;
+    QTest::newRow("link to a file") << QString() << "link" << link;
+    QTest::newRow("dangling link") << QString() << "dangling" << link;
     // /dev/zero never ends and /dev/full fails every write.
-    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
-    QTest::newRow("/dev/full") << QStringLiteral("/dev/full");
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero") << QString() << notPlain;
+    QTest::newRow("/dev/full") << QStringLiteral("/dev/full") << QString() << notPlain;
 }
 
 void AccountFileTest::onlyRegularFilesAreAccountFiles()
 {
     QFETCH(QString, path);
+    QFETCH(QString, made);
+    QFETCH(QString, refusal);
+    const QString target = mDir.filePath(QStringLiteral("elsewhere.txt"));
+    const QByteArray accounts = "alice\r\nsecret\r\n";
+    QFile::remove(target);
     if (path.isEmpty()) {
         path = mPath;
         QVERIFY(QDir().mkpath(QFileInfo(mPath).absolutePath()));
-        QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+        if (made == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
+        if (made == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(mPath));
+        if (made == QLatin1String("link"))
+            QCOMPARE(writeRaw(accounts, target), QString());
+        if (made == QLatin1String("link") || made == QLatin1String("dangling"))
+            QVERIFY(QFile::link(target, mPath));
     }
-    if (!QFileInfo::exists(path))
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         QSKIP("no such device here");
-    // Neither waits for a writer or an end that never comes.
+    // Neither waits for a writer or an end that never comes, nor goes through a link.
     QVERIFY(ReadAccountFile(path).names.isEmpty());
     QString error;
     QVERIFY(!AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error));
-    QCOMPARE(error, QStringLiteral("the account file is not a plain file"));
+    QCOMPARE(error, QStringLiteral("the account file %1 %2").arg(path, refusal));
+    QCOMPARE(QFileInfo::exists(target), made == QLatin1String("link"));
+    if (made == QLatin1String("link"))
+        QCOMPARE(fileBytes(target), accounts);
     QFile::remove(mPath);
+    QDir().rmdir(mPath);
 }
 
-QTEST_GUILESS_MAIN(AccountFileTest)
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && std::strcmp(argv[1], kWriterArgument) == 0)
+        return appendAsAnotherProgram(argv[2], argv[3]);
+    QCoreApplication app(argc, argv);
+    AccountFileTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_accountfile.moc"

@@ -21,7 +21,7 @@ class FakeView final : public GameView
 {
 public:
     Screen screen = Screen::Login;
-    QString status;
+    QString status, recordNotice, recordsNote;
     QStringList boxes, chat;
     QList<Cue> cues;
     PlacementChoices choices;
@@ -35,7 +35,8 @@ public:
     bool pause(int) override { return true; }
     void setDifficultyCaptions(const QStringList &) override {}
     void clearChoices() override {}
-    void showRecords(const QString &, const QString &) override {}
+    void showRecords(const QString &, const QString &, const QString &note) override { recordsNote = note; }
+    void setRecordNotice(const QString &text) override { recordNotice = text; }
     void addAccountName(const QString &) override {}
     void setLoginCaption(const QString &) override {}
     void showPlacementChoices(const PlacementChoices &shown) override { choices = shown; }

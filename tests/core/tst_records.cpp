@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardModel.h"
+#include "core/FullDisk.h"
 #include "main/GameState.h"
 #include "records/GameRecording.h"
 #include "records/RecordBook.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,10 +17,10 @@
 
 namespace {
 
-QByteArray contents(const QString &path)
+QByteArray contents(const QString &path, qint64 most = RecordBook::kMaxFileBytes)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.read(most) : QByteArray();
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -53,7 +56,9 @@ private slots:
     void aDamagedLineIsKeptAndNothingElseLost_data();
     void aDamagedLineIsKeptAndNothingElseLost();
     void aFailedSaveLeavesTheOldRecord();
-    void aRecordFileThatIsNoPlainFileIsRefused();
+    void aGameThatCannotBeCountedLeavesTheFileAndSaysWhy_data();
+    void aGameThatCannotBeCountedLeavesTheFileAndSaysWhy();
+    void aFullDiskIsNamedAndTheOldRecordKept();
     void aGameCountsByItsKindAndShots_data();
     void aGameCountsByItsKindAndShots();
 
@@ -64,19 +69,19 @@ private:
 
 void RecordsTest::init()
 {
+    QVERIFY(QDir(mDir.path()).removeRecursively() && QDir().mkpath(mDir.path()));
     mPath = mDir.filePath(QStringLiteral("records.txt"));
-    QFile::remove(mPath);
 }
 
 void RecordsTest::recordsRoundTripThroughTheFile()
 {
-    RecordBook book;
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 45, 20});
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 38, 20});
-    book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Lost, 60, 17});
-    book.count(QStringLiteral("Bo\u00e9"), RecordKind::Network, {GameOutcome::NotFinished, 9, 2});
     QString error;
-    QVERIFY2(book.save(mPath, &error), qPrintable(error));
+    QVERIFY2(RecordBook::update(mPath, [](RecordBook &book) {
+        book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 45, 20});
+        book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Won, 38, 20});
+        book.count(QStringLiteral(" Ann "), RecordKind::Admiral, {GameOutcome::Lost, 60, 17});
+        book.count(QStringLiteral("Bo\u00e9"), RecordKind::Network, {GameOutcome::NotFinished, 9, 2});
+    }, &error), qPrintable(error));
     QCOMPARE(QFile::permissions(mPath) & 0x0077, QFileDevice::Permissions());
 
     RecordBook read;
@@ -105,11 +110,10 @@ void RecordsTest::aDamagedLineIsKeptAndNothingElseLost()
     QFETCH(QByteArray, damaged);
     const QByteArray good = "admiral 2 1 1 0 41 90 39 Ann\n";
     QVERIFY(writeFile(mPath, good + damaged + "\nnetwork 1 1 0 0 30 30 20 Bo\n"));
-    RecordBook book;
     QString error;
-    QVERIFY(book.read(mPath, &error));
-    book.count(QStringLiteral("Ann"), RecordKind::Admiral, {GameOutcome::Won, 40, 20});
-    QVERIFY(book.save(mPath, &error));
+    QVERIFY(RecordBook::update(mPath, [](RecordBook &book) {
+        book.count(QStringLiteral("Ann"), RecordKind::Admiral, {GameOutcome::Won, 40, 20});
+    }, &error));
     QCOMPARE(contents(mPath), "admiral 3 2 1 0 40 130 59 Ann\n" + damaged
                                   + "\nnetwork 1 1 0 0 30 30 20 Bo\n");
 }
@@ -138,14 +142,102 @@ void RecordsTest::aFailedSaveLeavesTheOldRecord()
     QCOMPARE(contents(mPath), QByteArray("easy 2 2 0 0 3 53 21  Ann \n"));
 }
 
-// Opened, then looked at: a FIFO is refused at once instead of blocking the game.
-void RecordsTest::aRecordFileThatIsNoPlainFileIsRefused()
+void RecordsTest::aGameThatCannotBeCountedLeavesTheFileAndSaysWhy_data()
 {
-    QCOMPARE(::mkfifo(QFile::encodeName(mPath).constData(), 0600), 0);
-    RecordBook book;
+    QTest::addColumn<QString>("place"); // what stands at records.txt
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("viewable"); // the records view still reads it
+    const QString notPlain = QStringLiteral("records.txt is not a plain file");
+    const QString link = QStringLiteral("records.txt is a symbolic link, not a plain file");
+    const QString tooLarge = QStringLiteral("records.txt is too large to be a record file");
+    QTest::newRow("link to a file") << "link" << link << false;
+    QTest::newRow("dangling link") << "dangling" << link << false;
+    QTest::newRow("read-only file") << "read-only" << "records.txt is read-only" << true;
+    QTest::newRow("read-only folder") << "read-only folder" << "the folder %1 is read-only" << true;
+    QTest::newRow("FIFO") << "fifo" << notPlain << false;
+    QTest::newRow("folder") << "folder" << notPlain << false;
+    QTest::newRow("one byte too large") << "large" << tooLarge << false;
+    QTest::newRow("far too large, sparse") << "sparse" << tooLarge << false;
+    QTest::newRow("locked by another program") << "locked" << "records.txt is in use by another program" << true;
+}
+
+void RecordsTest::aGameThatCannotBeCountedLeavesTheFileAndSaysWhy()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, reason);
+    QFETCH(bool, viewable);
+    const QByteArray old = "easy 1 1 0 0 50 50 20  Ann \n";
+    const QString target = mDir.filePath(QStringLiteral("elsewhere.txt"));
+    QFile::remove(target);
+    const QByteArray path = QFile::encodeName(mPath);
+    QProcess holder;
+    if (place == "link" || place == "dangling") {
+        QVERIFY(place == "dangling" || writeFile(target, old));
+        QVERIFY(QFile::link(target, mPath));
+    } else if (place == "fifo") {
+        QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+    } else if (place == "folder") {
+        QVERIFY(QDir().mkdir(mPath));
+    } else {
+        QVERIFY(writeFile(mPath, old));
+    }
+    if (place == "read-only")
+        QCOMPARE(::chmod(path.constData(), 0444), 0);
+    if (place == "read-only folder")
+        QCOMPARE(::chmod(QFile::encodeName(mDir.path()).constData(), 0555), 0);
+    if (place == "large")
+        QVERIFY(QFile::resize(mPath, RecordBook::kMaxFileBytes + 1));
+    if (place == "sparse") // far more than memory holds: read whole, it would never do
+        QVERIFY(QFile::resize(mPath, qint64(64) << 30));
+    if (place == "locked") {
+        // Holds the lock until its input ends.
+        holder.start(QStringLiteral("flock"), {QStringLiteral("-x"), mPath, QStringLiteral("-c"),
+                                               QStringLiteral("echo locked; exec cat")});
+        QVERIFY2(holder.waitForStarted(), "flock (util-linux) did not start");
+        QVERIFY(holder.waitForReadyRead(5000));
+    }
+    struct stat before {};
+    ::lstat(path.constData(), &before);
+
+    BoardModel board;
     QString error;
-    QVERIFY(!book.read(mPath, &error));
-    QCOMPARE(error, mPath + QStringLiteral(" is not a plain file"));
+    const bool counted = CountGame(mPath, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
+    QString viewError;
+    const bool read = RecordBook().read(mPath, &viewError);
+    holder.closeWriteChannel();
+    holder.waitForFinished();
+    ::chmod(QFile::encodeName(mDir.path()).constData(), 0700);
+    struct stat after {};
+    ::lstat(path.constData(), &after);
+
+    QVERIFY(!counted);
+    QCOMPARE(error, reason.replace(QLatin1String("%1"), mDir.path()));
+    QCOMPARE(read, viewable);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_size, before.st_size);
+    if (S_ISREG(after.st_mode))
+        QCOMPARE(contents(mPath, old.size()), old);
+    QCOMPARE(contents(target), place == "link" ? old : QByteArray());
+    // Nothing made beside it either: no target through the link, no half-written copy.
+    QCOMPARE(QDir(mDir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System),
+             place == "link" ? QStringList({"elsewhere.txt", "records.txt"}) : QStringList{"records.txt"});
+}
+
+void RecordsTest::aFullDiskIsNamedAndTheOldRecordKept()
+{
+    const QByteArray old = "easy 1 1 0 0 50 50 20  Ann \n";
+    const QString path = mDir.filePath(QStringLiteral("tiny/records.txt"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    const int status = CheckOnAFullDisk(QFileInfo(path).absolutePath(), [&] { return writeFile(path, old); }, [&] {
+        BoardModel board;
+        QString error;
+        const bool counted = CountGame(path, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
+        return !counted && error == QStringLiteral("the disk is full") && contents(path) == old;
+    });
+    if (status == 77)
+        QSKIP("no mount namespace here for a small file system");
+    QCOMPARE(status, 0);
 }
 
 void RecordsTest::aGameCountsByItsKindAndShots_data()

@@ -41,6 +41,37 @@ std::vector<int> cellsOf(const Fleet &fleet, bool shipCells)
     return cells;
 }
 
+struct RecordsSeen
+{
+    QStringList admiralRow;
+    QString note;
+};
+
+// Opens the records view from the game-type screen with the keyboard, reads it and
+// closes it with Escape.
+RecordsSeen recordsView(const frmMain &window)
+{
+    RecordsSeen seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *view = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!view || qobject_cast<QMessageBox *>(view))
+            return;
+        const auto *table = view->findChild<QTableWidget *>();
+        for (int column = 0; table && column < table->columnCount(); ++column)
+            seen.admiralRow << table->item(4, column)->text();
+        if (const auto *note = view->findChild<QLabel *>(QStringLiteral("lblRecordsProblem")))
+            seen.note = note->text();
+        poll.stop();
+        QTest::keyClick(view, Qt::Key_Escape);
+    });
+    poll.start(5);
+    QWidget *records = control(window, QStringLiteral("cmdRecords"));
+    records->setFocus();
+    QTest::keyClick(records, Qt::Key_Space);
+    return seen;
+}
+
 QCursor boardCursor(const frmMain &window)
 {
     return control(window, QStringLiteral("picContainerPlayer1"))->cursor();
@@ -379,25 +410,36 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
         QCOMPARE(window->state.gPlayerShots.count(), 20); // the Admiral answered every shot
         click(*window, QStringLiteral("cmdMainMenu"));
-
-        QStringList admiralRow;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *view = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!view || qobject_cast<QMessageBox *>(view))
-                return;
-            const auto *table = view->findChild<QTableWidget *>();
-            for (int column = 0; table && column < table->columnCount(); ++column)
-                admiralRow << table->item(4, column)->text();
-            poll.stop();
-            QTest::keyClick(view, Qt::Key_Escape);
-        });
-        poll.start(5);
-        QWidget *records = control(*window, QStringLiteral("cmdRecords"));
-        records->setFocus();
-        QTest::keyClick(records, Qt::Key_Space);
-        QCOMPARE(admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
+        QCOMPARE(recordsView(*window).admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void aGameThatCannotBeCountedSaysSoAtItsEndAndInTheRecords()
+    {
+        auto window = inPlacement(5, true);
+        const QString records = mDir.filePath(QStringLiteral("records.txt"));
+        QFile file(records);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("admiral 3 1 2 0 40 150 60 Pat\n") > 0);
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        MessageBoxWatcher boxes;
+        for (int cell : cellsOf(window->state.gOpponentShips, true))
+            pressCell(*window, kOpponentGrid, cell);
+        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(statusText(*window), QStringLiteral("You Won"));
+        QVERIFY(visible(*window, QStringLiteral("lblRecordNotice")));
+        QCOMPARE(control<QLabel>(*window, QStringLiteral("lblRecordNotice"))->text(),
+                 QStringLiteral("Not counted in your records: records.txt is read-only."));
+        click(*window, QStringLiteral("cmdMainMenu"));
+        const RecordsSeen seen = recordsView(*window);
+        QFile::remove(records);
+        QCOMPARE(seen.admiralRow.value(0), QStringLiteral("3")); // the old counts, as they are
+        QCOMPARE(seen.note, QStringLiteral("Not counted here: 1 game played since Tidewatch started "
+                                           "(records.txt is read-only)."));
+        startSinglePlayer(*window, 1); // the line belonged to the game before
+        QVERIFY(control<QLabel>(*window, QStringLiteral("lblRecordNotice"))->text().isEmpty());
     }
 };
 

@@ -15,7 +15,12 @@
 namespace {
 
 constexpr qint64 kScanChunk = 64 * 1024;
-const QString kAccountFileName = QStringLiteral("the account file"); // in messages
+
+// How the file is called in messages.
+QString accountFileName(const QString &path)
+{
+    return QStringLiteral("the account file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+}
 
 // Stands in for the partner of a line left unpaired at the file's end. It is longer
 // than any value, so the reader skips it together with that line, and the accounts
@@ -92,24 +97,6 @@ FileEnd scanFileEnd(int fd)
     return end;
 }
 
-// Root may write anywhere, but a file or folder marked read-only is left alone.
-bool isWritable(const QFileInfo &info)
-{
-    return info.isWritable() && info.permission(QFileDevice::WriteOwner);
-}
-
-QString readOnlyProblem(const QFileInfo &file)
-{
-    if (file.exists())
-        return isWritable(file) ? QString()
-                                : QStringLiteral("the account file %1 is read-only")
-                                      .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
-    const QFileInfo folder(file.absolutePath());
-    return isWritable(folder) ? QString()
-                              : QStringLiteral("the folder %1 is read-only")
-                                    .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-}
-
 bool refuse(QString *error, const QString &text)
 {
     if (error)
@@ -148,7 +135,7 @@ bool IsLatin1(const QString &value)
 AccountList ReadAccountFile(const QString &path)
 {
     AccountList accounts;
-    PlainFile plain(kAccountFileName);
+    PlainFile plain(accountFileName(path));
     QFile file;
     if (!plain.open(path, PlainFile::Mode::Read)
         || !file.open(plain.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
@@ -177,23 +164,20 @@ bool AppendAccount(const QString &path, const QString &name, const QString &pass
             return refuse(error, problem);
     }
 
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
-        return refuse(error, QStringLiteral("the folder %1 could not be created")
-                                 .arg(QDir::toNativeSeparators(info.absolutePath())));
-    if (const QString problem = readOnlyProblem(info); !problem.isEmpty())
+    QString problem;
+    if (!MakeFolderOf(path, &problem))
         return refuse(error, problem);
 
     // From reading the file's end to the end of the write no other writer may append,
     // or the two would decide on the same end and one account would be lost.
-    PlainFile file(kAccountFileName);
+    PlainFile file(accountFileName(path));
     if (!file.open(path, PlainFile::Mode::Append) || !file.lockExclusive())
         return refuse(error, file.error());
     // The file holds passwords in plain text.
     if (file.makeOwnerOnly() && notice)
         *notice = QStringLiteral("The account file %1 was readable by other users; "
                                  "it is now readable by you only.")
-                      .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+                      .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 
     const FileEnd end = scanFileEnd(file.descriptor());
     QByteArray bytes;

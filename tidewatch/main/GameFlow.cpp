@@ -64,6 +64,7 @@ void GameFlow::startPlacement(qint32 gameType)
     mState.gShipsPlaced = false;
     mState.gOpponentShipsPlaced = false;
     ClearGrid(mPlayer1Grid);
+    mView.setRecordNotice({});
     enterPhase(GameState::PlacingShips);
     mView.setNoFit(0, 0);
     setStatus(QStringLiteral("Place Your Ships"));
@@ -81,11 +82,13 @@ void GameFlow::startBattle(bool myTurn, const QString &status)
 void GameFlow::endGame(GameOutcome outcome)
 {
     // Keeping the record never holds up the game: a file that cannot be written
-    // leaves the old record as it was.
+    // leaves the old record as it was, and the player is told why.
     QString error;
-    if (RecordableGame(mState)
-        && !CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error))
-        qWarning("The game could not be counted in the records: %s", qPrintable(error));
+    if (!CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
+        && !error.isEmpty()) {
+        mUncounted.add(mState.gPlayerName, error);
+        mView.setRecordNotice(UncountedGames::endOfGameLine(error));
+    }
     enterPhase(GameState::NoGame);
 }
 
@@ -145,7 +148,8 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 void GameFlow::showRecords()
 {
     mNetwork.gate().boxOpened();
-    mView.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()));
+    mView.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
+                      mUncounted.note(mState.gPlayerName));
     mNetwork.gate().boxClosed();
 }
 

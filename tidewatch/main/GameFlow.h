@@ -9,6 +9,7 @@
 #include "board/PlacementFlow.h"
 #include "main/GameState.h"
 #include "net/NetworkFlow.h"
+#include "records/UncountedGames.h"
 
 #include <memory>
 
@@ -89,4 +90,5 @@ private:
     PlacementFlow mPlacement;
     BattleFlow mBattle;
     NetworkFlow mNetwork;
+    UncountedGames mUncounted;
 };

@@ -25,8 +25,11 @@ public:
     virtual void setDifficultyCaptions(const QStringList &captions) = 0;
     // No game type and no level chosen; Next and Start Game wait for a choice again.
     virtual void clearChoices() = 0;
-    // The player's records, until the player closes them.
-    virtual void showRecords(const QString &player, const QString &recordFile) = 0;
+    // The player's records, until the player closes them, with `note` on what they lack.
+    virtual void showRecords(const QString &player, const QString &recordFile,
+                             const QString &note) = 0;
+    // The line at the end of a game on what became of its record; empty says nothing.
+    virtual void setRecordNotice(const QString &text) = 0;
 
 protected:
     ~GameView() = default;

@@ -69,6 +69,9 @@ void polishLabel(QLabel *label)
     } else if (name == QLatin1String("lblStatus")) {
         setFont(label, 10, true);
         setColour(label, QPalette::WindowText, kStatus);
+    } else if (name == QLatin1String("lblRecordNotice")) {
+        setFont(label, 8, false); // two lines fit beside the status line
+        setColour(label, QPalette::WindowText, kStatus);
     } else if (name == QLatin1String("lblAbout1")) {
         setFont(label, 16, true);
         setColour(label, QPalette::WindowText, kTitle);

@@ -92,6 +92,7 @@ void frmMain::buildGameControls()
 
     lblStatus = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
     lblStatus->setAlignment(Qt::AlignCenter);
+    buildRecordNotice();
 }
 
 void frmMain::buildPlayScreens()

@@ -99,7 +99,8 @@ private:
     bool pause(int seconds) override;
     void setDifficultyCaptions(const QStringList &captions) override;
     void clearChoices() override;
-    void showRecords(const QString &player, const QString &recordFile) override;
+    void showRecords(const QString &player, const QString &recordFile, const QString &note) override;
+    void setRecordNotice(const QString &text) override;
     void addAccountName(const QString &name) override;
     void setLoginCaption(const QString &caption) override;
     void showPlacementChoices(const PlacementChoices &choices) override;
@@ -130,6 +131,7 @@ private:
 
     // Records.
     void buildRecordsButton();
+    void buildRecordNotice();
     void cmdRecords_Click();
 
     // Placement.
@@ -178,6 +180,7 @@ private:
     QLineEdit *txtChatBox = nullptr;
     QPushButton *cmdMainMenu = nullptr;
     QLabel *lblStatus = nullptr;
+    QLabel *lblRecordNotice = nullptr;
 
     // About view.
     QLabel *lblAbout1 = nullptr;

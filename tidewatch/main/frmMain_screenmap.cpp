@@ -55,7 +55,7 @@ const std::vector<frmMain::ScreenRow> &frmMain::screenMap()
         {Screen::GameOver,
          [](const frmMain &w) {
              return Controls{w.picContainerPlayer1, w.picContainerPlayer2, w.lblStatus,
-                             w.gifRadarAnimation, w.cmdMainMenu};
+                             w.lblRecordNotice, w.gifRadarAnimation, w.cmdMainMenu};
          },
          [](const frmMain &w) -> QWidget * { return w.cmdMainMenu; }, true},
     };

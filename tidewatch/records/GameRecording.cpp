@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/GameRecording.h"
 
+#include "accounts/PlainFile.h"
 #include "board/BoardProcedures.h"
 #include "board/ShipKinds.h"
 #include "main/GameState.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 
 namespace {
 
 const QString kRecordFile = QStringLiteral("records.txt");
-// Long enough for another copy of the game to finish its save, short enough not to
-// hold up the end of a game.
-constexpr int kLockWaitMs = 2000;
 
 } // namespace
 
@@ -55,18 +52,7 @@ bool CountGame(const QString &recordFile, const GameState &state, GameOutcome ou
 {
     if (!RecordableGame(state) || state.gPlayerName.isEmpty())
         return false;
-    if (!QDir().mkpath(QFileInfo(recordFile).absolutePath())) {
-        *error = QStringLiteral("Cannot create the folder of %1.").arg(recordFile);
-        return false;
-    }
-    QLockFile lock(recordFile + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
-        *error = QStringLiteral("%1 is in use.").arg(recordFile);
-        return false;
-    }
-    RecordBook book;
-    if (!book.read(recordFile, error))
-        return false;
-    book.count(state.gPlayerName, KindOfGame(state), ResultOfGame(state, outcome));
-    return book.save(recordFile, error);
+    return MakeFolderOf(recordFile, error) && RecordBook::update(recordFile, [&](RecordBook &book) {
+        book.count(state.gPlayerName, KindOfGame(state), ResultOfGame(state, outcome));
+    }, error);
 }

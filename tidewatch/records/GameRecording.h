@@ -20,6 +20,7 @@ GameResult ResultOfGame(const GameState &state, GameOutcome outcome);
 
 // Counts the game into the player's record: reads the file afresh (another copy of the
 // game may share it), adds the game and saves, under a lock. False with `error` when
-// the record could not be kept; the file is then as it was.
+// the record could not be kept, and why (the file is then as it was); false with no
+// `error` for a game that does not count.
 bool CountGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
                QString *error);

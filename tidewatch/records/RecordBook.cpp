@@ -5,13 +5,14 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace {
 
-constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 // No count a player can reach comes near this; a larger number marks a damaged line.
 constexpr qint64 kMaxCount = 1'000'000'000'000;
 constexpr int kNumberFields = 7;
@@ -21,6 +22,12 @@ constexpr std::array<const char *, kRecordKinds> kKindWords = {
     "easy", "moderate", "hard", "impossible", "admiral", "network"};
 constexpr std::array<const char *, kRecordKinds> kKindNames = {
     "Easy", "Moderate", "Hard", "Impossible", "Admiral", "Network"};
+
+// How the file is called in messages: by its own name, short enough for one line.
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
 
 int kindIndex(RecordKind kind)
 {
@@ -173,44 +180,55 @@ void RecordBook::count(const QString &player, RecordKind kind, const GameResult 
     mLines.push_back(std::move(line));
 }
 
-bool RecordBook::read(const QString &path, QString *error)
+bool RecordBook::readFrom(PlainFile &plain, const QString &name, QString *error)
 {
     mLines.clear();
-    // Opened before it is looked at: a FIFO or a device swapped in after a look would
-    // block or never end.
-    PlainFile plain(path);
     QFile file;
-    if (!plain.open(path, PlainFile::Mode::Read)) {
-        if (!QFileInfo::exists(path))
-            return true;
-        *error = plain.error();
-        return false;
-    }
     if (!file.open(plain.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         *error = file.errorString();
         return false;
     }
     const QByteArray text = file.read(kMaxFileBytes + 1);
     if (text.size() > kMaxFileBytes) {
-        *error = QStringLiteral("%1 is too large to be a record file.").arg(path);
+        *error = QStringLiteral("%1 is too large to be a record file").arg(name);
         return false;
     }
     parse(text);
     return true;
 }
 
-bool RecordBook::save(const QString &path, QString *error) const
+bool RecordBook::read(const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    mLines.clear();
+    // Opened before it is looked at: a FIFO or a device swapped in after a look would
+    // block or never end.
+    const QString name = fileName(path);
+    PlainFile plain(name);
+    if (!plain.open(path, PlainFile::Mode::Read)) {
+        struct stat info {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT)
+            return true;
+        *error = plain.error();
         return false;
     }
-    file.setPermissions(kOwnerOnly);
-    const QByteArray bytes = text();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
+    return readFrom(plain, name, error);
+}
+
+bool RecordBook::update(const QString &path, const std::function<void(RecordBook &)> &change,
+                        QString *error)
+{
+    const QString name = fileName(path);
+    PlainFile plain(name);
+    RecordBook book;
+    if (!plain.open(path, PlainFile::Mode::Replace) || !plain.lockExclusive()) {
+        *error = plain.error();
+        return false;
+    }
+    if (!book.readFrom(plain, name, error))
+        return false;
+    change(book);
+    if (!plain.replace(book.text())) {
+        *error = plain.error();
         return false;
     }
     return true;

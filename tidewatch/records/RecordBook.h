@@ -5,7 +5,10 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <vector>
+
+class PlainFile;
 
 // The kinds of game a record is kept for: the computer's levels 1..5, then network.
 enum class RecordKind : int { Easy = 1, Moderate, Hard, Impossible, Admiral, Network };
@@ -52,10 +55,14 @@ public:
     static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
     // A missing file is an empty book. False with `error` when the file cannot be
-    // read; the book is then empty and must not be saved over the file.
+    // read: anything but a plain file (a symbolic link too), or one too large.
     bool read(const QString &path, QString *error);
-    // Owner-only; the old file stays whole unless the new one is written in full.
-    bool save(const QString &path, QString *error) const;
+    // Reads the file afresh under its lock (another copy of the game may share it),
+    // lets `change` alter the book and puts the result in the file's place, owner-only.
+    // False with `error` when that cannot be done: the file is then as it was, byte
+    // for byte, and so is a read-only file or a file of the folder that is read-only.
+    static bool update(const QString &path, const std::function<void(RecordBook &)> &change,
+                       QString *error);
 
     Tally tally(const QString &player, RecordKind kind) const;
     void count(const QString &player, RecordKind kind, const GameResult &game);
@@ -73,5 +80,6 @@ private:
         Tally tally;
     };
     static Line parseLine(const QByteArray &raw);
+    bool readFrom(PlainFile &plain, const QString &name, QString *error);
     std::vector<Line> mLines;
 };

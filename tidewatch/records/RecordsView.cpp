@@ -88,12 +88,16 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     table->setFocus();
 }
 
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile)
+void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
+                 const QString &note)
 {
     RecordBook book;
     QString problem;
+    QStringList notes;
     if (!book.read(recordFile, &problem))
-        problem = QStringLiteral("The records could not be read: ") + problem;
-    RecordsView view(player, book, problem, parent);
+        notes << QStringLiteral("The records could not be read: %1.").arg(problem);
+    if (!note.isEmpty())
+        notes << note;
+    RecordsView view(player, book, notes.join(QLatin1Char('\n')), parent);
     view.exec();
 }

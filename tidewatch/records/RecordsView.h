@@ -17,5 +17,7 @@ public:
                 QWidget *parent);
 };
 
-// Reads the record file and shows the player's records until the view is closed.
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile);
+// Reads the record file and shows the player's records until the view is closed, with
+// `note` on games they lack.
+void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
+                 const QString &note);

@@ -5,6 +5,7 @@
 #include "main/frmMain.h"
 #include "records/RecordsView.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 void frmMain::buildRecordsButton()
@@ -15,9 +16,24 @@ void frmMain::buildRecordsButton()
     connect(cmdRecords, &QPushButton::clicked, this, &frmMain::cmdRecords_Click);
 }
 
-void frmMain::showRecords(const QString &player, const QString &recordFile)
+// Between the Main Menu button and the status line, where the end of a game shows.
+// Its text is all a screen reader needs: the label has no name of its own.
+void frmMain::buildRecordNotice()
 {
-    ShowRecords(this, player, recordFile);
+    lblRecordNotice = WidgetFactory::label(this, QStringLiteral("lblRecordNotice"), QString(),
+                                           1335, 6630, 3270, 510);
+    lblRecordNotice->setWordWrap(true);
+    lblRecordNotice->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void frmMain::setRecordNotice(const QString &text)
+{
+    lblRecordNotice->setText(text);
+}
+
+void frmMain::showRecords(const QString &player, const QString &recordFile, const QString &note)
+{
+    ShowRecords(this, player, recordFile, note);
 }
 
 void frmMain::cmdRecords_Click()
