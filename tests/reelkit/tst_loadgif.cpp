@@ -186,24 +186,38 @@ private slots:
         QCOMPARE(m_elements.count(), 3);
     }
 
-    void aLastMarkerTooNearTheEndYieldsNoLastFrame_data()
+    // The last chunk runs from the F9 of the last marker to the third-last byte of the
+    // file: a marker with fewer than two bytes after it opens no frame; with two, the
+    // chunk is the F9 alone, a frame too short for its delay.
+    void aLastMarkerNearTheEndOpensAFrameOnlyWithTwoBytesAfterIt_data()
     {
         QTest::addColumn<QByteArray>("tail");
-        QTest::newRow("marker is the last three bytes") << QByteArray::fromHex("0021f9");
-        QTest::newRow("one byte after the marker") << QByteArray::fromHex("0021f900");
+        QTest::addColumn<bool>("oneByteChunk");
+        QTest::newRow("marker is the last three bytes") << QByteArray::fromHex("0021f9") << false;
+        QTest::newRow("one byte after the marker") << QByteArray::fromHex("0021f900") << false;
+        QTest::newRow("two bytes after the marker") << QByteArray::fromHex("0021f9003b") << true;
     }
 
-    void aLastMarkerTooNearTheEndYieldsNoLastFrame()
+    void aLastMarkerNearTheEndOpensAFrameOnlyWithTwoBytesAfterIt()
     {
         QFETCH(QByteArray, tail);
+        QFETCH(bool, oneByteChunk);
         QByteArray bytes = headerWithTwoColours() + frameBody(1, 0, 0);
         bytes.chop(1);
         bytes += tail;
         std::vector<QByteArray> files;
+        ReportRecorder recorder;
         QVERIFY(load(bytes, files));
         QCOMPARE(files.size(), size_t(1));
         QCOMPARE(m_elements.count(), 1);
-        QCOMPARE(reelkit::gLastFrame, 0);
+        QCOMPARE(recorder.reports.size(), size_t(oneByteChunk ? 1 : 0));
+        if (oneByteChunk) {
+            QCOMPARE(recorder.reports[0].text,
+                     QStringLiteral("The frame data ends before its delay field (frame block of 1 bytes)"));
+            QCOMPARE(reelkit::gLastFrame, -7);
+        } else {
+            QCOMPARE(reelkit::gLastFrame, 0);
+        }
     }
 
     void aSecondLoadRemovesTheFirstFilesFrames()
