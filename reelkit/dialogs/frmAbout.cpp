@@ -3,6 +3,7 @@
 
 #include "dialogs/DialogPalette.h"
 #include "LinkLabel.h"
+#include "dialogs/LibraryDocuments.h"
 #include "dialogs/ProductIcon.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/Version.h"
@@ -66,9 +67,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     lblVersion = place(new QLabel(QStringLiteral("Version ?.?.?"), this), "lblVersion", twipsRect(960, 360, 930, 195));
     place(new QLabel(QString::fromUtf8(kRightsNotice), this), "lblCopyright", twipsRect(960, 720, 3915, 195));
 
-    lblWebSite = place(new LinkLabel(QString::fromLatin1(kMakerSite), this), "lblWebSite",
+    // The maker's site is the folder of everything the maker ships with the library;
+    // the product page is its README.
+    const LibraryDocuments documents = LibraryDocuments::ofThisLibrary();
+    lblWebSite = place(new LinkLabel(fileAddress(documents.folder), this), "lblWebSite",
                        twipsRect(960, 2640, 1995, 195));
-    lblProductSite = place(new LinkLabel(QString::fromLatin1(kProductSite), this), "lblProductSite",
+    lblProductSite = place(new LinkLabel(fileAddress(documents.readme), this), "lblProductSite",
                            twipsRect(960, 2880, 3405, 195));
     connect(lblWebSite, &LinkLabel::clicked, this, &frmAbout::lblWebSite_Click);
     connect(lblProductSite, &LinkLabel::clicked, this, &frmAbout::lblProductSite_Click);
