@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace reelkit {
 namespace {
@@ -23,6 +24,7 @@ namespace {
 // The dialog's text size as designed: its size is fixed, so its texts keep this size
 // whatever the desktop's.
 constexpr int kDesignPoints = 9;
+constexpr int kDialogWidthTwips = 5385;
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -35,6 +37,9 @@ Label *place(Label *label, const char *name, QRect geometry)
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
+    // An address under a long folder may be wider than the dialog.
+    if constexpr (std::is_same_v<Label, LinkLabel>)
+        label->fitCaptionWithin(twipsToPixels(kDialogWidthTwips) - geometry.left());
     // The designed sizes fit an 8-point font; the design's 9 points must not cut the text.
     const QSize needed = label->sizeHint();
     label->resize(std::max(geometry.width(), needed.width()), std::max(geometry.height(), needed.height()));
@@ -48,7 +53,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmAbout"));
     setPalette(classicDialogPalette());
     setWindowTitle(QStringLiteral("About Orvane Reelpane"));
-    setFixedSize(twipsToPixels(5385), twipsToPixels(3825));
+    setFixedSize(twipsToPixels(kDialogWidthTwips), twipsToPixels(3825));
     QFont designFont = font(); // the desktop's face, at the design's size
     designFont.setPointSize(kDesignPoints);
     setFont(designFont);

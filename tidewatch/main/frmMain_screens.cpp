@@ -119,6 +119,7 @@ void frmMain::buildAboutView()
     const QString readme = QUrl::fromLocalFile(DataPaths::forThisProgram().readme).toString();
     auto *webSite = new reelkit::LinkLabel(readme, this);
     place(webSite, QStringLiteral("lblWebSite"), nullptr, 4680, 3060, 4500, 285);
+    webSite->fitCaptionWithin(webSite->contentsRect().width()); // an install under a long folder
     connect(webSite, &reelkit::LinkLabel::clicked, this, &frmMain::lblWebSite_Click);
     lblWebSite = webSite;
     cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
