@@ -11,6 +11,8 @@ set(TIDEWATCH_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tidewatch CACHE STRING
     "Folder of the game's read-only data (radar animation, sound cues)")
 set(TIDEWATCH_INSTALL_PLUGINDIR ${CMAKE_INSTALL_LIBDIR}/tidewatch CACHE STRING
     "Folder of the game's own libraries, loaded at run time")
+set(TIDEWATCH_INSTALL_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/tidewatch CACHE STRING
+    "Folder of the game's README, which its about view opens")
 
 # relative_to_program(VAR folder): VAR = folder as seen from the installed program.
 function(relative_to_program var folder)
@@ -24,4 +26,5 @@ endfunction()
 
 relative_to_program(TIDEWATCH_DATA_FROM_PROGRAM ${TIDEWATCH_INSTALL_DATADIR})
 relative_to_program(TIDEWATCH_PLUGIN_FROM_PROGRAM ${TIDEWATCH_INSTALL_PLUGINDIR})
+relative_to_program(TIDEWATCH_DOC_FROM_PROGRAM ${TIDEWATCH_INSTALL_DOCDIR})
 relative_to_program(TIDEWATCH_LIB_FROM_PROGRAM ${CMAKE_INSTALL_LIBDIR})

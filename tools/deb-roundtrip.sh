@@ -50,7 +50,8 @@ done
 triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for file in /usr/games/tidewatch /usr/share/games/tidewatch/radar.gif \
             /usr/lib/"$triplet"/tidewatch/libtidewatch_sound.so \
-            /usr/lib/"$triplet"/tidewatch/libtidewatch_net.so; do
+            /usr/lib/"$triplet"/tidewatch/libtidewatch_net.so \
+            /usr/share/doc/tidewatch/README.md /usr/share/doc/libreelkit0/README.md; do
   dpkg -S "$file" >/dev/null 2>&1 || fail "$file is not installed by a package"
 done
 plugin=/usr/lib/$triplet/qt6/plugins/designer/libreelpane_designer.so

@@ -2,6 +2,7 @@
 #include "CorpusRun.h"
 
 #include "CommentedAnimation.h"
+#include "LocalTableAnimation.h"
 #include "Measure.h"
 #include "Reelpane.h"
 
@@ -88,5 +89,17 @@ int measureCommentedHeaders(bool qtDecoder)
         printLine(QStringLiteral("comment-%1MB-%2-frames").arg(c.commentBytes >> 20).arg(c.frames),
                   QFileInfo(path).size(), measureQuietly(path, qtDecoder, 1));
     }
+    return 0;
+}
+
+int measureLocalTables(bool qtDecoder)
+{
+    QTemporaryDir scratch;
+    const QString path = scratch.filePath(QStringLiteral("gifsicle-O3-local-tables.gif"));
+    if (const QString error = writeLocalTableAnimation(path); !error.isEmpty()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(error));
+        return 1;
+    }
+    printLine(QFileInfo(path).fileName(), QFileInfo(path).size(), measureQuietly(path, qtDecoder));
     return 0;
 }

@@ -10,4 +10,7 @@ int measureFolder(const QString &folder, bool qtDecoder);
 // Loads the files whose header holds a large comment (see CommentedAnimation.h).
 int measureCommentedHeaders(bool qtDecoder);
 
+// Loads what gifsicle -O3 makes of a clip of many colours (see LocalTableAnimation.h).
+int measureLocalTables(bool qtDecoder);
+
 inline constexpr qint64 kGoalFileBytes = 50000;

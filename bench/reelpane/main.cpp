@@ -2,6 +2,7 @@
 // bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif]
 // bench-reelpane [--decoder reelkit|qt] [--play SECONDS] --all DIR
 // bench-reelpane [--decoder reelkit|qt] --commented
+// bench-reelpane [--decoder reelkit|qt] --local-tables
 // bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]
 // bench-reelpane --one-row [--play SECONDS]
 //
@@ -11,7 +12,9 @@
 // Without FILE it measures a generated 300-frame animation. --all measures every
 // GIF file of DIR, one line each, and ends with the worst ratio and bytes per pixel
 // over the files of 50,000 bytes or more. --commented loads two files whose header
-// holds a large comment (20 MB before 500 frames, 200 MB before 30,000). Error
+// holds a large comment (20 MB before 500 frames, 200 MB before 30,000).
+// --local-tables loads what gifsicle -O3 makes of a clip with more colours than one
+// table holds: small frames, most with a colour table of their own. Error
 // reports are printed as "report LABEL: TEXT" instead of opening a dialog. --play
 // also lets a Reelpane play the file (with --all: the game's radar animation) and
 // prints the share of a core it used. --one-row writes 15 frames of 8192 x 8192 whose
@@ -42,6 +45,7 @@ struct Options
     int height = 240;
     bool qtDecoder = false;
     bool commented = false;
+    bool localTables = false;
     bool oneRow = false;
     double playSeconds = 0;
 };
@@ -64,6 +68,8 @@ bool parse(const QStringList &args, Options &options)
                 return false;
         } else if (arg == QLatin1String("--commented")) {
             options.commented = true;
+        } else if (arg == QLatin1String("--local-tables")) {
+            options.localTables = true;
         } else if (arg == QLatin1String("--one-row")) {
             options.oneRow = true;
         } else if (arg == QLatin1String("--generate")) {
@@ -149,6 +155,7 @@ int main(int argc, char *argv[])
     if (!parse(app.arguments(), options)) {
         std::fprintf(stderr, "usage: bench-reelpane [--decoder reelkit|qt] [--play SECONDS] [FILE.gif | --all DIR]\n"
                              "       bench-reelpane [--decoder reelkit|qt] --commented\n"
+                             "       bench-reelpane [--decoder reelkit|qt] --local-tables\n"
                              "       bench-reelpane --generate OUT.gif [FRAMES [WIDTH HEIGHT]]\n"
                              "       bench-reelpane --one-row [--play SECONDS]\n");
         return 2;
@@ -167,6 +174,8 @@ int main(int argc, char *argv[])
     }
     if (options.commented)
         return measureCommentedHeaders(options.qtDecoder);
+    if (options.localTables)
+        return measureLocalTables(options.qtDecoder);
     if (options.oneRow)
         return measureOneRowFrames(options.playSeconds);
     if (options.folder.isEmpty())

@@ -2,6 +2,7 @@
 #include "LinkLabel.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStylePainter>
@@ -53,6 +54,16 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
     QPalette linkPalette = palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     setPalette(linkPalette);
+}
+
+void LinkLabel::fitCaptionWithin(int width)
+{
+    constexpr int kSmallestPoints = 6;
+    QFont smaller = font();
+    while (QFontMetrics(smaller).horizontalAdvance(text()) > width && smaller.pointSize() > kSmallestPoints)
+        smaller.setPointSize(smaller.pointSize() - 1);
+    if (smaller != font())
+        setFont(smaller);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -17,6 +17,11 @@ class REELKIT_EXPORT LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
+    // The caption is the address a click opens, so it is shown whole: where it is
+    // wider than `width` pixels at the label's font, the font gets smaller until it
+    // fits, down to 6 points.
+    void fitCaptionWithin(int width);
+
 signals:
     void clicked();
 

@@ -3,6 +3,7 @@
 
 #include "dialogs/DialogPalette.h"
 #include "LinkLabel.h"
+#include "dialogs/LibraryDocuments.h"
 #include "dialogs/ProductIcon.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/Version.h"
@@ -15,6 +16,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace reelkit {
 namespace {
@@ -22,6 +24,7 @@ namespace {
 // The dialog's text size as designed: its size is fixed, so its texts keep this size
 // whatever the desktop's.
 constexpr int kDesignPoints = 9;
+constexpr int kDialogWidthTwips = 5385;
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -34,6 +37,9 @@ Label *place(Label *label, const char *name, QRect geometry)
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
+    // An address under a long folder may be wider than the dialog.
+    if constexpr (std::is_same_v<Label, LinkLabel>)
+        label->fitCaptionWithin(twipsToPixels(kDialogWidthTwips) - geometry.left());
     // The designed sizes fit an 8-point font; the design's 9 points must not cut the text.
     const QSize needed = label->sizeHint();
     label->resize(std::max(geometry.width(), needed.width()), std::max(geometry.height(), needed.height()));
@@ -47,7 +53,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmAbout"));
     setPalette(classicDialogPalette());
     setWindowTitle(QStringLiteral("About Orvane Reelpane"));
-    setFixedSize(twipsToPixels(5385), twipsToPixels(3825));
+    setFixedSize(twipsToPixels(kDialogWidthTwips), twipsToPixels(3825));
     QFont designFont = font(); // the desktop's face, at the design's size
     designFont.setPointSize(kDesignPoints);
     setFont(designFont);
@@ -66,9 +72,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     lblVersion = place(new QLabel(QStringLiteral("Version ?.?.?"), this), "lblVersion", twipsRect(960, 360, 930, 195));
     place(new QLabel(QString::fromUtf8(kRightsNotice), this), "lblCopyright", twipsRect(960, 720, 3915, 195));
 
-    lblWebSite = place(new LinkLabel(QString::fromLatin1(kMakerSite), this), "lblWebSite",
+    // The maker's site is the folder of everything the maker ships with the library;
+    // the product page is its README.
+    const LibraryDocuments documents = LibraryDocuments::ofThisLibrary();
+    lblWebSite = place(new LinkLabel(fileAddress(documents.folder), this), "lblWebSite",
                        twipsRect(960, 2640, 1995, 195));
-    lblProductSite = place(new LinkLabel(QString::fromLatin1(kProductSite), this), "lblProductSite",
+    lblProductSite = place(new LinkLabel(fileAddress(documents.readme), this), "lblProductSite",
                            twipsRect(960, 2880, 3405, 195));
     connect(lblWebSite, &LinkLabel::clicked, this, &frmAbout::lblWebSite_Click);
     connect(lblProductSite, &LinkLabel::clicked, this, &frmAbout::lblProductSite_Click);

@@ -9,9 +9,8 @@ namespace reelkit {
 
 class LinkLabel;
 
-inline constexpr char kMakerSite[] = "https://www.orvane.example/";
-inline constexpr char kProductSite[] = "https://www.orvane.example/reelkit/";
-inline constexpr char kRightsNotice[] = "Copyright \u00A9 2026 Orvane. All rights reserved.";
+// The library is free software: the notice names its licence.
+inline constexpr char kRightsNotice[] = "\u00A9 2026 Orvane. LGPL-2.1-or-later.";
 
 // The library's about box; the version text is filled in each time it is shown.
 class frmAbout : public QDialog

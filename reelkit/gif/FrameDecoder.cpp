@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QSet>
 
 #include <optional>
 
@@ -40,24 +41,41 @@ std::optional<QRect> firstImageRect(QByteArrayView bytes)
     return std::nullopt;
 }
 
+// A colour table as the set of one file's tables holds it: hashed as bytes, which
+// is quicker than entry by entry, as every frame pays for it.
+struct SharedTable
+{
+    QList<QRgb> colours;
+    bool operator==(const SharedTable &other) const { return colours == other.colours; }
+};
+
+size_t qHash(const SharedTable &table, size_t seed = 0)
+{
+    return qHashBits(table.colours.constData(), size_t(table.colours.size()) * sizeof(QRgb), seed);
+}
+
 } // namespace
 
 FrameDecoder gifFrameDecoder(QByteArrayView header)
 {
     GifStreamParser afterHeader;
     afterHeader.feed(header);
-    return [afterHeader, lastTable = QList<QRgb>()](QByteArrayView chunk) mutable {
-        GifStreamParser parser = afterHeader;
-        parser.feed(chunk);
-        // A split frame lacks the block terminator and trailer of a whole file.
-        parser.feed(QByteArrayView("\x00\x3B", 2));
-        QImage picture = parser.finish();
-        // Frames of one file mostly share a table; one copy is enough. A picture
-        // settled by the header alone is the same picture each time and is left as is.
-        if (picture.colorTable() == lastTable && picture.colorTable().constData() != lastTable.constData())
-            picture.setColorTable(lastTable);
-        else
-            lastTable = picture.colorTable();
+    return [afterHeader, tables = QSet<SharedTable>()](QByteArrayView chunk) mutable {
+        // The parser is gone before the table is swapped, so that the picture is
+        // not shared and its pixels are not copied.
+        QImage picture = [&] {
+            GifStreamParser parser = afterHeader;
+            parser.feed(chunk);
+            // A split frame lacks the block terminator and trailer of a whole file.
+            parser.feed(QByteArrayView("\x00\x3B", 2));
+            return parser.finish();
+        }();
+        // Frames of one file mostly use a few tables, the global one between local
+        // ones; one copy of each is enough. A picture settled by the header alone is
+        // the same picture each time and is left as is.
+        const QList<QRgb> table = picture.colorTable();
+        if (const auto known = tables.insert({table}); known->colours.constData() != table.constData())
+            picture.setColorTable(known->colours);
         return picture;
     };
 }

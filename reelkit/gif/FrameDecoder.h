@@ -25,8 +25,9 @@ using FrameSizer = std::function<qint64(QByteArrayView chunk)>;
 FrameSizer gifFrameSizer(QByteArrayView header);
 
 // Reelkit's own reader: reads the header once, whatever its size, so that each
-// frame costs only its chunk. Pictures are Format_Indexed8 with a 256-entry colour
-// table, the transparent index as a transparent entry; equal tables are shared.
+// frame costs only its chunk. Pictures are Format_Indexed8 with an entry for every
+// index the frame's code size allows, the transparent index as a transparent entry;
+// equal tables of one file are shared, whichever frames hold them.
 FrameDecoder gifFrameDecoder(QByteArrayView header);
 
 // Qt's GIF reader on each header + chunk: decodes the whole logical screen, then

@@ -30,9 +30,14 @@ int coloursOf(uchar packed)
     return packed & 0x80 ? 2 << (packed & 7) : 0;
 }
 
-QList<QRgb> colourTable(const uchar *rgb, int colours, int transparentIndex)
+// One entry for every index the image can hold: the codes below the clear code
+// and the transparent index, which also fills rows the data does not reach. A frame
+// with a small table then carries a small one; indices beyond the file's colours
+// are black.
+QList<QRgb> colourTable(const uchar *rgb, int colours, int codeSize, int transparentIndex)
 {
-    QList<QRgb> table(256, qRgb(0, 0, 0));
+    const int entries = std::max({colours, 1 << codeSize, transparentIndex + 1});
+    QList<QRgb> table(entries, qRgb(0, 0, 0));
     for (int i = 0; i < colours; ++i)
         table[i] = qRgb(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
     if (transparentIndex >= 0)
@@ -181,8 +186,8 @@ void GifStreamParser::startImage(int codeSize)
         return fail(QStringLiteral("The frame has no colour table"));
     if (codeSize < 1 || codeSize > 8)
         return fail(QStringLiteral("The frame's image data has an invalid code size %1").arg(codeSize));
-    m_colours = m_localColours > 0 ? colourTable(m_field.data(), m_localColours, m_transparentIndex)
-                                   : colourTable(m_globalTable.data(), m_globalColours, m_transparentIndex);
+    m_colours = m_localColours > 0 ? colourTable(m_field.data(), m_localColours, codeSize, m_transparentIndex)
+                                   : colourTable(m_globalTable.data(), m_globalColours, codeSize, m_transparentIndex);
     m_lzw.emplace(codeSize, m_width, m_height, m_interlaced);
     m_stage = Stage::ImageBlockSize;
 }

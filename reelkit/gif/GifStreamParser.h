@@ -14,8 +14,8 @@ namespace reelkit {
 
 // Reads a GIF stream up to the end of its first image and decodes that image into
 // an Indexed8 picture of its own rectangle: its colour table (global or local)
-// padded to 256 entries with black, the transparent index of the last graphic
-// control extension before it as a transparent entry. Bytes come in pieces of any
+// padded with black to cover every index its code size can give, the transparent
+// index of the last graphic control extension before it as a transparent entry. Bytes come in pieces of any
 // size, and the parser is a plain value: a copy taken after one piece (a file's
 // header) goes on with each frame's bytes without reading the piece again.
 class GifStreamParser

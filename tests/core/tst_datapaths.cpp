@@ -23,12 +23,13 @@ void DataPathsTest::choose_data()
     QTest::addColumn<Layout>("layout");
     QTest::addColumn<QString>("readOnlyData"); // relative to the scratch folder
     QTest::addColumn<QString>("accounts");
+    QTest::addColumn<QString>("readme");
     QTest::newRow("build tree: everything beside the program")
-        << Layout::BuildTree << "bin/data" << "bin/data/players.txt";
+        << Layout::BuildTree << "bin/data" << "bin/data/players.txt" << "bin/doc/README.md";
     QTest::newRow("installed: share folder, accounts in the user's folder")
-        << Layout::Installed << "share/tidewatch" << "user/players.txt";
+        << Layout::Installed << "share/tidewatch" << "user/players.txt" << "share/doc/tidewatch/README.md";
     QTest::newRow("read-only data beside the program: accounts stay beside it")
-        << Layout::ReadOnlyData << "bin/data" << "bin/data/players.txt";
+        << Layout::ReadOnlyData << "bin/data" << "bin/data/players.txt" << "bin/doc/README.md";
 }
 
 void DataPathsTest::choose()
@@ -36,13 +37,14 @@ void DataPathsTest::choose()
     QFETCH(Layout, layout);
     QFETCH(QString, readOnlyData);
     QFETCH(QString, accounts);
+    QFETCH(QString, readme);
     QTemporaryDir scratch;
     QVERIFY(scratch.isValid());
     const QDir root(scratch.path());
     QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/tidewatch")));
     const QString data = root.filePath(QStringLiteral("bin/data"));
     if (layout != Layout::Installed)
-        QVERIFY(root.mkpath(QStringLiteral("bin/data")));
+        QVERIFY(root.mkpath(QStringLiteral("bin/data")) && root.mkpath(QStringLiteral("bin/doc")));
     if (layout == Layout::ReadOnlyData)
         QVERIFY(QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
 
@@ -50,6 +52,7 @@ void DataPathsTest::choose()
                                               root.filePath(QStringLiteral("user")));
     QCOMPARE(paths.readOnlyData, root.filePath(readOnlyData));
     QCOMPARE(paths.accounts, root.filePath(accounts));
+    QCOMPARE(paths.readme, root.filePath(readme));
     QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 

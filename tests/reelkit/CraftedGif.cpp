@@ -62,8 +62,16 @@ QByteArray encodeGif(const std::vector<CraftFrame> &frames, int screenWidth, int
         GifByteType extension[4];
         const size_t length = EGifGCBToExtension(&gcb, extension);
         check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(length), extension), gif);
-        check(EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, frame.interlaced, nullptr),
-              gif);
+        std::vector<GifColorType> local;
+        for (const QRgb colour : frame.localTable)
+            local.push_back({GifByteType(qRed(colour)), GifByteType(qGreen(colour)), GifByteType(qBlue(colour))});
+        ColorMapObject *localMap = local.empty() ? nullptr : GifMakeMapObject(int(local.size()), local.data());
+        if (!local.empty() && !localMap)
+            throw std::runtime_error("a local colour table needs a power of two colours");
+        const int placed = EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height,
+                                            frame.interlaced, localMap);
+        GifFreeMapObject(localMap);
+        check(placed, gif);
         // Each row carries its own row number in the colour of its first pixel, so
         // that a wrong row order shows.
         std::vector<int> rows;

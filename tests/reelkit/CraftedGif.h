@@ -21,6 +21,8 @@ struct CraftFrame
     int colour = 1;
     int transparentIndex = -1;
     bool interlaced = false;
+    // A colour table of the frame's own (2, 4, ... or 256 colours); empty: the global one.
+    std::vector<QRgb> localTable = {};
 };
 
 // Encodes a GIF89a file with giflib: a four-colour global table that ends in a

@@ -5,16 +5,21 @@
 #include "ModalCloser.h"
 #include "UrlRecorder.h"
 #include "Reelpane.h"
+#include "Twips.h"
+#include "dialogs/LibraryDocuments.h"
 #include "dialogs/ReportError.h"
 #include "dialogs/frmException.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -152,8 +157,8 @@ private slots:
     void enterInTheAboutBoxPressesOk()
     {
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
-        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "openUrl");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
         Reelpane pane;
         QString startsOn;
         QPointer<QWidget> about;
@@ -219,7 +224,7 @@ private slots:
     void theLinksOpenTheirOwnCaptionsAndTheDialogStays()
     {
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "openUrl");
         Reelpane pane;
         QStringList captions;
         bool stillOpen = false;
@@ -232,11 +237,79 @@ private slots:
             click(dialog, "cmdOK");
         });
         pane.About();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QVERIFY(stillOpen);
         QCOMPARE(captions.size(), 2);
         QCOMPARE(recorder.opened, (QList<QUrl>{QUrl(captions[0]), QUrl(captions[1])}));
         QVERIFY(captions[0] != captions[1]);
+    }
+
+    // The links lead to the library's documents on this machine: in the build tree,
+    // the copy beside the library.
+    void eachLinkLeadsToADocumentOnThisMachine_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("maker's site: the folder of the library's documents") << "lblWebSite" << true;
+        QTest::newRow("product page: the README") << "lblProductSite" << false;
+    }
+    void eachLinkLeadsToADocumentOnThisMachine()
+    {
+        QFETCH(QString, link);
+        QFETCH(bool, folder);
+        QString caption;
+        whenModalShows([&](QWidget *dialog) {
+            caption = dialog->findChild<QLabel *>(link)->text();
+            click(dialog, "cmdOK");
+        });
+        Reelpane pane;
+        pane.About();
+        const QUrl address(caption);
+        QVERIFY2(address.isLocalFile(), qPrintable(caption));
+        const QFileInfo target(address.toLocalFile());
+        QVERIFY2(target.isReadable(), qPrintable(caption));
+        QCOMPARE(target.isDir(), folder);
+        const QFileInfo readme = folder ? QFileInfo(QDir(target.filePath()).filePath(QStringLiteral("README.md"))) : target;
+        QVERIFY2(readme.isFile() && readme.size() > 0, qPrintable(readme.filePath()));
+    }
+
+    void theDocumentsAreFoundBesideTheLibraryInEitherLayout_data()
+    {
+        QTest::addColumn<bool>("buildTree");
+        QTest::addColumn<QString>("folder"); // relative to the scratch folder
+        QTest::newRow("build tree: doc/ beside the library") << true << "lib/doc/";
+        QTest::newRow("installed: the documents folder of the prefix") << false << "share/doc/reelkit/";
+    }
+    void theDocumentsAreFoundBesideTheLibraryInEitherLayout()
+    {
+        QFETCH(bool, buildTree);
+        QFETCH(QString, folder);
+        QTemporaryDir scratch;
+        const QDir root(scratch.path());
+        QVERIFY(root.mkpath(buildTree ? QStringLiteral("lib/doc") : QStringLiteral("lib")));
+        const auto documents = reelkit::LibraryDocuments::beside(root.filePath(QStringLiteral("lib")));
+        QCOMPARE(documents.folder, root.filePath(folder));
+        QCOMPARE(documents.readme, root.filePath(folder + QStringLiteral("README.md")));
+    }
+
+    // The notice tells the library's licence, in one line of its label's designed size.
+    void theRightsNoticeNamesTheLicenceWithinItsDesignedSize()
+    {
+        QString notice;
+        QSize size;
+        int textWidth = 0;
+        whenModalShows([&](QWidget *dialog) {
+            const auto *label = dialog->findChild<QLabel *>(QStringLiteral("lblCopyright"));
+            notice = label->text();
+            size = label->size();
+            textWidth = QFontMetrics(label->font()).horizontalAdvance(notice);
+            click(dialog, "cmdOK");
+        });
+        Reelpane pane;
+        pane.About();
+        QCOMPARE(notice, QStringLiteral("\u00A9 2026 Orvane. LGPL-2.1-or-later."));
+        QCOMPARE(size.width(), reelkit::twipsToPixels(3915));
+        QVERIFY2(textWidth <= size.width(), qPrintable(QString::number(textWidth)));
     }
 };
 

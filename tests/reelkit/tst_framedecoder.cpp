@@ -99,7 +99,7 @@ private slots:
         QFETCH(QByteArray, file);
         const QImage whole = decodeWhole(file);
         QCOMPARE(whole.format(), QImage::Format_Indexed8);
-        QCOMPARE(whole.colorCount(), 256);
+        QCOMPARE(whole.colorCount(), 4); // the crafted table: every index its code size allows
         for (qsizetype cut = 0; cut <= file.size(); ++cut)
             QCOMPARE(reelkit::gifFrameDecoder(file.first(cut))(file.sliced(cut)), whole);
     }

@@ -70,6 +70,15 @@ QByteArray oneRowFrames(int frames, int width, int height)
     return bytes.replace(oneRow, fullHeight);
 }
 
+// A table of `colours` colours of its own, told apart from others by `seed`.
+std::vector<QRgb> localTable(int colours, int seed)
+{
+    std::vector<QRgb> table;
+    for (int i = 0; i < colours; ++i)
+        table.push_back(qRgb((seed * 37 + i * 11) & 0xFF, (seed * 91 + i * 5) & 0xFF, (i * 3) & 0xFF));
+    return table;
+}
+
 } // namespace
 
 class TestLoadGif : public QObject
@@ -177,24 +186,38 @@ private slots:
         QCOMPARE(m_elements.count(), 3);
     }
 
-    void aLastMarkerTooNearTheEndYieldsNoLastFrame_data()
+    // The last chunk runs from the F9 of the last marker to the third-last byte of the
+    // file: a marker with fewer than two bytes after it opens no frame; with two, the
+    // chunk is the F9 alone, a frame too short for its delay.
+    void aLastMarkerNearTheEndOpensAFrameOnlyWithTwoBytesAfterIt_data()
     {
         QTest::addColumn<QByteArray>("tail");
-        QTest::newRow("marker is the last three bytes") << QByteArray::fromHex("0021f9");
-        QTest::newRow("one byte after the marker") << QByteArray::fromHex("0021f900");
+        QTest::addColumn<bool>("oneByteChunk");
+        QTest::newRow("marker is the last three bytes") << QByteArray::fromHex("0021f9") << false;
+        QTest::newRow("one byte after the marker") << QByteArray::fromHex("0021f900") << false;
+        QTest::newRow("two bytes after the marker") << QByteArray::fromHex("0021f9003b") << true;
     }
 
-    void aLastMarkerTooNearTheEndYieldsNoLastFrame()
+    void aLastMarkerNearTheEndOpensAFrameOnlyWithTwoBytesAfterIt()
     {
         QFETCH(QByteArray, tail);
+        QFETCH(bool, oneByteChunk);
         QByteArray bytes = headerWithTwoColours() + frameBody(1, 0, 0);
         bytes.chop(1);
         bytes += tail;
         std::vector<QByteArray> files;
+        ReportRecorder recorder;
         QVERIFY(load(bytes, files));
         QCOMPARE(files.size(), size_t(1));
         QCOMPARE(m_elements.count(), 1);
-        QCOMPARE(reelkit::gLastFrame, 0);
+        QCOMPARE(recorder.reports.size(), size_t(oneByteChunk ? 1 : 0));
+        if (oneByteChunk) {
+            QCOMPARE(recorder.reports[0].text,
+                     QStringLiteral("The frame data ends before its delay field (frame block of 1 bytes)"));
+            QCOMPARE(reelkit::gLastFrame, -7);
+        } else {
+            QCOMPARE(reelkit::gLastFrame, 0);
+        }
     }
 
     void aSecondLoadRemovesTheFirstFilesFrames()
@@ -358,6 +381,44 @@ private slots:
         QCOMPARE(files.size(), size_t(refused ? 0 : frames));
         if (refused)
             QVERIFY(recorder.reports[0].text.startsWith(QStringLiteral("The frames need more than")));
+    }
+
+    // A frame's colour table is held at the size its pixels can use, and once for all
+    // the frames of a file that use it.
+    void framesHoldLittleMoreThanAByteAPixel_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        std::vector<CraftFrame> ownTables{CraftFrame{1, 0, 0, 64, 64, 2}};
+        std::vector<CraftFrame> globalBetweenLocal = ownTables;
+        for (int f = 1; f <= 30; ++f) {
+            CraftFrame small{1, f, f, 16, 16, 3};
+            small.localTable = localTable(8, f);
+            ownTables.push_back(small);
+            CraftFrame shared{1, f, f, 32, 32, 1};
+            if (f % 2)
+                shared.localTable = localTable(256, 0);
+            globalBetweenLocal.push_back(shared);
+        }
+        QTest::newRow("small frames, each with a small table of its own") << encodeGif(ownTables, 64, 64);
+        QTest::newRow("frames of the global table between frames of one local table")
+            << encodeGif(globalBetweenLocal, 64, 64);
+    }
+
+    void framesHoldLittleMoreThanAByteAPixel()
+    {
+        QFETCH(QByteArray, file);
+        QString path = writeFile(m_dir, QStringLiteral("tables.gif"), file);
+        LoadGifHooks hooks;
+        hooks.pumpEvents = [] { return true; };
+        ReportRecorder recorder;
+        QVERIFY(LoadGif(path, m_elements, hooks));
+        QCOMPARE(recorder.reports.size(), size_t(0));
+        QCOMPARE(m_elements.count(), 31);
+        qint64 pixels = 0;
+        for (qsizetype i = 0; i < m_elements.count(); ++i)
+            pixels += qint64(m_elements.at(i).Picture.width()) * m_elements.at(i).Picture.height();
+        const double bytesPerPixel = double(m_elements.pictureBytes()) / double(pixels);
+        QVERIFY2(bytesPerPixel <= 1.1, qPrintable(QString::number(bytesPerPixel)));
     }
 
     void theFrameCounterStopsAt32767_data()

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 // Reelpane as a host sees it through the shared library's one header: the
 // persisted properties, the change notice, the dispatch ids and the ids of the
-// class, and the seam that takes the place of the error dialog.
+// class, the seam that takes the place of the error dialog, and the link label.
+#include "LinkLabel.h"
 #include "Reelpane.h"
 
 #include <QMetaClassInfo>
@@ -211,6 +212,32 @@ private slots:
         shown = pane.grab().toImage();
         QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::black));
         QCOMPARE(QColor(shown.pixel(5, 5)), QColor(0, 0, 255));
+    }
+
+    // A link shows its whole address, a long one in a smaller font, down to 6 points.
+    void aLinkShowsItsWholeCaptionWithinItsRoom_data()
+    {
+        QTest::addColumn<int>("folderLength");
+        QTest::addColumn<bool>("smaller");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("an address that fits keeps its font") << 20 << false << true;
+        QTest::newRow("a longer address takes a smaller font") << 40 << true << true;
+        QTest::newRow("an address too long for 6 points stops there") << 400 << true << false;
+    }
+    void aLinkShowsItsWholeCaptionWithinItsRoom()
+    {
+        QFETCH(int, folderLength);
+        QFETCH(bool, smaller);
+        QFETCH(bool, fits);
+        reelkit::LinkLabel link(QStringLiteral("file:///") + QString(folderLength, QLatin1Char('d')));
+        QFont design = link.font();
+        design.setPointSize(9);
+        link.setFont(design);
+        const int room = QFontMetrics(design).horizontalAdvance(QStringLiteral("file:///") + QString(30, QLatin1Char('d')));
+        link.fitCaptionWithin(room);
+        QCOMPARE(link.font().pointSize() < 9, smaller);
+        QVERIFY(link.font().pointSize() >= 6);
+        QCOMPARE(QFontMetrics(link.font()).horizontalAdvance(link.text()) <= room, fits);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QtGui/private/qguiapplication_p.h>
@@ -27,6 +28,12 @@ QAccessibleInterface *accessible(const frmMain &window, const QString &name, int
 {
     QAccessibleInterface *found = QAccessible::queryAccessibleInterface(control(window, name));
     return child < 0 ? found : found->child(child);
+}
+
+// The game's README in the build tree, which the about view's link shows and opens.
+QUrl readmeInBuildTree()
+{
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/doc/README.md"));
 }
 
 } // namespace
@@ -67,7 +74,7 @@ private slots:
             << "imgPlayer1Grid" << 60 << int(QAccessible::Cell) << "G1, water, Aircraft Carrier does not fit here";
         QTest::newRow("status line") << "lblStatus" << -1 << int(QAccessible::StaticText) << "Place Your Ships";
         QTest::newRow("web address") << "lblWebSite" << -1 << int(QAccessible::Link)
-                                     << "https://www.orvane.example/";
+                                     << readmeInBuildTree().toString();
     }
     void controlsAndCellsAreNamedAsShown()
     {
@@ -158,7 +165,7 @@ private slots:
     {
         QFETCH(int, key);
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "openUrl");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "openUrl");
         auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
         click(*window, QStringLiteral("cmdAbout"));
         QWidget *link = control(*window, QStringLiteral("lblWebSite"));
@@ -168,8 +175,9 @@ private slots:
         else
             accessible(*window, QStringLiteral("lblWebSite"))->actionInterface()->doAction(
                 QAccessibleActionInterface::pressAction());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QCOMPARE(recorder.opened, QList<QUrl>({QUrl(QStringLiteral("https://www.orvane.example/"))}));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.opened, QList<QUrl>({readmeInBuildTree()}));
+        QVERIFY2(QFileInfo(readmeInBuildTree().toLocalFile()).isReadable(), "the README is not beside the program");
     }
 };
 

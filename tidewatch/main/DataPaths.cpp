@@ -9,6 +9,7 @@
 namespace {
 
 const QString kAccountFile = QStringLiteral("players.txt");
+const QString kReadme = QStringLiteral("README.md");
 
 } // namespace
 
@@ -21,7 +22,11 @@ DataPaths DataPaths::choose(const QString &programFolder, const QString &userDat
         ? beside
         : QDir::cleanPath(program.filePath(QString::fromUtf8(TIDEWATCH_DATA_RELDIR)));
     const QString accountFolder = hasDataBeside ? beside : userDataFolder;
-    return {readOnly, QDir(accountFolder).filePath(kAccountFile)};
+    const QString docBeside = program.filePath(QStringLiteral("doc"));
+    const QString documents = QFileInfo(docBeside).isDir()
+        ? docBeside
+        : QDir::cleanPath(program.filePath(QString::fromUtf8(TIDEWATCH_DOC_RELDIR)));
+    return {readOnly, QDir(accountFolder).filePath(kAccountFile), QDir(documents).filePath(kReadme)};
 }
 
 DataPaths DataPaths::forThisProgram()

@@ -13,10 +13,15 @@
 // lives in the user's own data folder. A data/ folder that is there but read-only
 // still holds the accounts: they stay readable, and creating one says why it cannot
 // be saved instead of hiding it in another file.
+//
+// The README that the about view's link opens lies in doc/ beside the program in a
+// build tree, and in the layout's documents folder once installed (../share/doc/tidewatch
+// by default).
 struct DataPaths
 {
     QString readOnlyData; // folder holding radar.gif and sounds/
     QString accounts;     // the account file, players.txt
+    QString readme;       // the game's README
 
     static DataPaths choose(const QString &programFolder, const QString &userDataFolder);
     // For this program: its own folder and QStandardPaths::AppDataLocation.

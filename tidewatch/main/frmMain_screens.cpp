@@ -4,6 +4,7 @@
 #include "LinkLabel.h"
 #include "Reelpane.h"
 #include "main/Artwork.h"
+#include "main/DataPaths.h"
 #include "main/Geometry.h"
 #include "main/MenuKeys.h"
 #include "main/WidgetFactory.h"
@@ -18,8 +19,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString kMakerAddress = QStringLiteral("https://www.orvane.example/");
 
 // The frame of a classic fixed-single window, which the menu panels are centred by.
 constexpr int kFrameWidthTwips = 90;
@@ -115,8 +114,12 @@ void frmMain::buildAboutView()
     lblAbout2 = label(this, QStringLiteral("lblAbout2"),
                       QStringLiteral("A sea battle for one or two players. Version 0.0.3"), 4680,
                       2700, 4500, 285);
-    auto *webSite = new reelkit::LinkLabel(kMakerAddress, this);
+    // The maker's address is the game's README on this machine: a player can open it
+    // without a network, and it says who makes the game and how to play it.
+    const QString readme = QUrl::fromLocalFile(DataPaths::forThisProgram().readme).toString();
+    auto *webSite = new reelkit::LinkLabel(readme, this);
     place(webSite, QStringLiteral("lblWebSite"), nullptr, 4680, 3060, 4500, 285);
+    webSite->fitCaptionWithin(webSite->contentsRect().width()); // an install under a long folder
     connect(webSite, &reelkit::LinkLabel::clicked, this, &frmMain::lblWebSite_Click);
     lblWebSite = webSite;
     cmdAboutOK = button(this, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
@@ -172,7 +175,7 @@ void frmMain::cmdAboutReelpane_Click()
 
 void frmMain::lblWebSite_Click()
 {
-    QDesktopServices::openUrl(QUrl(kMakerAddress)); // what the desktop does with it is its own
+    QDesktopServices::openUrl(QUrl(lblWebSite->text())); // what the desktop does with it is its own
 }
 
 void frmMain::imgAbout1_DblClick()
