@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # avahi-daemon, dbus-daemon and iproute2: the network-discovery tests run their own daemons.
-tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils avahi-daemon dbus-daemon \
+tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils avahi-daemon avahi-utils dbus-daemon \
   iproute2
 cd build
 ctest --output-on-failure -j2

@@ -4,9 +4,14 @@
 // loopback; the test without one runs where the system bus does not exist.
 
 #include "UiHarness.h"
+#include "net/discovery/AvahiBus.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QListWidget>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -21,6 +26,73 @@ void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QSt
         && (text.contains(QLatin1String("dbus"), Qt::CaseInsensitive) || text.contains(QLatin1String("avahi"), Qt::CaseInsensitive)))
         warnings << text;
     testHandler(type, context, text);
+}
+
+// Starts another computer's announcement, as `avahi-publish` makes it.
+bool publish(QProcess &other, const QStringList &arguments)
+{
+    other.start(QStringLiteral("avahi-publish"), arguments);
+    return other.waitForStarted();
+}
+const char *const kNoPublisher = "avahi-publish did not start: install avahi-utils";
+
+// Announcements made straight through the daemon, one entry group each (the daemon
+// takes at most 32 entries in a group); all are withdrawn when this goes.
+class Announcements
+{
+public:
+    Announcements() { AvahiBus::registerTypes(); }
+    ~Announcements() { withdraw(); }
+
+    // Another computer's address record.
+    bool addHost(const QString &host, const QString &address)
+    {
+        return announce(QStringLiteral("AddAddress"), {-1, -1, 0u, host, address});
+    }
+    // `host` empty: this computer; a host with no address record never resolves.
+    bool add(const QString &name, const QString &player, const QString &host = {}, quint16 port = 1987)
+    {
+        const AvahiBus::TxtRecord txt{"player=" + player.toUtf8()};
+        return announce(QStringLiteral("AddService"), {-1, -1, 0u, name, AvahiBus::kGameType, QString(), host,
+                                                        QVariant::fromValue(port), QVariant::fromValue(txt)});
+    }
+    void withdraw()
+    {
+        for (const QString &group : std::as_const(mGroups))
+            call(group, QStringLiteral("Free"));
+        mGroups.clear();
+    }
+
+private:
+    bool announce(const QString &method, const QList<QVariant> &arguments)
+    {
+        const QDBusMessage made = QDBusConnection::systemBus().call(
+            AvahiBus::call(QStringLiteral("/"), AvahiBus::kServer, QStringLiteral("EntryGroupNew")));
+        if (made.type() != QDBusMessage::ReplyMessage)
+            return false;
+        mGroups << made.arguments().value(0).value<QDBusObjectPath>().path();
+        return call(mGroups.back(), method, arguments) && call(mGroups.back(), QStringLiteral("Commit"));
+    }
+    static bool call(const QString &group, const QString &method, const QList<QVariant> &arguments = {})
+    {
+        return QDBusConnection::systemBus()
+                   .call(AvahiBus::call(group, AvahiBus::kEntryGroup, method, arguments))
+                   .type() == QDBusMessage::ReplyMessage;
+    }
+
+    QStringList mGroups;
+};
+
+// Runs `program` to its end; empty when it ran and succeeded, else what went wrong.
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted())
+        return program + QStringLiteral(" did not start: install it (tools/check.sh does)");
+    if (!process.waitForFinished() || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return {};
 }
 
 std::unique_ptr<frmMain> playerOnScreen(const QTemporaryDir &dir, const QString &name, int gameType)
@@ -87,8 +159,9 @@ private slots:
     {
         // Another computer's "Sam" got the name first.
         QProcess other;
-        other.start(QStringLiteral("avahi-publish"), {QStringLiteral("-s"), QStringLiteral("Sam"),
-                                                      QStringLiteral("_tidewatch._tcp"), QStringLiteral("1987")});
+        QVERIFY2(publish(other, {QStringLiteral("-s"), QStringLiteral("Sam"), QStringLiteral("_tidewatch._tcp"),
+                                 QStringLiteral("1987")}),
+                 kNoPublisher);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sam")), 10000);
         auto server = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
@@ -100,9 +173,10 @@ private slots:
     void aHostileAnnouncementIsShownAsOneShortLine()
     {
         QProcess other;
-        other.start(QStringLiteral("avahi-publish"),
-                    {QStringLiteral("-s"), QStringLiteral("Mallory"), QStringLiteral("_tidewatch._tcp"), QStringLiteral("1987"),
-                     QStringLiteral("player=<b>Eve</b>\nsays\t") + QString(200, QLatin1Char('x'))});
+        QVERIFY2(publish(other, {QStringLiteral("-s"), QStringLiteral("Mallory"), QStringLiteral("_tidewatch._tcp"),
+                                 QStringLiteral("1987"),
+                                 QStringLiteral("player=<b>Eve</b>\nsays\t") + QString(200, QLatin1Char('x'))}),
+                 kNoPublisher);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         // Its line break and tab shown as marks, cut to forty characters.
         const QString shown = QStringLiteral("<b>Eve</b>\u240Asays\u2409") + QString(24, QLatin1Char('x'));
@@ -112,15 +186,119 @@ private slots:
         other.waitForFinished();
     }
 
+    // The last announcement, a real game, comes once every fake has been heard: by then
+    // the list holds as many as it ever will.
+    void aFloodOfAnnouncementsFillsTheListOnlyToItsCap()
+    {
+        auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
+        auto *list = control<QListWidget>(*client, QStringLiteral("lstNetworkGames"));
+        int most = 0;
+        connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] { most = std::max(most, list->count()); });
+        Announcements fakes;
+        for (int fake = 0; fake < 100; ++fake)
+            QVERIFY(fakes.add(QStringLiteral("Fake %1").arg(fake), QStringLiteral("Fake %1").arg(fake)));
+        auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 30000);
+        QCOMPARE(list->count(), 64);
+        QCOMPARE(most, 64);
+        // The window still answers: picking a row fills in its address.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(control<QLineEdit>(*client, QStringLiteral("txtMultiplayerClientHostConnect"))->text(),
+                 QStringLiteral("127.0.0.1"));
+    }
+
+    void aRealGameIsListedAmidFakes_data()
+    {
+        QTest::addColumn<QString>("fakeHost");
+        QTest::addColumn<bool>("fakesResolve");
+        QTest::newRow("fakes on this computer") << QString() << true;
+        QTest::newRow("fakes on another computer") << "fakehost.local" << true;
+        QTest::newRow("fakes whose host has no address") << "nosuchhost.local" << false;
+    }
+    void aRealGameIsListedAmidFakes()
+    {
+        QFETCH(QString, fakeHost);
+        QFETCH(bool, fakesResolve);
+        auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
+        Announcements fakes;
+        QVERIFY(fakes.addHost(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")));
+        for (int fake = 0; fake < 70; ++fake)
+            QVERIFY(fakes.add(QStringLiteral("Fake %1").arg(fake), QStringLiteral("Fake"), fakeHost));
+        if (fakesResolve)
+            QTRY_COMPARE_WITH_TIMEOUT(listed(*client).size(), 64, 20000);
+        auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
+        const QString sally = QStringLiteral("Sally on %1 (127.0.0.1)").arg(QSysInfo::machineHostName());
+        QTRY_VERIFY_WITH_TIMEOUT(listed(*client).contains(sally), 20000);
+        if (!fakesResolve)
+            QCOMPARE(listed(*client), QStringList{sally});
+        fakes.withdraw();
+        QTRY_COMPARE_WITH_TIMEOUT(listed(*client), QStringList{sally}, 10000);
+    }
+
+    // Beside a real "Sally" on this computer, one more announcement; "%1" is this
+    // computer's name.
+    void rowsTellGamesApartAndShowOnlyJoinableOnes_data()
+    {
+        QTest::addColumn<QString>("service");
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QStringList>("rows");
+        const QString sally = QStringLiteral("Sally on %1 (127.0.0.1)");
+        QTest::newRow("the same player on another computer")
+            << "Yan" << "Sally" << "fakehost.local" << 1987 << QStringList{"Sally on fakehost (127.0.0.2)", sally};
+        QTest::newRow("the same player in another service")
+            << "Zed" << "Sally" << "" << 1987
+            << QStringList{sally + ", announced as \u201cSally\u201d", sally + ", announced as \u201cZed\u201d"};
+        QTest::newRow("a trailing space")
+            << "Sally " << "Sally " << "" << 1987
+            << QStringList{sally + ", announced as \u201cSally\u201d",
+                           "Sally  on %1 (127.0.0.1), announced as \u201cSally \u201d"};
+        QTest::newRow("another port") << "Porty" << "Sally" << "" << 4444 << QStringList{sally};
+        QTest::newRow("a right-to-left override")
+            << "Eve" << "Eve\u202e" << "" << 1987 << QStringList{"Eve\ufffd on %1 (127.0.0.1)", sally};
+        QTest::newRow("a zero-width space")
+            << "Sa lly" << "Sa\u200blly" << "" << 1987 << QStringList{"Sa\ufffdlly on %1 (127.0.0.1)", sally};
+        QTest::newRow("a right-to-left name")
+            << "Sarah" << "\u05e9\u05e8\u05d4" << "" << 1987
+            << QStringList{"\u2068\u05e9\u05e8\u05d4\u2069 on %1 (127.0.0.1)", sally};
+    }
+    void rowsTellGamesApartAndShowOnlyJoinableOnes()
+    {
+        QFETCH(QString, service);
+        QFETCH(QString, player);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(QStringList, rows);
+        for (QString &row : rows)
+            row = row.arg(QSysInfo::machineHostName());
+        rows.sort();
+        auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
+        Announcements other;
+        QVERIFY(other.addHost(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")));
+        QVERIFY(other.add(service, player, host, quint16(port)));
+        auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
+        const auto shown = [&] {
+            QStringList sorted = listed(*client);
+            sorted.sort();
+            return sorted;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), rows, 10000);
+        QTest::qWait(500); // nothing more comes late
+        QCOMPARE(shown(), rows);
+    }
+
     void theListFollowsTheDaemonGoingAndComingBack()
     {
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 10000);
-        QCOMPARE(QProcess::execute(QStringLiteral("avahi-daemon"), {QStringLiteral("--kill")}), 0);
+        QCOMPARE(run(QStringLiteral("avahi-daemon"), {QStringLiteral("--kill")}), QString());
         QTRY_COMPARE(listed(*client), QStringList{QStringLiteral("Games on the network cannot be listed here.")});
-        QCOMPARE(QProcess::execute(QStringLiteral("avahi-daemon"), {QStringLiteral("--no-drop-root"), QStringLiteral("--no-chroot"),
-                                                                   QStringLiteral("--daemonize"), QStringLiteral("--syslog")}), 0);
+        QCOMPARE(run(QStringLiteral("avahi-daemon"), {QStringLiteral("--no-drop-root"), QStringLiteral("--no-chroot"),
+                                                     QStringLiteral("--daemonize"), QStringLiteral("--syslog")}),
+                 QString());
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 15000);
     }
 
