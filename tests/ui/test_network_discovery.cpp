@@ -95,6 +95,17 @@ QString run(const QString &program, const QStringList &arguments)
     return {};
 }
 
+// How many games the daemon knows of, as `avahi-browse` lists them; -1 where it did not run.
+int announcedGames()
+{
+    QProcess browse;
+    browse.start(QStringLiteral("avahi-browse"), {QStringLiteral("-tp"), QStringLiteral("_tidewatch._tcp")});
+    if (!browse.waitForStarted() || !browse.waitForFinished())
+        return -1;
+    return int(("\n" + browse.readAllStandardOutput()).count("\n+;"));
+}
+const char *const kNoBrowser = "avahi-browse did not start: install avahi-utils";
+
 std::unique_ptr<frmMain> playerOnScreen(const QTemporaryDir &dir, const QString &name, int gameType)
 {
     static int accounts = 0;
@@ -186,8 +197,8 @@ private slots:
         other.waitForFinished();
     }
 
-    // The last announcement, a real game, comes once every fake has been heard: by then
-    // the list holds as many as it ever will.
+    // The last announcement, a real game, comes once every fake has been heard, and is
+    // resolved after them: by then the list holds as many as it ever will.
     void aFloodOfAnnouncementsFillsTheListOnlyToItsCap()
     {
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
@@ -197,6 +208,8 @@ private slots:
         Announcements fakes;
         for (int fake = 0; fake < 100; ++fake)
             QVERIFY(fakes.add(QStringLiteral("Fake %1").arg(fake), QStringLiteral("Fake %1").arg(fake)));
+        QVERIFY2(announcedGames() >= 0, kNoBrowser);
+        QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), 100, 20000);
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 30000);
         QCOMPARE(list->count(), 64);
@@ -225,6 +238,8 @@ private slots:
         QVERIFY(fakes.addHost(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")));
         for (int fake = 0; fake < 70; ++fake)
             QVERIFY(fakes.add(QStringLiteral("Fake %1").arg(fake), QStringLiteral("Fake"), fakeHost));
+        QVERIFY2(announcedGames() >= 0, kNoBrowser);
+        QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), 70, 20000); // all heard before Sally
         if (fakesResolve)
             QTRY_COMPARE_WITH_TIMEOUT(listed(*client).size(), 64, 20000);
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
