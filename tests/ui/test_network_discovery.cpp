@@ -201,9 +201,9 @@ private slots:
     // resolved after them: by then the list holds as many as it ever will.
     void aFloodOfAnnouncementsFillsTheListOnlyToItsCap()
     {
+        int most = 0; // outlives the window that counts into it
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         auto *list = control<QListWidget>(*client, QStringLiteral("lstNetworkGames"));
-        int most = 0;
         connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] { most = std::max(most, list->count()); });
         Announcements fakes;
         for (int fake = 0; fake < 100; ++fake)
