@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the games list takes from the network, without a daemon: which addresses, how
-// rows are told apart, and how a flood of announcements is kept within bounds.
+// What the games list takes from the network, without a daemon: which addresses, and
+// how a flood of announcements is kept within bounds.
 
 #include "net/discovery/AnnouncedAddress.h"
-#include "net/discovery/NetworkGame.h"
 #include "net/discovery/SightingPool.h"
 
 #include <QTest>
@@ -80,33 +79,6 @@ private slots:
         QCOMPARE(AnnouncedAddress::namesOneHost(address), taken);
     }
 
-    void rowsThatReadAlikeAreToldApart_data()
-    {
-        QTest::addColumn<std::vector<NetworkGame>>("games");
-        QTest::addColumn<QStringList>("rows");
-        const NetworkGame sally{"Sally", "Sally", "vm", "10.0.0.5"};
-        QTest::newRow("one game") << std::vector{sally} << QStringList{"Sally on vm (10.0.0.5)"};
-        QTest::newRow("other addresses") << std::vector{sally, NetworkGame{"Zed", "Sally", "vm", "10.0.0.6"}}
-                                         << QStringList{"Sally on vm (10.0.0.5)", "Sally on vm (10.0.0.6)"};
-        QTest::newRow("one address, two services")
-            << std::vector{sally, NetworkGame{"Zed", "Sally", "vm", "10.0.0.5"}}
-            << QStringList{"Sally on vm (10.0.0.5), announced as \u201cSally\u201d",
-                           "Sally on vm (10.0.0.5), announced as \u201cZed\u201d"};
-        QTest::newRow("a space and a capital")
-            << std::vector{sally, NetworkGame{"Sally ", "sally ", "vm", "10.0.0.5"}}
-            << QStringList{"Sally on vm (10.0.0.5), announced as \u201cSally\u201d",
-                           "sally  on vm (10.0.0.5), announced as \u201cSally \u201d"};
-        QTest::newRow("right-to-left names set apart")
-            << std::vector{NetworkGame{"\u05e9", "\u05e9", "\u05d0", "10.0.0.5"}}
-            << QStringList{"\u2068\u05e9\u2069 on \u2068\u05d0\u2069 (10.0.0.5)"};
-    }
-    void rowsThatReadAlikeAreToldApart()
-    {
-        QFETCH(std::vector<NetworkGame>, games);
-        QFETCH(QStringList, rows);
-        QCOMPARE(rowTexts(games), rows);
-    }
-
     // Fakes are heard first, then the real game "Sally"; every fake answers at once
     // unless it never resolves. The time is then moved on past the slow limit.
     void aRealGameFindsRoomAmongFakes_data()
@@ -153,18 +125,6 @@ private slots:
         for (int fake = 0; fake < fakes; ++fake)
             pool.withdrawn(key(QStringLiteral("fake%1").arg(fake)));
         QCOMPARE(int(pool.games().size()), 1);
-    }
-
-    void aServiceThatFailsFreesItsPlaceAndIsAskedAgain()
-    {
-        SightingPool pool;
-        pool.heard(key(QStringLiteral("Ghost")));
-        for (const ServiceKey &started : pool.startResolving(0))
-            pool.failed(started);
-        QVERIFY(pool.missed().unresolved);
-        pool.forgetMissed();
-        pool.heard(key(QStringLiteral("Ghost"))); // heard again by the next browse
-        QCOMPARE(int(pool.startResolving(0).size()), 1);
     }
 };
 
