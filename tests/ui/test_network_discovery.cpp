@@ -4,11 +4,7 @@
 // loopback; the test without one runs where the system bus does not exist.
 
 #include "UiHarness.h"
-#include "net/discovery/AvahiBus.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QListWidget>
 #include <QProcess>
 #include <QSysInfo>
@@ -28,60 +24,45 @@ void recordWarnings(QtMsgType type, const QMessageLogContext &context, const QSt
     testHandler(type, context, text);
 }
 
-// Starts another computer's announcement, as `avahi-publish` makes it.
-bool publish(QProcess &other, const QStringList &arguments)
-{
-    other.start(QStringLiteral("avahi-publish"), arguments);
-    return other.waitForStarted();
-}
-const char *const kNoPublisher = "avahi-publish did not start: install avahi-utils";
-
-// Announcements made straight through the daemon, one entry group each (the daemon
-// takes at most 32 entries in a group); all are withdrawn when this goes.
-class Announcements
+// Other computers' announcements, each made by an avahi-publish of its own; all are
+// withdrawn when this goes.
+class Publishers
 {
 public:
-    Announcements() { AvahiBus::registerTypes(); }
-    ~Announcements() { withdraw(); }
+    ~Publishers() { withdraw(); }
 
-    // Another computer's address record.
-    bool addHost(const QString &host, const QString &address)
+    // Starts avahi-publish with `arguments`; false where it did not start.
+    bool start(const QStringList &arguments)
     {
-        return announce(QStringLiteral("AddAddress"), {-1, -1, 0u, host, address});
+        mRunning.push_back(std::make_unique<QProcess>());
+        mRunning.back()->start(QStringLiteral("avahi-publish"), arguments);
+        return mRunning.back()->waitForStarted();
     }
     // `host` empty: this computer; a host with no address record never resolves.
-    bool add(const QString &name, const QString &player, const QString &host = {}, quint16 port = 1987)
+    bool game(const QString &name, const QString &player, const QString &host = {}, int port = 1987)
     {
-        const AvahiBus::TxtRecord txt{"player=" + player.toUtf8()};
-        return announce(QStringLiteral("AddService"), {-1, -1, 0u, name, AvahiBus::kGameType, QString(), host,
-                                                        QVariant::fromValue(port), QVariant::fromValue(txt)});
+        const QStringList onHost = host.isEmpty() ? QStringList() : QStringList{QStringLiteral("-H"), host};
+        return start(QStringList{QStringLiteral("-s")} + onHost
+                     + QStringList{name, QStringLiteral("_tidewatch._tcp"), QString::number(port),
+                                   QStringLiteral("player=") + player});
+    }
+    bool host(const QString &name, const QString &address)
+    {
+        return start({QStringLiteral("-a"), QStringLiteral("-R"), name, address});
     }
     void withdraw()
     {
-        for (const QString &group : std::as_const(mGroups))
-            call(group, QStringLiteral("Free"));
-        mGroups.clear();
+        for (const auto &publisher : mRunning) {
+            publisher->kill();
+            publisher->waitForFinished();
+        }
+        mRunning.clear();
     }
 
 private:
-    bool announce(const QString &method, const QList<QVariant> &arguments)
-    {
-        const QDBusMessage made = QDBusConnection::systemBus().call(
-            AvahiBus::call(QStringLiteral("/"), AvahiBus::kServer, QStringLiteral("EntryGroupNew")));
-        if (made.type() != QDBusMessage::ReplyMessage)
-            return false;
-        mGroups << made.arguments().value(0).value<QDBusObjectPath>().path();
-        return call(mGroups.back(), method, arguments) && call(mGroups.back(), QStringLiteral("Commit"));
-    }
-    static bool call(const QString &group, const QString &method, const QList<QVariant> &arguments = {})
-    {
-        return QDBusConnection::systemBus()
-                   .call(AvahiBus::call(group, AvahiBus::kEntryGroup, method, arguments))
-                   .type() == QDBusMessage::ReplyMessage;
-    }
-
-    QStringList mGroups;
+    std::vector<std::unique_ptr<QProcess>> mRunning;
 };
+const char *const kNoPublisher = "avahi-publish did not start: install avahi-utils";
 
 // Runs `program` to its end; empty when it ran and succeeded, else what went wrong.
 QString run(const QString &program, const QStringList &arguments)
@@ -169,32 +150,26 @@ private slots:
     void twoPlayersOfOneNameAreBothListed()
     {
         // Another computer's "Sam" got the name first.
-        QProcess other;
-        QVERIFY2(publish(other, {QStringLiteral("-s"), QStringLiteral("Sam"), QStringLiteral("_tidewatch._tcp"),
-                                 QStringLiteral("1987")}),
+        Publishers other;
+        QVERIFY2(other.start({QStringLiteral("-s"), QStringLiteral("Sam"), QStringLiteral("_tidewatch._tcp"),
+                              QStringLiteral("1987")}),
                  kNoPublisher);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sam")), 10000);
         auto server = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
         QTRY_COMPARE_WITH_TIMEOUT(listed(*client).filter(QRegularExpression(QStringLiteral("^Sam on "))).size(), 2, 10000);
-        other.kill();
-        other.waitForFinished();
     }
 
     void aHostileAnnouncementIsShownAsOneShortLine()
     {
-        QProcess other;
-        QVERIFY2(publish(other, {QStringLiteral("-s"), QStringLiteral("Mallory"), QStringLiteral("_tidewatch._tcp"),
-                                 QStringLiteral("1987"),
-                                 QStringLiteral("player=<b>Eve</b>\nsays\t") + QString(200, QLatin1Char('x'))}),
+        Publishers other;
+        QVERIFY2(other.game(QStringLiteral("Mallory"), QStringLiteral("<b>Eve</b>\nsays\t") + QString(200, QLatin1Char('x'))),
                  kNoPublisher);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         // Its line break and tab shown as marks, cut to forty characters.
         const QString shown = QStringLiteral("<b>Eve</b>\u240Asays\u2409") + QString(24, QLatin1Char('x'));
         QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QRegularExpression::escape(shown)), 10000);
         QCOMPARE(listed(*client).filter(QStringLiteral("Eve")).size(), 1);
-        other.kill();
-        other.waitForFinished();
     }
 
     // Every fake is heard, and those that resolve listed, before the real game "Sally"
@@ -217,11 +192,11 @@ private slots:
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         auto *list = control<QListWidget>(*client, QStringLiteral("lstNetworkGames"));
         connect(list->model(), &QAbstractItemModel::rowsInserted, list, [&] { most = std::max(most, list->count()); });
-        Announcements flood;
-        QVERIFY(flood.addHost(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")));
+        Publishers flood;
+        QVERIFY2(flood.host(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")), kNoPublisher);
         for (int fake = 0; fake < fakes; ++fake)
-            QVERIFY(flood.add(QStringLiteral("%1 %2").arg(QTest::currentDataTag()).arg(fake), QStringLiteral("Fake"),
-                              fakeHost));
+            QVERIFY(flood.game(QStringLiteral("%1 %2").arg(QTest::currentDataTag()).arg(fake), QStringLiteral("Fake"),
+                               fakeHost));
         QVERIFY2(announcedGames() >= 0, kNoBrowser);
         QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), fakes, 20000);
         if (rows > 1)
@@ -280,9 +255,9 @@ private slots:
             row.replace(QStringLiteral("%1"), QSysInfo::machineHostName());
         rows.sort();
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
-        Announcements other;
-        QVERIFY(other.addHost(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")));
-        QVERIFY(other.add(service, player, host, quint16(port)));
+        Publishers other;
+        QVERIFY2(other.host(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")), kNoPublisher);
+        QVERIFY(other.game(service, player, host, port));
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         const auto shown = [&] {
             QStringList sorted = listed(*client);
