@@ -224,12 +224,7 @@ void GameBrowser::askAgainAfterMisses(bool slotFreed)
 
 void GameBrowser::failure(const QString &)
 {
-    ++mGeneration;
-    hook(mBrowserPath, false);
-    mBrowserPath.clear();
-    mNextResolves.stop();
-    mAskAgain.stop();
-    forgetAll();
+    stop();
     setStatus(Status::Unavailable);
 }
 
