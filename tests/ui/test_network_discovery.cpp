@@ -258,6 +258,7 @@ private slots:
         Publishers other;
         QVERIFY2(other.host(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")), kNoPublisher);
         QVERIFY(other.game(service, player, host, port));
+        QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), 1, 10000); // heard before Sally
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         const auto shown = [&] {
             QStringList sorted = listed(*client);
