@@ -65,12 +65,57 @@ private slots:
         QTest::newRow("delete") << "x\x7f" << "x\u2421";
         QTest::newRow("next line (C1)") << "a\u0085b" << "a\ufffdb";
         QTest::newRow("line and paragraph separators") << "a\u2028b\u2029" << "a\ufffdb\ufffd";
+        QTest::newRow("right-to-left override") << "Sally\u202e" << "Sally\ufffd";
+        QTest::newRow("zero-width space") << "Sa\u200blly" << "Sa\ufffdlly";
+        QTest::newRow("isolates and embeddings") << "\u2066a\u2067b\u2068c\u2069\u202a\u202b\u202c"
+                                                 << "\ufffda\ufffdb\ufffdc\ufffd\ufffd\ufffd\ufffd";
+        // (from a literal, UTF-8 would drop the mark at the start)
+        QTest::newRow("byte order mark and soft hyphen") << QChar(0xfeff) + QStringLiteral("Sal\u00adly") << "\ufffdSal\ufffdly";
+        QTest::newRow("tag characters beyond the first plane") << "Sally\U000E0041\U000E007F" << "Sally\ufffd\ufffd";
+        QTest::newRow("half a character") << QStringLiteral("a") + QChar(0xd800) + "b" << "a\ufffdb";
+        QTest::newRow("a whole character beyond the first plane") << "\U0001F600" << "\U0001F600";
     }
     void peerTextStaysOnOneLine()
     {
         QFETCH(QString, text);
         QFETCH(QString, shown);
         QCOMPARE(PeerText::oneLine(text), shown);
+    }
+
+    // U+2068 ... U+2069 around what could turn the words beside it; nothing where it cannot.
+    void peerTextIsSetApartWhereItCouldTurnItsNeighbours_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("left to right") << "Sally 2" << "Sally 2";
+        QTest::newRow("hebrew") << "\u05e9\u05e8\u05d4" << "\u2068\u05e9\u05e8\u05d4\u2069";
+        QTest::newRow("arabic-indic digits") << "\u0661\u0662" << "\u2068\u0661\u0662\u2069";
+        QTest::newRow("its own isolate end is marked") << "\u05d0\u2069\u202e" << "\u2068\u05d0\ufffd\ufffd\u2069";
+        QTest::newRow("an override alone is only marked") << "ab\u202e" << "ab\ufffd";
+    }
+    void peerTextIsSetApartWhereItCouldTurnItsNeighbours()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(PeerText::isolated(text), shown);
+    }
+
+    void cutTextClosesTheIsolatesItOpened_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("cut");
+        QTest::newRow("short enough") << "ab" << 2 << "ab";
+        QTest::newRow("inside an isolate") << "a: \u2068\u05d0\u05d1\u2069" << 5 << "a: \u2068\u05d0\u2069";
+        QTest::newRow("after an isolate") << "\u2068\u05d0\u2069xy" << 4 << "\u2068\u05d0\u2069x";
+        QTest::newRow("no half character") << "ab\U0001F600" << 3 << "ab";
+    }
+    void cutTextClosesTheIsolatesItOpened()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, length);
+        QFETCH(QString, cut);
+        QCOMPARE(PeerText::cut(text, length), cut);
     }
 
     void aPeerNameIsShownShortOnOneLine_data()
@@ -82,6 +127,8 @@ private slots:
         QTest::newRow("one longer") << kept + "nnn" << kept + "n\u2026";
         QTest::newRow("a whole message long") << kept + QString(1 << 20, u'n') << kept + "n\u2026";
         QTest::newRow("no half character") << kept + "\U0001F600x" << kept + "\u2026";
+        QTest::newRow("right to left, cut and set apart")
+            << QString(40, u'\u05d0') << "\u2068" + QString(PeerText::kShownNameLength - 1, u'\u05d0') + "\u2026\u2069";
     }
     void aPeerNameIsShownShortOnOneLine()
     {
@@ -106,7 +153,7 @@ private slots:
         QFETCH(int, kept);
         ChatBatch batch;
         for (int i = 0; i < added; ++i)
-            batch.add(QString::number(i) + QString(length, QLatin1Char('x')) + QStringLiteral("\n"));
+            batch.add(PeerText::oneLine(QString::number(i) + QString(length, QLatin1Char('x')) + QStringLiteral("\n")));
         const QStringList lines = batch.take().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), kept);
         QVERIFY(lines.first().startsWith(QString::number(added - kept)));

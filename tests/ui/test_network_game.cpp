@@ -251,7 +251,10 @@ private slots:
         peer.write("/msg" + S + "E\nve" + S + "hi\r\n(A message from the opponent was rejected.)");
         QTRY_COMPARE(chatLines(*server).value(5),
                      QStringLiteral("E\u240ave: hi\u240d\u240a(A message from the opponent was rejected.)"));
-        QCOMPARE(chatLines(*server).size(), 6);
+        // An invisible character cannot make one name pass for another.
+        peer.write("/msg" + S + "E\xadve" + S + "hi\xad");
+        QTRY_COMPARE(chatLines(*server).value(6), QStringLiteral("E\ufffdve: hi\ufffd"));
+        QCOMPARE(chatLines(*server).size(), 7);
     }
 
     // While "Game Over. You Lose" is up the game stops reading once it holds its bound,

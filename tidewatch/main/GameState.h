@@ -52,7 +52,8 @@ struct GameState
     bool gRevealMode = false;
 
     bool isNetworkGame() const { return gGameType == Server || gGameType == Client; }
-    // The opponent's name as the window shows it: the peer's text, on one line and cut short.
+    // The opponent's name as the window shows it: the peer's text, on one line, cut short
+    // and set apart from the words around it.
     QString opponentShown() const { return PeerText::shownName(gOpponentName); }
 };
 

@@ -2,11 +2,10 @@
 #include "net/ChatBatch.h"
 
 #include "net/ChatLogLimits.h"
-#include "net/PeerText.h"
 
 void ChatBatch::add(const QString &line)
 {
-    mLines.push_back(ChatLogLimits::shown(PeerText::oneLine(line)));
+    mLines.push_back(ChatLogLimits::shown(line));
     mCharacters += mLines.back().size() + 1;
     while (ChatLogLimits::overBudget(mCharacters, qsizetype(mLines.size()))) {
         mCharacters -= mLines.front().size() + 1;

@@ -11,7 +11,7 @@
 class ChatBatch
 {
 public:
-    void add(const QString &line); // shown on one line and cut as the log shows it
+    void add(const QString &line); // one line, its peer text made safe by PeerText; cut as the log shows it
     bool isEmpty() const { return mLines.empty(); }
     QString take();                // the lines joined by '\n', oldest first; empties the batch
 

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/ChatLogLimits.h"
 
+#include "net/PeerText.h"
+
 namespace ChatLogLimits {
 
 QString shown(const QString &line)
 {
     if (line.size() <= kLineChars)
         return line;
-    return line.left(kLineChars) + QStringLiteral(" \u2026 (line cut)");
+    return PeerText::cut(line, kLineChars) + QStringLiteral(" \u2026 (line cut)");
 }
 
 bool overBudget(qsizetype characters, qsizetype lines)

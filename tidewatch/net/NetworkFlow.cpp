@@ -334,7 +334,7 @@ void NetworkFlow::receive(const Protocol::Chat &message)
         mGame.playCue(Cue::Slap);
     } else {
         // shown with its batch
-        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(": ") + message.text);
+        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(": ") + PeerText::isolated(message.text));
     }
 }
 
@@ -347,9 +347,9 @@ bool NetworkFlow::chatEntered(const QString &typed)
     const QString text = Protocol::asSent(typed);
     const GameState &state = mGame.state();
     if (text == kSlap)
-        appendChatLine(state.gPlayerName + QStringLiteral(" slapped ") + state.opponentShown());
+        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(" slapped ") + state.opponentShown());
     else
-        appendChatLine(state.gPlayerName + QStringLiteral(": ") + text);
+        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(": ") + PeerText::isolated(text));
     send(Protocol::Chat{state.gPlayerName, text});
     return true;
 }

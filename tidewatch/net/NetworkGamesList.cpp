@@ -103,11 +103,12 @@ void NetworkGamesList::refresh()
     const std::vector<NetworkGame> games = mBrowser->games();
     if (games.empty())
         return note(QStringLiteral("Looking for games..."));
-    for (const NetworkGame &game : games) {
-        auto *item = new QListWidgetItem(game.player + QStringLiteral(" on ") + game.host, mList);
-        item->setData(kAddressRole, game.address);
-        item->setToolTip(game.address);
-        if (game.address == current)
+    const QStringList rows = rowTexts(games);
+    for (std::size_t game = 0; game < games.size(); ++game) {
+        auto *item = new QListWidgetItem(rows[qsizetype(game)], mList);
+        item->setData(kAddressRole, games[game].address);
+        item->setToolTip(games[game].address);
+        if (games[game].address == current)
             mList->setCurrentItem(item, QItemSelectionModel::NoUpdate);
     }
 }

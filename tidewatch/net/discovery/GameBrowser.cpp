@@ -2,6 +2,8 @@
 #include "net/discovery/GameBrowser.h"
 
 #include "net/PeerText.h"
+#include "net/Protocol.h"
+#include "net/discovery/AnnouncedAddress.h"
 #include "net/discovery/AvahiBus.h"
 
 #include <QDBusArgument>
@@ -9,16 +11,16 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
-#include <QRegularExpression>
-
-#include <net/if.h>
-
-#include <algorithm>
 
 namespace {
 
 constexpr int kMaxShownChars = 40;
-constexpr int kIPv6 = 1;
+// The daemon gives up on a service after five seconds; this is in case it never answers.
+constexpr int kResolveTimeoutMs = 6000;
+// A game that could not be resolved may be a real one on a slow network: asked again
+// this long after. One crowded out is asked again as soon as a place frees.
+constexpr int kAskAgainMs = 10000;
+constexpr int kAskAgainSoonMs = 500;
 
 // A peer's text as one short line of plain text.
 QString oneLine(const QString &text)
@@ -34,23 +36,6 @@ QString playerFrom(const AvahiBus::TxtRecord &txt, const QString &fallback)
     return fallback;
 }
 
-// What the daemon gives as an address: dotted IPv4 or IPv6 text, nothing else.
-bool looksLikeAddress(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral("^[0-9A-Fa-f.:]{2,45}$"));
-    return form.match(text).hasMatch();
-}
-
-// A link-local IPv6 address reaches its host only through the interface it came by.
-QString reachingAddress(const QString &address, int interface)
-{
-    char name[IF_NAMESIZE] = {};
-    if (address.startsWith(QLatin1String("fe80:"), Qt::CaseInsensitive) && interface > 0
-        && if_indextoname(unsigned(interface), name))
-        return address + QLatin1Char('%') + QString::fromLocal8Bit(name);
-    return address;
-}
-
 } // namespace
 
 GameBrowser::GameBrowser(const QDBusConnection &bus, QObject *parent)
@@ -58,6 +43,15 @@ GameBrowser::GameBrowser(const QDBusConnection &bus, QObject *parent)
     , mBus(bus)
 {
     AvahiBus::registerTypes();
+    mClock.start();
+    mNextResolves.setSingleShot(true);
+    mNextResolves.setInterval(int(SightingPool::kSlowMs));
+    connect(&mNextResolves, &QTimer::timeout, this, &GameBrowser::resolveWaiting);
+    mAskAgain.setSingleShot(true);
+    connect(&mAskAgain, &QTimer::timeout, this, [this] {
+        mPool.forgetMissed();
+        browse();
+    });
 }
 
 GameBrowser::~GameBrowser()
@@ -79,17 +73,21 @@ void GameBrowser::start()
                 [this](const QString &, const QString &, const QString &newOwner) {
                     if (mStatus == Status::Stopped)
                         return;
-                    if (newOwner.isEmpty()) {
-                        ++mGeneration;
-                        hookBrowser(false);
-                        forgetAll();
-                        setStatus(Status::Unavailable);
-                    } else {
+                    if (newOwner.isEmpty())
+                        failure(QString());
+                    else
                         start();
-                    }
                 });
     }
     setStatus(Status::Looking);
+    browse();
+}
+
+// A browser reports every service it finds, those seen before included: a new one
+// brings back what had no room. The old one stays until the new one runs, so no
+// withdrawal goes unheard in between.
+void GameBrowser::browse()
+{
     const quint64 generation = mGeneration;
     // Prepared, then started: no announcement can come before its signals are hooked.
     auto *watcher = new QDBusPendingCallWatcher(
@@ -111,38 +109,42 @@ void GameBrowser::browserMade(QDBusPendingCallWatcher *watcher, quint64 generati
         return;
     }
     if (reply.isError()) {
-        setStatus(Status::Unavailable);
-        return;
+        if (mBrowserPath.isEmpty())
+            setStatus(Status::Unavailable);
+        return; // a browse again that failed leaves the running one be
     }
+    const QString older = mBrowserPath;
     mBrowserPath = reply.value().path();
-    hookBrowser(true);
+    hook(mBrowserPath, true);
     mBus.asyncCall(AvahiBus::call(mBrowserPath, AvahiBus::kServiceBrowser, QStringLiteral("Start")));
+    hook(older, false);
 }
 
-void GameBrowser::hookBrowser(bool on)
+void GameBrowser::hook(const QString &browserPath, bool on)
 {
-    if (mBrowserPath.isEmpty())
+    if (browserPath.isEmpty())
         return;
     // No sender named: naming one would make Qt ask the bus for its owner, and wait.
-    const auto hook = [this, on](const char *member, const char *slot) {
+    const auto hookOne = [&](const char *member, const char *slot) {
         if (on)
-            mBus.connect(QString(), mBrowserPath, AvahiBus::kServiceBrowser, QLatin1String(member), this, slot);
+            mBus.connect(QString(), browserPath, AvahiBus::kServiceBrowser, QLatin1String(member), this, slot);
         else
-            mBus.disconnect(QString(), mBrowserPath, AvahiBus::kServiceBrowser, QLatin1String(member), this, slot);
+            mBus.disconnect(QString(), browserPath, AvahiBus::kServiceBrowser, QLatin1String(member), this, slot);
     };
-    hook("ItemNew", SLOT(itemNew(int, int, QString, QString, QString, uint)));
-    hook("ItemRemove", SLOT(itemRemove(int, int, QString, QString, QString, uint)));
-    hook("Failure", SLOT(failure(QString)));
-    if (!on) {
-        mBus.asyncCall(AvahiBus::call(mBrowserPath, AvahiBus::kServiceBrowser, QStringLiteral("Free")));
-        mBrowserPath.clear();
-    }
+    hookOne("ItemNew", SLOT(itemNew(int, int, QString, QString, QString, uint)));
+    hookOne("ItemRemove", SLOT(itemRemove(int, int, QString, QString, QString, uint)));
+    hookOne("Failure", SLOT(failure(QString)));
+    if (!on)
+        mBus.asyncCall(AvahiBus::call(browserPath, AvahiBus::kServiceBrowser, QStringLiteral("Free")));
 }
 
 void GameBrowser::stop()
 {
     ++mGeneration;
-    hookBrowser(false);
+    hook(mBrowserPath, false);
+    mBrowserPath.clear();
+    mNextResolves.stop();
+    mAskAgain.stop();
     forgetAll();
     setStatus(Status::Stopped);
 }
@@ -150,71 +152,88 @@ void GameBrowser::stop()
 void GameBrowser::itemNew(int interface, int protocol, const QString &name, const QString &type,
                           const QString &domain, uint)
 {
-    if (type != AvahiBus::kGameType || int(mSightings.size()) >= kMaxSightings)
+    if (type != AvahiBus::kGameType)
         return;
-    mSightings.push_back({interface, protocol, name, domain, false, {}});
-    const quint64 generation = mGeneration;
-    auto *watcher = new QDBusPendingCallWatcher(
-        mBus.asyncCall(AvahiBus::call(QStringLiteral("/"), AvahiBus::kServer, QStringLiteral("ResolveService"),
-                                      {interface, protocol, name, type, domain, protocol, 0u})),
-        this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation](QDBusPendingCallWatcher *finished) { resolved(finished, generation); });
+    mPool.heard({interface, protocol, name, domain});
+    resolveWaiting();
 }
 
-void GameBrowser::resolved(QDBusPendingCallWatcher *watcher, quint64 generation)
+void GameBrowser::resolveWaiting()
+{
+    const quint64 generation = mGeneration;
+    for (const ServiceKey &key : mPool.startResolving(mClock.elapsed())) {
+        auto *watcher = new QDBusPendingCallWatcher(
+            mBus.asyncCall(AvahiBus::call(QStringLiteral("/"), AvahiBus::kServer, QStringLiteral("ResolveService"),
+                                          {key.interface, key.protocol, key.name, AvahiBus::kGameType, key.domain,
+                                           key.protocol, 0u}),
+                           kResolveTimeoutMs),
+            this);
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, generation, key](QDBusPendingCallWatcher *finished) { resolved(finished, generation, key); });
+    }
+    if (mPool.waiting() && !mNextResolves.isActive())
+        mNextResolves.start();
+    askAgainAfterMisses(false);
+}
+
+void GameBrowser::resolved(QDBusPendingCallWatcher *watcher, quint64 generation, const ServiceKey &key)
 {
     watcher->deleteLater();
+    if (generation != mGeneration)
+        return; // stopped meanwhile
     const QDBusMessage reply = watcher->reply();
     const QList<QVariant> values = reply.arguments();
-    if (generation != mGeneration || reply.type() != QDBusMessage::ReplyMessage || values.size() < 10)
-        return; // stopped meanwhile, or the game went before it could be resolved
-    const int interface = values[0].toInt();
-    const int protocol = values[1].toInt();
-    const QString name = values[2].toString();
-    const auto sighting = std::find_if(mSightings.begin(), mSightings.end(), [&](const Sighting &seen) {
-        return seen.interface == interface && seen.protocol == protocol && seen.name == name;
-    });
-    const QString address = values[7].toString();
-    if (sighting == mSightings.end() || !looksLikeAddress(address))
-        return;
-    AvahiBus::TxtRecord txt;
-    if (values[9].canConvert<QDBusArgument>())
-        values[9].value<QDBusArgument>() >> txt;
-    QString host = values[5].toString();
-    if (host.endsWith(QLatin1String(".local")))
-        host.chop(6);
-    sighting->game = {name, oneLine(playerFrom(txt, name)), oneLine(host), reachingAddress(address, interface)};
-    sighting->resolved = true;
-    emit changed();
+    // Only a game this game can join is listed: the port is fixed, whatever is announced.
+    const bool joinable = reply.type() == QDBusMessage::ReplyMessage && values.size() >= 10
+                          && values[2].toString() == key.name && AnnouncedAddress::namesOneHost(values[7].toString())
+                          && values[8].toUInt() == Protocol::kPort;
+    if (!joinable) {
+        mPool.failed(key);
+    } else {
+        AvahiBus::TxtRecord txt;
+        if (values[9].canConvert<QDBusArgument>())
+            values[9].value<QDBusArgument>() >> txt;
+        QString host = values[5].toString();
+        if (host.endsWith(QLatin1String(".local")))
+            host.chop(6);
+        if (mPool.resolved(key, {key.name, oneLine(playerFrom(txt, key.name)), oneLine(host),
+                                 AnnouncedAddress::reaching(values[7].toString(), key.interface)}))
+            emit changed();
+    }
+    resolveWaiting(); // its place is free
 }
 
-void GameBrowser::itemRemove(int interface, int protocol, const QString &name, const QString &, const QString &,
+void GameBrowser::itemRemove(int interface, int protocol, const QString &name, const QString &, const QString &domain,
                              uint)
 {
-    const auto gone = std::remove_if(mSightings.begin(), mSightings.end(), [&](const Sighting &seen) {
-        return seen.interface == interface && seen.protocol == protocol && seen.name == name;
-    });
-    if (gone == mSightings.end())
-        return;
-    mSightings.erase(gone, mSightings.end());
-    emit changed();
+    if (mPool.withdrawn({interface, protocol, name, domain}))
+        emit changed();
+    askAgainAfterMisses(true);
+    resolveWaiting();
+}
+
+void GameBrowser::askAgainAfterMisses(bool slotFreed)
+{
+    const SightingPool::Missed missed = mPool.missed();
+    const bool soon = slotFreed && (missed.unresolved || missed.crowdedOut);
+    if (soon && (!mAskAgain.isActive() || mAskAgain.remainingTime() > kAskAgainSoonMs))
+        mAskAgain.start(kAskAgainSoonMs);
+    else if (missed.unresolved && !mAskAgain.isActive())
+        mAskAgain.start(kAskAgainMs);
 }
 
 void GameBrowser::failure(const QString &)
 {
-    ++mGeneration;
-    hookBrowser(false);
-    forgetAll();
+    stop();
     setStatus(Status::Unavailable);
 }
 
 void GameBrowser::forgetAll()
 {
-    if (mSightings.empty())
-        return;
-    mSightings.clear();
-    emit changed();
+    const bool listed = !mPool.games().empty();
+    mPool.clear();
+    if (listed)
+        emit changed();
 }
 
 void GameBrowser::setStatus(Status status)
@@ -223,20 +242,4 @@ void GameBrowser::setStatus(Status status)
         return;
     mStatus = status;
     emit changed();
-}
-
-std::vector<NetworkGame> GameBrowser::games() const
-{
-    std::vector<NetworkGame> games;
-    for (const Sighting &seen : mSightings) {
-        if (!seen.resolved)
-            continue;
-        const auto same = std::find_if(games.begin(), games.end(),
-                                       [&](const NetworkGame &game) { return game.service == seen.name; });
-        if (same == games.end())
-            games.push_back(seen.game);
-        else if (seen.protocol != kIPv6 && same->address.contains(QLatin1Char(':')))
-            *same = seen.game; // an IPv4 address reaches more hosts than a link-local one
-    }
-    return games;
 }

@@ -1,34 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "net/discovery/NetworkGame.h"
+#include "net/discovery/SightingPool.h"
+
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
 class QDBusPendingCallWatcher;
 class QDBusServiceWatcher;
 
-// A game announced on the network, as the list shows it.
-struct NetworkGame
-{
-    QString service; // the DNS-SD instance name, which tells games apart
-    QString player;  // the waiting player, one line of plain text
-    QString host;    // the computer's name on the network
-    QString address; // one that reaches it: IPv4 where it has one
-};
-
 // Follows the games announced on the network through the Avahi daemon, resolving
 // each to an address, live as they come and go. Everything it hears is untrusted:
-// texts are cut to one short line and at most kMaxSightings announcements are kept.
+// texts are cut to one short line, only a game on the game's port at an address of one
+// host is listed, and what is held is bounded (SightingPool); what had no room is
+// asked for again later by browsing anew.
 class GameBrowser : public QObject
 {
     Q_OBJECT
 
 public:
     enum class Status { Stopped, Looking, Unavailable };
-    static constexpr int kMaxSightings = 64;
 
     explicit GameBrowser(const QDBusConnection &bus, QObject *parent = nullptr);
     ~GameBrowser() override;
@@ -36,8 +33,8 @@ public:
     void start();
     void stop();
     Status status() const { return mStatus; }
-    // The games resolved so far, in the order they were first seen.
-    std::vector<NetworkGame> games() const;
+    // The games resolved so far, in the order they were listed.
+    std::vector<NetworkGame> games() const { return mPool.games(); }
 
 signals:
     void changed(); // the games or the status
@@ -50,20 +47,12 @@ private slots:
     void failure(const QString &error);
 
 private:
-    // One announcement: a service seen on one interface by one protocol.
-    struct Sighting
-    {
-        int interface;
-        int protocol;
-        QString name;
-        QString domain;
-        bool resolved = false;
-        NetworkGame game;
-    };
-
+    void browse();
     void browserMade(QDBusPendingCallWatcher *watcher, quint64 generation);
-    void resolved(QDBusPendingCallWatcher *watcher, quint64 generation);
-    void hookBrowser(bool on);
+    void hook(const QString &browserPath, bool on);
+    void resolveWaiting();
+    void resolved(QDBusPendingCallWatcher *watcher, quint64 generation, const ServiceKey &key);
+    void askAgainAfterMisses(bool slotFreed);
     void setStatus(Status status);
     void forgetAll();
 
@@ -71,6 +60,9 @@ private:
     QDBusServiceWatcher *mDaemonWatcher = nullptr; // a daemon (re)started is browsed again
     Status mStatus = Status::Stopped;
     QString mBrowserPath;
-    std::vector<Sighting> mSightings;
+    SightingPool mPool;
+    QElapsedTimer mClock;
+    QTimer mNextResolves; // gives slow resolves' places to those waiting
+    QTimer mAskAgain;     // browses again for what was missed
     quint64 mGeneration = 0; // bumped by stop: replies for an older browse are dropped
 };
