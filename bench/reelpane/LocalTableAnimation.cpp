@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LocalTableAnimation.h"
 
+#include "GifBytes.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-
-#include <gif_lib.h>
 
 #include <array>
 #include <cmath>
@@ -18,12 +18,6 @@ constexpr int kHeight = 240;
 constexpr int kFrames = 120;
 constexpr int kBallRadius = 36;
 constexpr int kBackgroundColours = 128;
-
-int appendToArray(GifFileType *gif, const GifByteType *data, int length)
-{
-    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
-    return length;
-}
 
 // Every colour has no blue, so whichever colour gifsicle puts last in its global
 // table, the table ends in a 00 byte and the first frame's marker is found.
@@ -43,7 +37,7 @@ QByteArray encodeFrames(QString &error)
 {
     QByteArray bytes;
     int code = 0;
-    GifFileType *gif = EGifOpen(&bytes, appendToArray, &code);
+    GifFileType *gif = openGifWriter(bytes, &code);
     if (!gif) {
         error = QString::fromLatin1(GifErrorString(code));
         return {};
@@ -83,15 +77,6 @@ QByteArray encodeFrames(QString &error)
     return bytes;
 }
 
-qsizetype countMarkers(const QByteArray &bytes)
-{
-    const QByteArrayView marker("\x00\x21\xF9", 3);
-    qsizetype count = 0;
-    for (qsizetype at = bytes.indexOf(marker); at >= 0; at = bytes.indexOf(marker, at + 1))
-        ++count;
-    return count;
-}
-
 } // namespace
 
 QString writeLocalTableAnimation(const QString &path)
@@ -118,7 +103,7 @@ QString writeLocalTableAnimation(const QString &path)
         return written.errorString();
     // A marker inside compressed pixels would cut a frame in two: the file would not
     // measure what it stands for.
-    if (const qsizetype markers = countMarkers(written.readAll()); markers != kFrames)
+    if (const qsizetype markers = countFrameMarkers(written.readAll()); markers != kFrames)
         return QStringLiteral("gifsicle's file holds %1 frame markers, not %2").arg(markers).arg(kFrames);
     return {};
 }

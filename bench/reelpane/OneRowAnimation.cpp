@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OneRowAnimation.h"
 
-#include <QFile>
+#include "GifBytes.h"
 
-#include <gif_lib.h>
+#include <QFile>
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
 namespace {
-
-int appendToArray(GifFileType *gif, const GifByteType *data, int length)
-{
-    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
-    return length;
-}
 
 QByteArray u16(int value)
 {
@@ -28,7 +22,7 @@ QByteArray encodeRows(int frames, int width, int height, QString &error)
 {
     QByteArray bytes;
     int code = 0;
-    GifFileType *gif = EGifOpen(&bytes, appendToArray, &code);
+    GifFileType *gif = openGifWriter(bytes, &code);
     if (!gif) {
         error = QString::fromLatin1(GifErrorString(code));
         return {};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SampleAnimation.h"
 
+#include "GifBytes.h"
+
 #include <QFile>
 
 #include <gif_lib.h>
@@ -113,12 +115,7 @@ qsizetype countMarkers(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    const QByteArray bytes = file.readAll();
-    const QByteArrayView marker("\x00\x21\xF9", 3);
-    qsizetype count = 0;
-    for (qsizetype at = bytes.indexOf(marker); at >= 0; at = bytes.indexOf(marker, at + 1))
-        ++count;
-    return count;
+    return countFrameMarkers(file.readAll());
 }
 
 } // namespace
