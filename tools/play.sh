@@ -4,5 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # avahi-daemon: games waiting on the network are listed through it.
-tools/build.sh gstreamer1.0-plugins-base gstreamer1.0-plugins-good avahi-daemon
+# xdg-utils: the about links are opened by the desktop's handler, through xdg-open.
+tools/build.sh gstreamer1.0-plugins-base gstreamer1.0-plugins-good avahi-daemon xdg-utils
 exec build/bin/tidewatch

@@ -77,6 +77,8 @@ public:
         mProcess.waitForFinished();
     }
 
+    bool started() { return mProcess.waitForStarted(); }
+
     bool waitForSound(int ms)
     {
         QElapsedTimer clock;
@@ -141,6 +143,10 @@ int main(int argc, char *argv[])
     const QString source = sourceAt > 0 ? args.value(sourceAt + 1) : QStringLiteral("@DEFAULT_MONITOR@");
 
     Recorder recorder(source);
+    if (!recorder.started()) {
+        std::fprintf(stderr, "parec did not start: is it installed? (Debian: pulseaudio-utils)\n");
+        return 1;
+    }
     if (!recorder.waitForSound(5000)) {
         std::fprintf(stderr, "parec recorded nothing from %s: is there an audio server?\n", qPrintable(source));
         return 1;
