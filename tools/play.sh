@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # avahi-daemon: games waiting on the network are listed through it.
 # xdg-utils: the about links are opened by the desktop's handler, through xdg-open.
-tools/build.sh gstreamer1.0-plugins-base gstreamer1.0-plugins-good avahi-daemon xdg-utils
+# qt6-wayland: on a Wayland session Qt picks this plugin; without an X server it has no other.
+tools/build.sh gstreamer1.0-plugins-base gstreamer1.0-plugins-good avahi-daemon xdg-utils qt6-wayland
 exec build/bin/tidewatch
