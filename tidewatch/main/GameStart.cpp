@@ -2,6 +2,7 @@
 #include "main/GameStart.h"
 
 #include "main/DataPaths.h"
+#include "main/WindowSystem.h"
 #include "main/frmMain.h"
 
 #include <QGuiApplication>
@@ -22,7 +23,8 @@ std::unique_ptr<frmMain> Main(const StartupFiles &files)
     // reveal mode off: the start values of its state.
     window->StartRadar(files.radar);
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && windowSystemLetsProgramsPlaceWindows(QGuiApplication::platformName()))
         window->move(screen->availableGeometry().center() - window->rect().center());
     window->show();
     window->repaint();
