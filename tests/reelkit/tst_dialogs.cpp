@@ -2,6 +2,7 @@
 // The library's own dialogs: the four-line error report, a second report while
 // one is up, and the about box with its version text and links.
 #include "DesktopFont.h"
+#include "KeyboardFocus.h"
 #include "ModalCloser.h"
 #include "UrlRecorder.h"
 #include "Reelpane.h"
@@ -164,7 +165,7 @@ private slots:
         QPointer<QWidget> about;
         whenModalShows([&](QWidget *dialog) {
             about = dialog;
-            dialog->activateWindow();
+            giveKeyboardTo(*dialog);
             QWidget *focused = dialog->focusWidget();
             startsOn = focused ? focused->objectName() : QString();
             QTest::keyClick(focused ? focused : dialog, Qt::Key_Return);

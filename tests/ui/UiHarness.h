@@ -108,9 +108,12 @@ inline void pressCell(const frmMain &window, const QString &grid, int index,
     QTest::mouseRelease(control(window, grid), button, {}, cellCentre(index));
 }
 
+// The move reaches the window as the window system sends it: moving the pointer itself
+// is what Wayland forbids a program.
 inline void hoverCell(const frmMain &window, const QString &grid, int index)
 {
-    QTest::mouseMove(control(window, grid), cellCentre(index));
+    const QWidget *board = control(window, grid);
+    QTest::mouseMove(window.windowHandle(), board->mapTo(&window, cellCentre(index)));
 }
 
 inline void typeInto(const frmMain &window, const QString &name, const QString &text)

@@ -2,6 +2,7 @@
 // What a screen reader finds in the window: names and roles, the actions it can
 // take, and the notices it gets when the status line changes.
 
+#include "KeyboardFocus.h"
 #include "UiHarness.h"
 #include "UrlRecorder.h"
 
@@ -131,8 +132,7 @@ private slots:
                 chosen->setChecked(true);
             }
             QVERIFY(!control(*window, button)->isEnabled());
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            QVERIFY(giveKeyboardTo(*window));
             chosen->setFocus();
             QTest::keyClick(chosen, Qt::Key_Down);
             QVERIFY(!chosen->isChecked());

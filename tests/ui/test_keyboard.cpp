@@ -4,6 +4,7 @@
 // game between two windows, chatting, placing and firing.
 
 #include "FreePort.h"
+#include "KeyboardFocus.h"
 #include "UiHarness.h"
 #include "board/BoardProcedures.h"
 #include "core/ScriptedRandom.h"
@@ -40,13 +41,6 @@ void steerTo(const BoardWidget *board, int cell)
         key(row(board->cursorCell()) < row(cell) ? Qt::Key_Down : Qt::Key_Up);
     while (column(board->cursorCell()) != column(cell))
         key(column(board->cursorCell()) < column(cell) ? Qt::Key_Right : Qt::Key_Left);
-}
-
-// Puts the keyboard in a window, as a click on its title would.
-bool activate(frmMain &window)
-{
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
 }
 
 // From the game-type screen, with the keyboard: the option `downs` arrows below the first.
@@ -95,7 +89,7 @@ class KeyboardTest : public QObject
             click(*window, QStringLiteral("optGameType%1").arg(screen == Screen::Difficulty ? 0 : 2));
             click(*window, QStringLiteral("cmdNext"));
         }
-        activate(*window);
+        giveKeyboardTo(*window);
         for (int pressed : keys)
             key(Qt::Key(pressed));
         return window;
@@ -160,8 +154,7 @@ private slots:
         QTemporaryDir dir;
         auto window = openGame(dir.filePath(QStringLiteral("players.txt")));
         window->setRandomSource(std::make_unique<ScriptedRandom>());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(giveKeyboardTo(*window));
         QStringList boxes;
         QTimer closer; // answers every message box with Enter
         connect(&closer, &QTimer::timeout, this, [&boxes] {
@@ -215,8 +208,7 @@ private slots:
         }
         QCOMPARE(boxes, QStringList({QStringLiteral("Game Over. You Win.")}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
-        window->activateWindow(); // a desktop does this when the box closes; offscreen does not
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(giveKeyboardTo(*window)); // a desktop does this when the box closes; offscreen does not
         QCOMPARE(focused(), control(*window, QStringLiteral("cmdMainMenu")));
         key(Qt::Key_Return);
         QVERIFY(visible(*window, QStringLiteral("picContainerGameType")));
@@ -231,9 +223,9 @@ void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
     auto client = openGame(dir.filePath(QStringLiteral("client.txt")));
     createAndLogIn(*server, QStringLiteral("Sally"), QStringLiteral("pw"));
     createAndLogIn(*client, QStringLiteral("Clark"), QStringLiteral("pw"));
-    QVERIFY(activate(*server));
+    QVERIFY(giveKeyboardTo(*server));
     chooseGameType(*server, 1);
-    QVERIFY(activate(*client));
+    QVERIFY(giveKeyboardTo(*client));
     chooseGameType(*client, 2);
     QCOMPARE(focused(), control(*client, QStringLiteral("txtMultiplayerClientHostConnect")));
     QTest::keyClicks(focused(), QStringLiteral("127.0.0.1"));
@@ -246,7 +238,7 @@ void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
     QTest::keyClicks(focused(), QStringLiteral("ready?"));
     key(Qt::Key_Return);
     placeAndFinish(*client);
-    QVERIFY(activate(*server));
+    QVERIFY(giveKeyboardTo(*server));
     QCOMPARE(focused(), control(*server, QStringLiteral("txtChatBox")));
     placeAndFinish(*server);
     QTRY_COMPARE(server->currentScreen(), Screen::Battle);

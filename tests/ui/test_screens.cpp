@@ -3,6 +3,7 @@
 
 #include "DesktopFont.h"
 #include "FreePort.h"
+#include "KeyboardFocus.h"
 #include "UiHarness.h"
 
 #include "Reelpane.h"
@@ -148,8 +149,7 @@ private slots:
     void eachScreenTakesTheKeyboardAtItsFirstControl()
     {
         auto window = fresh();
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(giveKeyboardTo(*window));
         const auto focused = [] {
             return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
         };
