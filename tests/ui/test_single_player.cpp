@@ -87,6 +87,18 @@ bool checked(const frmMain &window, const QString &name)
     return control<QAbstractButton>(window, name)->isChecked();
 }
 
+// Places the fleet, finishes and fires at every cell of the computer's fleet; the texts
+// of the boxes that opened meanwhile.
+QStringList sinkTheComputersFleet(frmMain &window)
+{
+    placeFleetInFirstColumns(window);
+    click(window, QStringLiteral("cmdFinishPlacingShips"));
+    MessageBoxWatcher boxes;
+    for (int cell : cellsOf(window.state.gOpponentShips, true))
+        pressCell(window, kOpponentGrid, cell);
+    return boxes.texts();
+}
+
 } // namespace
 
 class SinglePlayerTest : public QObject
@@ -388,13 +400,9 @@ private slots:
     void impossibleSinksBothFleetsInTheSameClickAndThePlayerWins()
     {
         auto window = inPlacement(4, true);
-        placeFleetInFirstColumns(*window);
-        click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        MessageBoxWatcher boxes;
-        for (int cell : cellsOf(window->state.gOpponentShips, true))
-            pressCell(*window, kOpponentGrid, cell);
+        const QStringList boxTexts = sinkTheComputersFleet(*window);
         QVERIFY(IsFleetDestroyed(window->state.gPlayerShips));
-        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        QCOMPARE(boxTexts, QStringList({"Game Over. You Win."}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
     }
 
@@ -402,12 +410,8 @@ private slots:
     void aWonGameShowsInTheRecordView()
     {
         auto window = inPlacement(5, true);
-        placeFleetInFirstColumns(*window);
-        click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        MessageBoxWatcher boxes;
-        for (int cell : cellsOf(window->state.gOpponentShips, true))
-            pressCell(*window, kOpponentGrid, cell);
-        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        const QStringList boxTexts = sinkTheComputersFleet(*window);
+        QCOMPARE(boxTexts, QStringList({"Game Over. You Win."}));
         QCOMPARE(window->state.gPlayerShots.count(), 20); // the Admiral answered every shot
         click(*window, QStringLiteral("cmdMainMenu"));
         QCOMPARE(recordsView(*window).admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
@@ -422,12 +426,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("admiral 3 1 2 0 40 150 60 Pat\n") > 0);
         file.close();
         QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
-        placeFleetInFirstColumns(*window);
-        click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        MessageBoxWatcher boxes;
-        for (int cell : cellsOf(window->state.gOpponentShips, true))
-            pressCell(*window, kOpponentGrid, cell);
-        QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
+        const QStringList boxTexts = sinkTheComputersFleet(*window);
+        QCOMPARE(boxTexts, QStringList({"Game Over. You Win."}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
         QVERIFY(visible(*window, QStringLiteral("lblRecordNotice")));
         QCOMPARE(control<QLabel>(*window, QStringLiteral("lblRecordNotice"))->text(),
