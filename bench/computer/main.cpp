@@ -14,7 +14,7 @@
 #include "battle/ComputerOpponent.h"
 #include "board/FleetPlacement.h"
 #include "board/RandomSource.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"

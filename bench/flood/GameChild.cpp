@@ -31,7 +31,7 @@ int runGameChild(const QString &accountDir)
     bool placed = false;
     bool boxSeen = false;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!placed && window->state.gGamePhase == 2) {
+        if (!placed && window->flow().state().gGamePhase == 2) {
             placed = true;
             placeFleetInFirstColumns(*window);
             click(*window, QStringLiteral("cmdFinishPlacingShips"));

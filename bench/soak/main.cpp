@@ -208,17 +208,17 @@ public:
     }
 
 private:
-    static bool inPhase(const Side &side, int phase) { return side.window->state.gGamePhase == phase; }
+    static bool inPhase(const Side &side, int phase) { return side.window->flow().state().gGamePhase == phase; }
     static bool ended(const Side &side) { return visible(*side.window, QStringLiteral("cmdMainMenu")); }
 
     QString battle()
     {
         // Until one side sees the end; the other's end is waited for by the caller.
         while (inPhase(mServer, 3) && inPhase(mClient, 3)) {
-            Side *shooter = mServer.window->state.gMyTurn ? &mServer
-                            : mClient.window->state.gMyTurn ? &mClient : nullptr;
+            Side *shooter = mServer.window->flow().state().gMyTurn ? &mServer
+                            : mClient.window->flow().state().gMyTurn ? &mClient : nullptr;
             if (!shooter) {
-                if (!waitFor([&] { return mServer.window->state.gMyTurn || mClient.window->state.gMyTurn
+                if (!waitFor([&] { return mServer.window->flow().state().gMyTurn || mClient.window->flow().state().gMyTurn
                                           || !inPhase(mServer, 3) || !inPhase(mClient, 3); }))
                     return QStringLiteral("nobody's turn");
                 continue;
@@ -227,7 +227,7 @@ private:
                 return QStringLiteral("%1 ran out of shots").arg(shooter->name);
             Side &other = shooter == &mServer ? mClient : mServer;
             pressCell(*shooter->window, QStringLiteral("imgPlayer2Grid"), shooter->targets[shooter->nextTarget++]);
-            if (!waitFor([&] { return other.window->state.gMyTurn || !inPhase(*shooter, 3); }))
+            if (!waitFor([&] { return other.window->flow().state().gMyTurn || !inPhase(*shooter, 3); }))
                 return QStringLiteral("shot %1 of %2 not answered").arg(shooter->nextTarget).arg(shooter->name);
         }
         return {};

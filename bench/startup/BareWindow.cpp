@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: an empty Qt window of the game window's size, nothing else.
 #include "FirstPaintProbe.h"
-#include "main/Geometry.h"
+#include "main/ui/widgets/Geometry.h"
 
 #include <QApplication>
 #include <QWidget>

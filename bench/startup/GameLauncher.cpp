@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game exactly as tidewatch/main/main.cpp starts it, plus the first-paint probe.
+// The game exactly as tidewatch/main/ui/main.cpp starts it, plus the first-paint probe.
 #include "FirstPaintProbe.h"
-#include "main/GameStart.h"
-#include "main/frmMain.h"
+#include "main/ui/GameStart.h"
+#include "main/ui/frmMain.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GifLayout.h"
 #include "WaveFormat.h"
-#include "main/SeaBackdrop.h"
+#include "main/ui/SeaBackdrop.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "battle/AdmiralLevel.h"
 #include "battle/ComputerOpponent.h"
 #include "board/FleetPlacement.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
 #include "board/BoardProcedures.h"

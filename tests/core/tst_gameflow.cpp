@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's flow without a window: whole games through GameFlow, a fake view, and two
-// flows joined in memory instead of sockets.
+// The game's flow without a window: whole games through GameFlow, fakes of the views it
+// reads, and two flows joined in memory instead of sockets.
 
 #include "ScriptedRandom.h"
+#include "accounts/LoginView.h"
 #include "board/BoardProcedures.h"
+#include "board/PlacementView.h"
 #include "board/ShipKinds.h"
 #include "main/GameFlow.h"
-#include "main/GameView.h"
+#include "main/ShellView.h"
 #include "net/GameLink.h"
+#include "net/NetworkView.h"
 #include "records/GameRecording.h"
 
 #include <QTemporaryDir>
@@ -17,14 +20,14 @@
 namespace {
 
 // Remembers what the window would show; boxes close at once, pauses end at once.
-class FakeView final : public GameView
+// The window's parts a flow test reads; the log-in and server screens show nothing it checks.
+class FakeShell final : public ShellView
 {
 public:
     Screen screen = Screen::Login;
     QString status, recordNotice, recordsNote;
-    QStringList boxes, chat;
+    QStringList boxes;
     QList<Cue> cues;
-    PlacementChoices choices;
 
     void showScreen(Screen shown) override { screen = shown; }
     void setStatus(const QString &text) override { status = text; }
@@ -37,14 +40,33 @@ public:
     void clearChoices() override {}
     void showRecords(const QString &, const QString &, const QString &note) override { recordsNote = note; }
     void setRecordNotice(const QString &text) override { recordNotice = text; }
-    void addAccountName(const QString &) override {}
-    void setLoginCaption(const QString &) override {}
+};
+
+class FakePlacement final : public PlacementView
+{
+public:
+    PlacementChoices choices;
+
     void showPlacementChoices(const PlacementChoices &shown) override { choices = shown; }
     void setPlacementCursor(PlacementCursor) override {}
     void setNoFit(int, int) override {}
+};
+
+class FakeChat final : public ChatView
+{
+public:
+    QStringList lines;
+
+    void appendChatLines(const QString &added) override { lines << added.split(QLatin1Char('\n')); }
+};
+
+class QuietScreens final : public LoginView, public ServerView
+{
+public:
+    void addAccountName(const QString &) override {}
+    void setLoginCaption(const QString &) override {}
     void setServerStatus(const QString &) override {}
     void setServerAddress(const QString &) override {}
-    void appendChatLines(const QString &lines) override { chat << lines.split(QLatin1Char('\n')); }
 };
 
 // One end of a connection in memory. What one end does reaches the other's flow on the
@@ -116,13 +138,16 @@ private:
     }
 };
 
-// A flow with its view and its end of a link, logged in as `name`.
+// A flow with its views and its end of a link, logged in as `name`.
 struct Player
 {
-    FakeView view;
+    FakeShell shell;
+    FakePlacement placement;
+    FakeChat chat;
+    QuietScreens quiet;
     MemoryLink link;
     qint64 clock = 0;
-    GameFlow flow{view, link, [this] { return clock; }};
+    GameFlow flow{{shell, quiet, placement, quiet, chat}, link, [this] { return clock; }};
 
     Player(const QString &accountFile, const QString &name)
     {
@@ -189,27 +214,27 @@ private slots:
     {
         QFETCH(int, level);
         Player ann(accounts(), QStringLiteral("Ann"));
-        QCOMPARE(ann.view.screen, Screen::GameType);
+        QCOMPARE(ann.shell.screen, Screen::GameType);
         for (int game = 1; game <= 2; ++game) {
             ann.flow.next(0);
             ann.flow.startSinglePlayer(0, level);
-            QCOMPARE(ann.view.screen, Screen::Placement);
+            QCOMPARE(ann.shell.screen, Screen::Placement);
             ann.placeFleet();
-            QVERIFY(ann.view.choices.finishEnabled && ann.view.choices.selected == 0);
+            QVERIFY(ann.placement.choices.finishEnabled && ann.placement.choices.selected == 0);
             ann.flow.finishPlacing();
-            QCOMPARE(ann.view.status, QStringLiteral("Game Ready... Your Turn"));
+            QCOMPARE(ann.shell.status, QStringLiteral("Game Ready... Your Turn"));
             QCOMPARE(ann.state().gGamePhase, GameState::Battle);
             for (int cell = 1; cell <= 100 && ann.state().gGamePhase == GameState::Battle; ++cell) {
                 ann.flow.battle().playerFires(cell);
                 if (ann.state().gGamePhase == GameState::Battle)
-                    QCOMPARE(ann.view.status, QStringLiteral("Your Turn (Ann)"));
+                    QCOMPARE(ann.shell.status, QStringLiteral("Your Turn (Ann)"));
             }
             const bool won = IsFleetDestroyed(ann.state().gOpponentShips);
-            QCOMPARE(ann.view.boxes.last(), won ? QStringLiteral("Game Over. You Win.")
+            QCOMPARE(ann.shell.boxes.last(), won ? QStringLiteral("Game Over. You Win.")
                                                 : QStringLiteral("Game Over. You Lose."));
-            QCOMPARE(ann.view.cues.last(), won ? Cue::Clap : Cue::YouLose);
-            QCOMPARE(ann.view.status, won ? QStringLiteral("You Won") : QStringLiteral("Opponent Won"));
-            QCOMPARE(ann.view.screen, Screen::GameOver);
+            QCOMPARE(ann.shell.cues.last(), won ? Cue::Clap : Cue::YouLose);
+            QCOMPARE(ann.shell.status, won ? QStringLiteral("You Won") : QStringLiteral("Opponent Won"));
+            QCOMPARE(ann.shell.screen, Screen::GameOver);
             if (level == 4) // every shot of the computer hits: it sinks the fleet with its 20th
                 QCOMPARE(ann.state().gPlayerShots.count(), 20);
             const int shots = ann.state().gOpponentShots.count();
@@ -217,11 +242,11 @@ private slots:
             QCOMPARE(ann.state().gOpponentShots.count(), shots);
 
             ann.flow.mainMenu();
-            QCOMPARE(ann.view.screen, Screen::GameType);
+            QCOMPARE(ann.shell.screen, Screen::GameType);
             QVERIFY(ann.state().gPlayerShips.isEmpty() && ann.state().gOpponentShips.isEmpty());
             QCOMPARE(ann.state().gPlayerShots.count() + ann.state().gOpponentShots.count(), 0);
-            QCOMPARE(ann.view.choices.selected, 5);
-            QVERIFY(ann.view.choices.enabled[1] && !ann.view.choices.finishEnabled);
+            QCOMPARE(ann.placement.choices.selected, 5);
+            QVERIFY(ann.placement.choices.enabled[1] && !ann.placement.choices.finishEnabled);
         }
         RecordBook records;
         QString error;
@@ -240,30 +265,30 @@ private slots:
         QFETCH(bool, serverFinishesFirst);
         Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
         join(ann, bob);
-        QCOMPARE(ann.view.screen, Screen::Placement);
-        QCOMPARE(bob.view.screen, Screen::Placement);
+        QCOMPARE(ann.shell.screen, Screen::Placement);
+        QCOMPARE(bob.shell.screen, Screen::Placement);
 
         QVERIFY(bob.flow.network().chatEntered(QStringLiteral("hello")));
         QVERIFY(ann.flow.network().chatEntered(QStringLiteral("/slap")));
         QVERIFY(!ann.flow.network().chatEntered(QStringLiteral("   ")));
         settle();
-        QCOMPARE(ann.view.chat, QStringList({"Ann slapped Opponent", "Bob: hello"}));
-        QCOMPARE(bob.view.chat, QStringList({"Bob: hello", "Ann slapped you!"}));
-        QCOMPARE(bob.view.cues, QList<Cue>{Cue::Slap});
+        QCOMPARE(ann.chat.lines, QStringList({"Ann slapped Opponent", "Bob: hello"}));
+        QCOMPARE(bob.chat.lines, QStringList({"Bob: hello", "Ann slapped you!"}));
+        QCOMPARE(bob.shell.cues, QList<Cue>{Cue::Slap});
 
         Player &first = serverFinishesFirst ? ann : bob;
         Player &second = serverFinishesFirst ? bob : ann;
         first.placeFleet();
         first.flow.finishPlacing();
-        QCOMPARE(first.view.status, QStringLiteral("Waiting for Opponent... (Opponent)"));
+        QCOMPARE(first.shell.status, QStringLiteral("Waiting for Opponent... (Opponent)"));
         settle();
         QVERIFY(second.state().gOpponentShipsPlaced);
         QCOMPARE(second.state().gGamePhase, GameState::PlacingShips);
         second.placeFleet();
         second.flow.finishPlacing();
         settle();
-        QCOMPARE(ann.view.status, QStringLiteral("Game Ready... Your Turn (Ann)"));
-        QCOMPARE(bob.view.status, QStringLiteral("Game Ready... Opponents Turn (Ann)"));
+        QCOMPARE(ann.shell.status, QStringLiteral("Game Ready... Your Turn (Ann)"));
+        QCOMPARE(bob.shell.status, QStringLiteral("Game Ready... Opponents Turn (Ann)"));
 
         // Ann sinks Bob's fleet while Bob fires at water.
         const QList<int> targets = shipCells(ann.state().gOpponentShips);
@@ -271,19 +296,19 @@ private slots:
             ann.flow.battle().playerFires(targets[shot]);
             settle();
             if (shot + 1 < targets.size()) {
-                QCOMPARE(bob.view.status, QStringLiteral("Your Turn"));
+                QCOMPARE(bob.shell.status, QStringLiteral("Your Turn"));
                 bob.flow.battle().playerFires(100 - shot);
                 settle();
             }
         }
-        QCOMPARE(ann.view.boxes, QStringList{"Game Over. You Win."});
-        QCOMPARE(bob.view.boxes, QStringList{"Game Over. You Lose"});
-        QCOMPARE(bob.view.status, QStringLiteral("Opponent Won"));
-        QCOMPARE(bob.view.cues.last(), Cue::YouLose);
+        QCOMPARE(ann.shell.boxes, QStringList{"Game Over. You Win."});
+        QCOMPARE(bob.shell.boxes, QStringList{"Game Over. You Lose"});
+        QCOMPARE(bob.shell.status, QStringLiteral("Opponent Won"));
+        QCOMPARE(bob.shell.cues.last(), Cue::YouLose);
         QCOMPARE(bob.state().gPlayerShots.count(), 20); // the winning shot came before the end
         for (Player *side : {&ann, &bob}) {
             QCOMPARE(side->state().gGamePhase, GameState::NoGame);
-            QCOMPARE(side->view.screen, Screen::GameOver);
+            QCOMPARE(side->shell.screen, Screen::GameOver);
         }
     }
 
@@ -316,8 +341,8 @@ private slots:
         ann.flow.network().lineQuiet();
         ann.flow.network().gate().boxClosed();
         settle();
-        QCOMPARE(ann.view.screen, Screen::Placement);
-        QVERIFY2(!ann.view.chat.contains(QStringLiteral("Bob: old")), qPrintable(ann.view.chat.join('|')));
+        QCOMPARE(ann.shell.screen, Screen::Placement);
+        QVERIFY2(!ann.chat.lines.contains(QStringLiteral("Bob: old")), qPrintable(ann.chat.lines.join('|')));
     }
 
     void aLostConnectionEndsTheGameInEachPhase_data()
@@ -350,16 +375,16 @@ private slots:
                 settle();
             }
         }
-        const QString status = ann.view.status;
+        const QString status = ann.shell.status;
         bob.link.close();
         settle();
         // After the end nothing stops, so the chat log says it instead of a box.
         const QString notice = QStringLiteral("The opponent has closed the connection.");
-        QCOMPARE(gameOver ? ann.view.chat.last() : ann.view.boxes.last(),
+        QCOMPARE(gameOver ? ann.chat.lines.last() : ann.shell.boxes.last(),
                  gameOver ? QStringLiteral("(%1)").arg(notice) : notice);
         QCOMPARE(ann.state().gGamePhase, GameState::NoGame);
-        QCOMPARE(ann.view.screen, Screen::GameOver);
-        QCOMPARE(ann.view.status, gameOver ? status : QStringLiteral("Connection Lost"));
+        QCOMPARE(ann.shell.screen, Screen::GameOver);
+        QCOMPARE(ann.shell.status, gameOver ? status : QStringLiteral("Connection Lost"));
     }
 };
 

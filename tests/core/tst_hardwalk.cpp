@@ -2,7 +2,7 @@
 #include "CellPicturePrinting.h"
 #include "ScriptedRandom.h"
 #include "battle/ComputerOpponent.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/BoardModel.h"
 #include "core/FullDisk.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 #include "records/GameRecording.h"
 #include "records/RecordBook.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CellPicturePrinting.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"

@@ -5,9 +5,9 @@
 // moves on its controls, found by their design names. Message boxes are read and
 // closed as they open.
 
-#include "board/BoardWidget.h"
-#include "main/GameStart.h"
-#include "main/frmMain.h"
+#include "board/ui/BoardWidget.h"
+#include "main/ui/GameStart.h"
+#include "main/ui/frmMain.h"
 #include "net/Protocol.h"
 
 #include <QAbstractButton>

@@ -19,11 +19,11 @@ constexpr int kFleetTopCells[] = {12, 25, 38, 70, 57};
 constexpr int kMoreShots[] = {1, 23, 45, 67, 89, 34, 100, 91};
 
 // Shots at the first cells of the computer's larger ships, so the picture shows fire.
-QList<int> shotsAtComputerFleet(const frmMain &window)
+QList<int> shotsAtComputerFleet(frmMain &window)
 {
     QList<int> shots;
     for (int slot = 3; slot <= 5; ++slot) {
-        const clsShip &ship = window.state.gOpponentShips[slot];
+        const clsShip &ship = window.flow().state().gOpponentShips[slot];
         for (int cell = 0; cell < slot; ++cell)
             shots << ship.ShipIndex() + 10 * cell;
     }
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     }
     QTemporaryDir accounts;
     const std::unique_ptr<frmMain> window = openGame(accounts.filePath(QStringLiteral("players.txt")));
-    window->setRandomSource(std::make_unique<ScriptedRandom>());
+    window->flow().setRandomSource(std::make_unique<ScriptedRandom>());
     MessageBoxWatcher boxes;
 
     createAndLogIn(*window, QStringLiteral("Admiral"), QStringLiteral("anchor"));

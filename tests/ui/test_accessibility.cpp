@@ -86,7 +86,7 @@ private slots:
         // The carrier does not fit on 61; a move to where the last row's pointer was reports nothing.
         for (int cell : {1, 61})
             hoverCell(*window, QStringLiteral("imgPlayer1Grid"), cell);
-        window->player2Grid.setCell(24, CellPicture::hit());
+        window->flow().player2Grid().setCell(24, CellPicture::hit());
         if (name == QLatin1String("lblWebSite")) { // the about view is built when first shown
             click(*window, QStringLiteral("cmdMainMenu"));
             click(*window, QStringLiteral("cmdLogOff"));
@@ -145,7 +145,7 @@ private slots:
         auto window = inPlacement();
         QLabel *status = control<QLabel>(*window, QStringLiteral("lblStatus"));
         gNotices.clear();
-        window->state.gRevealMode = true; // the computer answers at once
+        window->flow().state().gRevealMode = true; // the computer answers at once
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
         pressCell(*window, QStringLiteral("imgPlayer2Grid"), 100);

@@ -6,7 +6,7 @@
 
 #include "UiHarness.h"
 
-#include "main/MessageBoxes.h"
+#include "main/ui/widgets/MessageBoxes.h"
 
 #include <QDialog>
 #include <QListWidget>

@@ -145,7 +145,7 @@ private slots:
     {
         MessageBoxWatcher boxes;
         auto window = afterKeys();
-        QTEST(window->currentScreen(), "reached");
+        QTEST(window->flow().screen(), "reached");
         QTEST(boxes.last().text, "box");
     }
 
@@ -153,7 +153,7 @@ private slots:
     {
         QTemporaryDir dir;
         auto window = openGame(dir.filePath(QStringLiteral("players.txt")));
-        window->setRandomSource(std::make_unique<ScriptedRandom>());
+        window->flow().setRandomSource(std::make_unique<ScriptedRandom>());
         QVERIFY(giveKeyboardTo(*window));
         QStringList boxes;
         QTimer closer; // answers every message box with Enter
@@ -182,29 +182,29 @@ private slots:
         key(Qt::Key_Space); // "Easy"
         QVERIFY(tabTo(*window, QStringLiteral("cmdStartGame")));
         key(Qt::Key_Return);
-        window->state.gRevealMode = true; // no pause before each of the computer's replies
+        window->flow().state().gRevealMode = true; // no pause before each of the computer's replies
 
         auto *ownBoard = control<BoardWidget>(*window, QStringLiteral("imgPlayer1Grid"));
         QCOMPARE(focused(), ownBoard);
         key(Qt::Key_Right);
-        QCOMPARE(window->player1Grid.cell(2), CellPicture::shipSegment(5, 1)); // the preview follows
+        QCOMPARE(window->flow().player1Grid().cell(2), CellPicture::shipSegment(5, 1)); // the preview follows
         key(Qt::Key_Left);
         for (int ship = 5; ship >= 1; --ship) {
             key(Qt::Key_Space);
             key(Qt::Key_Right);
         }
-        QCOMPARE(window->state.gPlayerShips[1].ShipIndex(), qint16(5));
+        QCOMPARE(window->flow().state().gPlayerShips[1].ShipIndex(), qint16(5));
         QVERIFY(tabTo(*window, QStringLiteral("cmdFinishPlacingShips")));
         key(Qt::Key_Return);
 
         auto *opponentBoard = control<BoardWidget>(*window, QStringLiteral("imgPlayer2Grid"));
         QCOMPARE(focused(), opponentBoard);
-        for (int cell = 1; cell <= 100 && window->state.gGamePhase == GameState::Battle; ++cell) {
-            if (!IsShipAt(qint16(cell), window->state.gOpponentShips))
+        for (int cell = 1; cell <= 100 && window->flow().state().gGamePhase == GameState::Battle; ++cell) {
+            if (!IsShipAt(qint16(cell), window->flow().state().gOpponentShips))
                 continue;
             steerTo(opponentBoard, cell);
             key(Qt::Key_Space);
-            QCOMPARE(window->player2Grid.cell(cell), CellPicture::hit());
+            QCOMPARE(window->flow().player2Grid().cell(cell), CellPicture::hit());
         }
         QCOMPARE(boxes, QStringList({QStringLiteral("Game Over. You Win.")}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
@@ -231,8 +231,8 @@ void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
     QTest::keyClicks(focused(), QStringLiteral("127.0.0.1"));
     QVERIFY(tabTo(*client, QStringLiteral("cmdMultiplayerClientStartGame")));
     key(Qt::Key_Return);
-    QTRY_COMPARE(client->currentScreen(), Screen::Placement);
-    QTRY_COMPARE(server->currentScreen(), Screen::Placement);
+    QTRY_COMPARE(client->flow().screen(), Screen::Placement);
+    QTRY_COMPARE(server->flow().screen(), Screen::Placement);
 
     QCOMPARE(focused(), control(*client, QStringLiteral("txtChatBox")));
     QTest::keyClicks(focused(), QStringLiteral("ready?"));
@@ -241,15 +241,15 @@ void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
     QVERIFY(giveKeyboardTo(*server));
     QCOMPARE(focused(), control(*server, QStringLiteral("txtChatBox")));
     placeAndFinish(*server);
-    QTRY_COMPARE(server->currentScreen(), Screen::Battle);
-    QTRY_COMPARE(client->currentScreen(), Screen::Battle);
+    QTRY_COMPARE(server->flow().screen(), Screen::Battle);
+    QTRY_COMPARE(client->flow().screen(), Screen::Battle);
 
     auto *target = control<BoardWidget>(*server, QStringLiteral("imgPlayer2Grid"));
     QVERIFY(tabTo(*server, QStringLiteral("imgPlayer2Grid")));
     steerTo(target, 2); // the client's Aircraft Carrier lies in column 2
     key(Qt::Key_Space);
-    QCOMPARE(server->player2Grid.cell(2), CellPicture::hit());
-    QTRY_VERIFY(client->state.gPlayerShots.isSet(2));
+    QCOMPARE(server->flow().player2Grid().cell(2), CellPicture::hit());
+    QTRY_VERIFY(client->flow().state().gPlayerShots.isSet(2));
     QVERIFY(control<QPlainTextEdit>(*server, QStringLiteral("txtChatBoxMsgs"))
                 ->toPlainText()
                 .contains(QStringLiteral("Clark: ready?")));

@@ -41,7 +41,7 @@ private slots:
     void startUpStateIsTheGameAtRest()
     {
         const auto window = startWith(QByteArray());
-        const GameState &state = window->state;
+        const GameState &state = window->flow().state();
         QCOMPARE(state.gGamePhase, 1);
         QCOMPARE(state.gGameType, 1);
         QCOMPARE(state.gDifficulty, 0);
@@ -109,7 +109,7 @@ private slots:
     void accountsLoadInFileOrderAndIncompleteLastOneIsIgnored()
     {
         const auto window = startWith("Ann\r\napple\r\n Bob \r\nbanana\nCy\r\ncherry\r\nDora\r\n");
-        const GameState &state = window->state;
+        const GameState &state = window->flow().state();
         QCOMPARE(state.gPlayerCount, qint16(3));
         QCOMPARE(state.gPlayerNames, QStringList({"Ann", " Bob ", "Cy"}));
         QCOMPARE(state.gPlayerPasswords, QStringList({"apple", "banana", "cherry"}));
@@ -131,12 +131,12 @@ private slots:
         QCOMPARE(control<QAbstractButton>(*window, QStringLiteral("cmdLogin"))->text(),
                  QStringLiteral("Login"));
         QCOMPARE(accountFile(), QByteArray("Ann\r\napple\r\n  Sam \r\nsea\r\n"));
-        QCOMPARE(window->state.gPlayerCount, qint16(2));
+        QCOMPARE(window->flow().state().gPlayerCount, qint16(2));
         QVERIFY(visible(*window, QStringLiteral("picContainerLogin")));
-        QVERIFY(window->state.gPlayerName.isEmpty());
+        QVERIFY(window->flow().state().gPlayerName.isEmpty());
 
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("  Sam "));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("  Sam "));
         QVERIFY(!visible(*window, QStringLiteral("picContainerLogin")));
         QVERIFY(visible(*window, QStringLiteral("picContainerGameType")));
     }
@@ -148,10 +148,10 @@ private slots:
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("Kim"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("k1"));
         pressEnter(*window, QStringLiteral("txtPassword"));
-        QCOMPARE(window->state.gPlayerNames, QStringList({"Kim"}));
-        QVERIFY(window->state.gPlayerName.isEmpty()); // created, not logged in
+        QCOMPARE(window->flow().state().gPlayerNames, QStringList({"Kim"}));
+        QVERIFY(window->flow().state().gPlayerName.isEmpty()); // created, not logged in
         pressEnter(*window, QStringLiteral("txtPassword"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("Kim"));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("Kim"));
         QVERIFY(boxes.seen.empty());
     }
 
@@ -179,9 +179,9 @@ private slots:
         QCOMPARE(boxes.seen.size(), size_t(1));
         QCOMPARE(boxes.last().text, warning);
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(window->state.gPlayerCount, qint16(1));
+        QCOMPARE(window->flow().state().gPlayerCount, qint16(1));
         QCOMPARE(accountFile(), QByteArray("Ann\r\napple\r\n"));
-        QVERIFY(window->state.gPlayerName.isEmpty());
+        QVERIFY(window->flow().state().gPlayerName.isEmpty());
     }
 
     void aLineBreakInANameIsRefusedAndNothingIsWritten()
@@ -193,7 +193,7 @@ private slots:
         click(*window, QStringLiteral("cmdLogin"));
         QCOMPARE(boxes.seen.size(), size_t(1));
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(window->state.gPlayerCount, qint16(1));
+        QCOMPARE(window->flow().state().gPlayerCount, qint16(1));
         QCOMPARE(accountFile(), QByteArray("Ann\r\napple\r\n"));
     }
 
@@ -215,7 +215,7 @@ private slots:
                  QStringLiteral("Create Player"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("b2"));
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerNames, QStringList({"Bobby", "BOB", typed}));
+        QCOMPARE(window->flow().state().gPlayerNames, QStringList({"Bobby", "BOB", typed}));
         QVERIFY(boxes.seen.empty());
     }
 
@@ -232,7 +232,7 @@ private slots:
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("Dup"));
         typeInto(*window, QStringLiteral("txtPassword"), password);
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("Dup"));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("Dup"));
     }
 
     void pickingFromTheListUpdatesTheCaption()
@@ -254,9 +254,9 @@ private slots:
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("Ann"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("apple"));
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("Ann"));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("Ann"));
         click(*window, QStringLiteral("cmdLogOff"));
-        QVERIFY(window->state.gPlayerName.isEmpty());
+        QVERIFY(window->flow().state().gPlayerName.isEmpty());
         QVERIFY(visible(*window, QStringLiteral("picContainerLogin")));
         QVERIFY(!visible(*window, QStringLiteral("picContainerGameType")));
         QCOMPARE(control<QComboBox>(*window, QStringLiteral("cboPlayers"))->currentText(),
@@ -264,7 +264,7 @@ private slots:
         typeInto(*window, QStringLiteral("cboPlayers"), QStringLiteral("Bob"));
         typeInto(*window, QStringLiteral("txtPassword"), QStringLiteral("b"));
         click(*window, QStringLiteral("cmdLogin"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("Bob"));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("Bob"));
     }
 
     void anAccountThatCannotBeSavedIsNotAddedEither()
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(boxes.seen.size(), size_t(1));
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
         QVERIFY(boxes.last().text.contains(QStringLiteral("could not be saved")));
-        QCOMPARE(window->state.gPlayerCount, qint16(0));
+        QCOMPARE(window->flow().state().gPlayerCount, qint16(0));
         QCOMPARE(control<QComboBox>(*window, QStringLiteral("cboPlayers"))->count(), 0);
         QCOMPARE(control<QAbstractButton>(*window, QStringLiteral("cmdLogin"))->text(),
                  QStringLiteral("Create Player"));
@@ -292,7 +292,7 @@ private slots:
         const QString path = mDir->filePath(QStringLiteral("fresh/data/players.txt"));
         auto window = openGame(path);
         createAndLogIn(*window, QStringLiteral("Neo"), QStringLiteral("m"));
-        QCOMPARE(window->state.gPlayerName, QStringLiteral("Neo"));
+        QCOMPARE(window->flow().state().gPlayerName, QStringLiteral("Neo"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Neo\r\nm\r\n"));

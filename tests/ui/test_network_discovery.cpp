@@ -141,10 +141,10 @@ private slots:
         QCOMPARE(control<QLineEdit>(*client, QStringLiteral("txtMultiplayerClientHostConnect"))->text(),
                  QStringLiteral("127.0.0.1"));
         QTest::keyClick(list, Qt::Key_Return);
-        QTRY_COMPARE(server->state.gGamePhase, 2);
-        QTRY_COMPARE(client->state.gGamePhase, 2);
-        QCOMPARE(server->state.gGameType, 3);
-        QCOMPARE(client->state.gGameType, 4);
+        QTRY_COMPARE(server->flow().state().gGamePhase, 2);
+        QTRY_COMPARE(client->flow().state().gGamePhase, 2);
+        QCOMPARE(server->flow().state().gGameType, 3);
+        QCOMPARE(client->flow().state().gGameType, 4);
     }
 
     void twoPlayersOfOneNameAreBothListed()
@@ -291,8 +291,8 @@ private slots:
         QTRY_COMPARE(listed(*client), QStringList{QStringLiteral("Games on the network cannot be listed here.")});
         typeInto(*client, QStringLiteral("txtMultiplayerClientHostConnect"), QStringLiteral("localhost"));
         click(*client, QStringLiteral("cmdMultiplayerClientStartGame"));
-        QTRY_COMPARE(server->state.gGamePhase, 2);
-        QTRY_COMPARE(client->state.gGamePhase, 2);
+        QTRY_COMPARE(server->flow().state().gGamePhase, 2);
+        QTRY_COMPARE(client->flow().state().gGamePhase, 2);
         QVERIFY2(boxes.seen.empty(), qPrintable(boxes.texts().join(QLatin1Char('\n'))));
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
     }

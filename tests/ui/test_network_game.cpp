@@ -106,7 +106,7 @@ private:
         listenAsServer(*server);
         peer.connectToHost(QHostAddress::LocalHost, 1987);
         [&] { QVERIFY(peer.waitForConnected(5000)); }();
-        [&] { QTRY_COMPARE(server->state.gGamePhase, 2); }();
+        [&] { QTRY_COMPARE(server->flow().state().gGamePhase, 2); }();
         return server;
     }
     // The same, with both fleets down and the battle begun.
@@ -116,7 +116,7 @@ private:
         placeFleetInFirstColumns(*server); // the Destroyer lies on 5 and 15
         click(*server, QStringLiteral("cmdFinishPlacingShips"));
         peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
-        [&] { QTRY_COMPARE(server->state.gGamePhase, 3); }();
+        [&] { QTRY_COMPARE(server->flow().state().gGamePhase, 3); }();
         return server;
     }
     QTemporaryDir mDir;
@@ -137,8 +137,8 @@ private slots:
         auto client = loggedInWindow(mDir, QStringLiteral("Clark"), true);
         listenAsServer(*server);
         connectAsClient(*client);
-        QTRY_COMPARE(server->state.gGamePhase, 2);
-        QTRY_COMPARE(client->state.gGamePhase, 2);
+        QTRY_COMPARE(server->flow().state().gGamePhase, 2);
+        QTRY_COMPARE(client->flow().state().gGamePhase, 2);
         QCOMPARE(control<QLabel>(*server, QStringLiteral("lblMultiplayerServerStatus"))->text(),
                  QStringLiteral("Status: Connected"));
         for (const frmMain *side : {server.get(), client.get()}) {
@@ -157,17 +157,17 @@ private slots:
         click(first, QStringLiteral("cmdFinishPlacingShips"));
         QCOMPARE(statusText(first), QStringLiteral("Waiting for Opponent... (Opponent)"));
         QVERIFY(!control(first, QStringLiteral("cmdFinishPlacingShips"))->isEnabled());
-        QTRY_VERIFY(second.state.gOpponentShipsPlaced);
+        QTRY_VERIFY(second.flow().state().gOpponentShipsPlaced);
         if (&second == client.get()) // reveal mode draws the received fleet at once
-            QCOMPARE(client->player2Grid.cell(1).kind, CellPicture::Kind::ShipSegment);
+            QCOMPARE(client->flow().player2Grid().cell(1).kind, CellPicture::Kind::ShipSegment);
         for (int column = 6; column <= 10; ++column)
             pressCell(second, QStringLiteral("imgPlayer1Grid"), column);
         click(second, QStringLiteral("cmdFinishPlacingShips"));
-        QTRY_COMPARE(first.state.gGamePhase, 3);
-        QCOMPARE(second.state.gGamePhase, 3);
+        QTRY_COMPARE(first.flow().state().gGamePhase, 3);
+        QCOMPARE(second.flow().state().gGamePhase, 3);
         QCOMPARE(statusText(*server), QStringLiteral("Game Ready... Your Turn (Sally)"));
         QCOMPARE(statusText(*client), QStringLiteral("Game Ready... Opponents Turn (Sally)"));
-        QCOMPARE(server->state.gOpponentName, QStringLiteral("Clark"));
+        QCOMPARE(server->flow().state().gOpponentName, QStringLiteral("Clark"));
 
         say(*server, QStringLiteral("ready?"));
         QTRY_COMPARE(lastChatLine(*client), QStringLiteral("Sally: ready?"));
@@ -177,26 +177,26 @@ private slots:
         // The server sinks the client's fleet; the client only ever hits water.
         QStringList clientCues;
         client->modSound().setListener([&](const QString &cue) { clientCues << cue; });
-        const std::vector<int> targets = shipCells(server->state.gOpponentShips);
+        const std::vector<int> targets = shipCells(server->flow().state().gOpponentShips);
         for (size_t shot = 0; shot < targets.size(); ++shot) {
-            QTRY_VERIFY(server->state.gMyTurn);
+            QTRY_VERIFY(server->flow().state().gMyTurn);
             pressCell(*server, QStringLiteral("imgPlayer2Grid"), targets[shot]);
             if (shot + 1 == targets.size())
                 break;
             QCOMPARE(statusText(*server), QStringLiteral("Opponents Turn (Clark)"));
             QTRY_COMPARE(statusText(*client), QStringLiteral("Your Turn"));
             pressCell(*client, QStringLiteral("imgPlayer2Grid"),
-                      firstWaterCell(client->state.gOpponentShips, client->state.gOpponentShots));
+                      firstWaterCell(client->flow().state().gOpponentShips, client->flow().state().gOpponentShots));
         }
         QCOMPARE(statusText(*server), QStringLiteral("You Won"));
         QTRY_COMPARE(statusText(*client), QStringLiteral("Opponent Won"));
-        QCOMPARE(client->state.gPlayerShots.count(), 20); // the winning shot came before the end
+        QCOMPARE(client->flow().state().gPlayerShots.count(), 20); // the winning shot came before the end
         QTRY_VERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Lose")));
         QVERIFY(boxes.texts().contains(QStringLiteral("Game Over. You Win.")));
         QTRY_VERIFY(!clientCues.isEmpty() && clientCues.last() == QStringLiteral("youlose"));
         QVERIFY(visible(*client, QStringLiteral("cmdMainMenu")));
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
-        QCOMPARE(client->state.gGamePhase, 1);
+        QCOMPARE(client->flow().state().gGamePhase, 1);
     }
 
     void theGameSendsExactBytes()
@@ -209,8 +209,8 @@ private slots:
         QCOMPARE(readFromPeer(peer, 26),
                  "/placeships" + S + "5" + S + "4" + S + "3" + S + "2" + S + "1" + S + "Host");
         peer.write("/placeships" + S + "6" + S + "7" + S + "8" + S + "9" + S + "10" + S + "Eve");
-        QTRY_COMPARE(server->state.gGamePhase, 3);
-        QCOMPARE(server->state.gOpponentName, QStringLiteral("Eve"));
+        QTRY_COMPARE(server->flow().state().gGamePhase, 3);
+        QCOMPARE(server->flow().state().gOpponentName, QStringLiteral("Eve"));
         pressCell(*server, QStringLiteral("imgPlayer2Grid"), 37);
         QCOMPARE(readFromPeer(peer, 8), "/fire" + S + "37");
         say(*server, QStringLiteral(" hi there"));
@@ -313,11 +313,11 @@ private slots:
         auto server = serverWithRawPeer(peer);
         peer.write(bytes);
         QTRY_COMPARE(chatLines(*server), QStringList({"(A message from the opponent was rejected.)"}));
-        QVERIFY(!server->state.gOpponentShipsPlaced);
-        QCOMPARE(server->state.gPlayerShots.count(), 0);
+        QVERIFY(!server->flow().state().gOpponentShipsPlaced);
+        QCOMPARE(server->flow().state().gPlayerShots.count(), 0);
         for (int cell = 1; cell <= 100; ++cell)
-            QCOMPARE(server->player1Grid.cell(cell), CellPicture::water());
-        QCOMPARE(server->state.gGamePhase, 2);
+            QCOMPARE(server->flow().player1Grid().cell(cell), CellPicture::water());
+        QCOMPARE(server->flow().state().gGamePhase, 2);
     }
 
     // Bytes a conformant peer may send, cut as the network may cut them, are read as meant.
@@ -348,11 +348,11 @@ private slots:
             QTest::qWait(10); // apart, but well within the quiet time
         }
         if (shotCell > 0)
-            QTRY_VERIFY(server->state.gPlayerShots.isSet(shotCell));
+            QTRY_VERIFY(server->flow().state().gPlayerShots.isSet(shotCell));
         else
             QTRY_COMPARE(chatLines(*server), QStringList(arrivals.size(), chatLine));
-        QCOMPARE(server->state.gPlayerShots.count(), shotCell > 0 ? 1 : 0);
-        QCOMPARE(server->state.gGamePhase, 3);
+        QCOMPARE(server->flow().state().gPlayerShots.count(), shotCell > 0 ? 1 : 0);
+        QCOMPARE(server->flow().state().gGamePhase, 3);
         QCOMPARE(peer.state(), QAbstractSocket::ConnectedState);
     }
 
@@ -369,15 +369,15 @@ private slots:
         auto server = inBattle ? serverInBattleWithRawPeer(peer) : serverWithRawPeer(peer);
         if (!inBattle)
             peer.write("/placeships" + S + "1" + S + "2" + S + "3" + S + "4" + S + "5" + S + "Eve");
-        QTRY_VERIFY(server->state.gOpponentShipsPlaced);
+        QTRY_VERIFY(server->flow().state().gOpponentShipsPlaced);
         peer.write("/placeships" + S + "41" + S + "42" + S + "43" + S + "44" + S + "45" + S + "Mal"
                    + "/msg" + S + "Mal" + S + "moved");
         QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Mal: moved")));
         QCOMPARE(chatLines(*server).contains(QStringLiteral("(A message from the opponent was rejected.)")),
                  inBattle);
-        QCOMPARE(server->state.gOpponentShips[1].ShipIndex(), qint16(inBattle ? 1 : 41));
-        QCOMPARE(server->state.gOpponentShips[5].cShipIsHit(5), inBattle);
-        QCOMPARE(server->state.gOpponentName, QString(inBattle ? "Eve" : "Mal"));
+        QCOMPARE(server->flow().state().gOpponentShips[1].ShipIndex(), qint16(inBattle ? 1 : 41));
+        QCOMPARE(server->flow().state().gOpponentShips[5].cShipIsHit(5), inBattle);
+        QCOMPARE(server->flow().state().gOpponentName, QString(inBattle ? "Eve" : "Mal"));
     }
 
     void aRepeatedShotCountsNoSecondHit()
@@ -385,12 +385,12 @@ private slots:
         QTcpSocket peer;
         auto server = serverInBattleWithRawPeer(peer);
         peer.write("/fire" + S + "5");
-        QTRY_COMPARE(server->state.gPlayerShips[1].HitCount(), qint16(1));
+        QTRY_COMPARE(server->flow().state().gPlayerShips[1].HitCount(), qint16(1));
         peer.write("/fire" + S + "5");
         peer.write("/msg" + S + "Eve" + S + "done");
         QTRY_COMPARE(chatLines(*server).value(0), QStringLiteral("Eve: done"));
-        QCOMPARE(server->state.gPlayerShips[1].HitCount(), qint16(1));
-        QVERIFY(!server->state.gPlayerShips[1].IsDestroyed());
+        QCOMPARE(server->flow().state().gPlayerShips[1].HitCount(), qint16(1));
+        QVERIFY(!server->flow().state().gPlayerShips[1].IsDestroyed());
     }
 
     void aFloodOfGarbageCostsTheConnection()
@@ -403,7 +403,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(peer.state(), QAbstractSocket::UnconnectedState, 10000);
         QTRY_VERIFY(!boxes.seen.empty());
         QCOMPARE(boxes.last().icon, QMessageBox::Warning);
-        QCOMPARE(server->state.gGamePhase, 1);
+        QCOMPARE(server->flow().state().gGamePhase, 1);
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));
     }
 
@@ -424,11 +424,11 @@ private slots:
         QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Eve: placing")));
         placeFleetInFirstColumns(*server);
         click(*server, QStringLiteral("cmdFinishPlacingShips"));
-        QCOMPARE(server->currentScreen(), Screen::Battle);
+        QCOMPARE(server->flow().screen(), Screen::Battle);
         peer.write("/fire" + S + "5" + "/gameover" + S + "1" + "/msg" + S + "Eve" + S + "still here");
         QTRY_VERIFY(chatLines(*server).contains(QStringLiteral("Eve: still here")));
-        QCOMPARE(server->state.gPlayerShots.count(), 0);
-        QCOMPARE(server->state.gGamePhase, 3);
+        QCOMPARE(server->flow().state().gPlayerShots.count(), 0);
+        QCOMPARE(server->flow().state().gGamePhase, 3);
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose"}));
     }
 
@@ -460,19 +460,19 @@ private slots:
         click(*server, QStringLiteral("cmdMultiplayerServerCancel"));
         for (const QString &name : clicksAfterCancel)
             click(*server, name);
-        const int gameType = server->state.gGameType;
+        const int gameType = server->flow().state().gGameType;
         QTcpSocket peer;
         peer.connectToHost(QHostAddress::LocalHost, 1987);
         QVERIFY(peer.waitForConnected(5000));
         if (welcome) {
-            QTRY_COMPARE(server->state.gGamePhase, 2);
-            QCOMPARE(server->state.gGameType, 3);
+            QTRY_COMPARE(server->flow().state().gGamePhase, 2);
+            QCOMPARE(server->flow().state().gGameType, 3);
             QVERIFY(visible(*server, QStringLiteral("txtChatBox")));
         } else {
             QTRY_COMPARE(peer.state(), QAbstractSocket::UnconnectedState);
-            QCOMPARE(server->state.gGameType, gameType);
+            QCOMPARE(server->flow().state().gGameType, gameType);
         }
-        QCOMPARE(server->currentScreen(), screen);
+        QCOMPARE(server->flow().screen(), screen);
     }
 
     void aVanishingOpponentEndsTheGame_data()
@@ -493,7 +493,7 @@ private slots:
         auto server = phase == 2 ? serverWithRawPeer(peer) : serverInBattleWithRawPeer(peer);
         if (phase == 1) {
             peer.write("/gameover" + S + "1");
-            QTRY_COMPARE(server->state.gGamePhase, 1);
+            QTRY_COMPARE(server->flow().state().gGamePhase, 1);
             QTRY_COMPARE(boxes.seen.size(), size_t(1));
         }
         if (backOnTheMenu)
@@ -505,9 +505,9 @@ private slots:
             QTRY_COMPARE(lastChatLine(*server), QStringLiteral("(The opponent has closed the connection.)"));
         QTRY_COMPARE(boxes.seen.size(), boxesAfter);
         QCOMPARE(boxes.last().icon, phase == 1 ? QMessageBox::Information : QMessageBox::Warning);
-        QCOMPARE(server->state.gGamePhase, 1);
+        QCOMPARE(server->flow().state().gGamePhase, 1);
         if (backOnTheMenu) {
-            QCOMPARE(server->currentScreen(), Screen::GameType);
+            QCOMPARE(server->flow().screen(), Screen::GameType);
             return;
         }
         QVERIFY(visible(*server, QStringLiteral("cmdMainMenu")));

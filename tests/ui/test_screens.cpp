@@ -200,8 +200,8 @@ private slots:
         click(*window, QStringLiteral("optGameType2"));
         click(*window, QStringLiteral("cmdNext"));
         QCOMPARE(shownScreens(*window), QStringList({"picContainerMultiPlayerClient"}));
-        QCOMPARE(window->state.gGameType, 4);
-        QCOMPARE(window->state.gOpponentName, QStringLiteral("Opponent"));
+        QCOMPARE(window->flow().state().gGameType, 4);
+        QCOMPARE(window->flow().state().gOpponentName, QStringLiteral("Opponent"));
         click(*window, QStringLiteral("cmdMultiplayerClientCancel"));
         QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
         click(*window, QStringLiteral("cmdLogOff"));
@@ -217,11 +217,11 @@ private slots:
                               "imgTopShip", "gifRadarAnimation"}));
         QCOMPARE(statusText(*window), QStringLiteral("Place Your Ships"));
         QVERIFY(!control<QLabel>(*window, QStringLiteral("imgTopShip"))->pixmap().isNull());
-        QCOMPARE(window->state.gGameType, 2);
-        QCOMPARE(window->state.gDifficulty, 3);
-        QCOMPARE(window->state.gGamePhase, 2);
+        QCOMPARE(window->flow().state().gGameType, 2);
+        QCOMPARE(window->flow().state().gDifficulty, 3);
+        QCOMPARE(window->flow().state().gGamePhase, 2);
         for (int cell = 1; cell <= 100; ++cell)
-            QCOMPARE(window->player1Grid.cell(cell), CellPicture::water());
+            QCOMPARE(window->flow().player1Grid().cell(cell), CellPicture::water());
     }
 
     void backAndNextKeepTheChosenDifficulty()
@@ -241,7 +241,7 @@ private slots:
         auto window = fresh();
         click(*window, QStringLiteral("cmdAbout"));
         QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
-        QVERIFY(window->state.gRevealMode);
+        QVERIFY(window->flow().state().gRevealMode);
         click(*window, QStringLiteral("cmdAboutOK"));
         createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
         click(*window, QStringLiteral("optGameType0"));
@@ -254,7 +254,7 @@ private slots:
         click(*window, QStringLiteral("cmdLogOff"));
         click(*window, QStringLiteral("cmdAbout"));
         QTest::mouseDClick(control(*window, QStringLiteral("imgAbout1")), Qt::LeftButton);
-        QVERIFY(!window->state.gRevealMode);
+        QVERIFY(!window->flow().state().gRevealMode);
         click(*window, QStringLiteral("cmdAboutOK"));
         click(*window, QStringLiteral("cmdLogin"));
         click(*window, QStringLiteral("cmdNext"));
@@ -279,7 +279,7 @@ private slots:
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
         pressCell(*window, QStringLiteral("imgPlayer2Grid"), 100);
-        QVERIFY(window->state.gOpponentShots.count() == 1 && window->state.gPlayerShots.count() == 1);
+        QVERIFY(window->flow().state().gOpponentShots.count() == 1 && window->flow().state().gPlayerShots.count() == 1);
         control(*window, QStringLiteral("cmdMainMenu"))->show(); // as the end of a game does
         click(*window, QStringLiteral("cmdMainMenu"));
 
@@ -293,11 +293,11 @@ private slots:
         QVERIFY(checked(*window, QStringLiteral("optSelectedShip5")));
         for (int ship = 1; ship <= 5; ++ship) {
             QVERIFY(control(*window, QStringLiteral("optSelectedShip%1").arg(ship))->isEnabled());
-            QCOMPARE(window->state.gPlayerShips[ship].ShipIndex(), qint16(0));
-            QCOMPARE(window->state.gOpponentShips[ship].ShipIndex(), qint16(0));
+            QCOMPARE(window->flow().state().gPlayerShips[ship].ShipIndex(), qint16(0));
+            QCOMPARE(window->flow().state().gOpponentShips[ship].ShipIndex(), qint16(0));
         }
         QVERIFY(!control(*window, QStringLiteral("cmdFinishPlacingShips"))->isEnabled());
-        QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
+        QCOMPARE(window->flow().state().gPlayerShots.count() + window->flow().state().gOpponentShots.count(), 0);
     }
 
     void serverListensAnewEachTimeItIsChosen()
@@ -315,7 +315,7 @@ private slots:
                         .startsWith(QStringLiteral("Your Computer: ")));
             QTcpSocket client;
             client.connectToHost(QHostAddress::LocalHost, 1987);
-            QTRY_COMPARE(window->state.gGamePhase, 2); // accepted: placement on the server
+            QTRY_COMPARE(window->flow().state().gGamePhase, 2); // accepted: placement on the server
             QCOMPARE(control<QLabel>(*window, QStringLiteral("lblMultiplayerServerStatus"))->text(),
                      QStringLiteral("Status: Connected"));
             client.abort(); // the opponent leaves; the game ends and Main Menu leads back
@@ -335,7 +335,7 @@ private slots:
         QCOMPARE(shownScreens(*window), QStringList({"picContainerGameType"}));
         QTcpSocket client;
         client.connectToHost(QHostAddress::LocalHost, 1987);
-        QTRY_COMPARE(window->state.gGamePhase, 2);
+        QTRY_COMPARE(window->flow().state().gGamePhase, 2);
         QVERIFY(visible(*window, QStringLiteral("picContainerShipPlace")));
         QVERIFY(!visible(*window, QStringLiteral("picContainerGameType")));
     }

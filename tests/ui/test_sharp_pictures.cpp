@@ -3,7 +3,7 @@
 // @2x artwork, pixel for pixel, not the 1x picture scaled up.
 
 #include "UiHarness.h"
-#include "board/CellArt.h"
+#include "board/ui/CellArt.h"
 
 #include <QDir>
 #include <QRadioButton>

@@ -94,7 +94,7 @@ QStringList sinkTheComputersFleet(frmMain &window)
     placeFleetInFirstColumns(window);
     click(window, QStringLiteral("cmdFinishPlacingShips"));
     MessageBoxWatcher boxes;
-    for (int cell : cellsOf(window.state.gOpponentShips, true))
+    for (int cell : cellsOf(window.flow().state().gOpponentShips, true))
         pressCell(window, kOpponentGrid, cell);
     return boxes.texts();
 }
@@ -127,15 +127,15 @@ private slots:
         hoverCell(*window, kOwnGrid, 51);
         QCOMPARE(boardCursor(*window).shape(), Qt::ForbiddenCursor);
         pressCell(*window, kOwnGrid, 51);
-        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(0));
+        QCOMPARE(window->flow().state().gPlayerShips[5].ShipIndex(), qint16(0));
 
         hoverCell(*window, kOwnGrid, 50);
         QCOMPARE(boardCursor(*window).shape(), Qt::ArrowCursor);
-        QCOMPARE(window->player1Grid.cell(50), CellPicture::shipSegment(5, 1)); // preview only
-        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(0));
+        QCOMPARE(window->flow().player1Grid().cell(50), CellPicture::shipSegment(5, 1)); // preview only
+        QCOMPARE(window->flow().state().gPlayerShips[5].ShipIndex(), qint16(0));
         pressCell(*window, kOwnGrid, 50);
         for (int segment = 1; segment <= 6; ++segment)
-            QCOMPARE(window->player1Grid.cell(40 + segment * 10), CellPicture::shipSegment(5, segment));
+            QCOMPARE(window->flow().player1Grid().cell(40 + segment * 10), CellPicture::shipSegment(5, segment));
         QVERIFY(!enabled(*window, QStringLiteral("optSelectedShip5")));
         QVERIFY(checked(*window, QStringLiteral("optSelectedShip4")));
         QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
@@ -145,10 +145,10 @@ private slots:
     {
         auto window = inPlacement();
         hoverCell(*window, kOwnGrid, 7);
-        QCOMPARE(window->player1Grid.cell(57), CellPicture::shipSegment(5, 6));
+        QCOMPARE(window->flow().player1Grid().cell(57), CellPicture::shipSegment(5, 6));
         hoverCell(*window, kOwnGrid, 8);
-        QCOMPARE(window->player1Grid.cell(57), CellPicture::water());
-        QCOMPARE(window->player1Grid.cell(58), CellPicture::shipSegment(5, 6));
+        QCOMPARE(window->flow().player1Grid().cell(57), CellPicture::water());
+        QCOMPARE(window->flow().player1Grid().cell(58), CellPicture::shipSegment(5, 6));
     }
 
     void shipsMayLieSideBySideButNotCrossEachOther()
@@ -156,11 +156,11 @@ private slots:
         auto window = inPlacement();
         pressCell(*window, kOwnGrid, 31); // Battleship 31..81
         pressCell(*window, kOwnGrid, 32); // Aircraft Carrier beside it, 32..72
-        QCOMPARE(window->state.gPlayerShips[4].ShipIndex(), qint16(32));
+        QCOMPARE(window->flow().state().gPlayerShips[4].ShipIndex(), qint16(32));
         hoverCell(*window, kOwnGrid, 2); // Missile Launcher 2..32 would cross the carrier
         QCOMPARE(boardCursor(*window).shape(), Qt::ForbiddenCursor);
         pressCell(*window, kOwnGrid, 2);
-        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(0));
+        QCOMPARE(window->flow().state().gPlayerShips[3].ShipIndex(), qint16(0));
     }
 
     void pickingASmallerShipPlacesItThenTheLargestFollows()
@@ -169,7 +169,7 @@ private slots:
         pressCell(*window, kOwnGrid, 1); // Battleship
         click(*window, QStringLiteral("optSelectedShip2"));
         pressCell(*window, kOwnGrid, 10, Qt::RightButton); // any button places
-        QCOMPARE(window->state.gPlayerShips[2].ShipIndex(), qint16(10));
+        QCOMPARE(window->flow().state().gPlayerShips[2].ShipIndex(), qint16(10));
         QVERIFY(checked(*window, QStringLiteral("optSelectedShip4")));
     }
 
@@ -185,22 +185,22 @@ private slots:
         hoverCell(*window, kOwnGrid, 60);
         QCOMPARE(boardCursor(*window).shape(), Qt::BitmapCursor);
         pressCell(*window, kOwnGrid, 23, Qt::MiddleButton); // a cell of the Missile Launcher
-        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(0));
+        QCOMPARE(window->flow().state().gPlayerShips[3].ShipIndex(), qint16(0));
         QVERIFY(enabled(*window, QStringLiteral("optSelectedShip3")));
         QVERIFY(!checked(*window, QStringLiteral("optSelectedShip3")));
         QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
         QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
-        QCOMPARE(window->player1Grid.cell(23), CellPicture::shipSegment(3, 3)); // until the next move
+        QCOMPARE(window->flow().player1Grid().cell(23), CellPicture::shipSegment(3, 3)); // until the next move
         hoverCell(*window, kOwnGrid, 99);
-        QCOMPARE(window->player1Grid.cell(23), CellPicture::water());
+        QCOMPARE(window->flow().player1Grid().cell(23), CellPicture::water());
         pressCell(*window, kOwnGrid, 99); // water: nothing to remove
-        QCOMPARE(window->state.gPlayerShips.isComplete(), false);
+        QCOMPARE(window->flow().state().gPlayerShips.isComplete(), false);
 
         // A double-click (press, release, double-click) is one press: the ship it places stays.
         click(*window, QStringLiteral("optSelectedShip3"));
         pressCell(*window, kOwnGrid, 3);
         QTest::mouseDClick(control(*window, kOwnGrid), Qt::LeftButton, {}, cellCentre(3));
-        QCOMPARE(window->state.gPlayerShips[3].ShipIndex(), qint16(3));
+        QCOMPARE(window->flow().state().gPlayerShips[3].ShipIndex(), qint16(3));
         QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
     }
 
@@ -212,12 +212,12 @@ private slots:
         QVERIFY(visible(*window, QStringLiteral("picContainerPlayer2")));
         QVERIFY(!visible(*window, QStringLiteral("picContainerShipPlace")));
         QCOMPARE(statusText(*window), QStringLiteral("Game Ready... Your Turn"));
-        QCOMPARE(window->state.gGamePhase, 3);
-        QVERIFY(window->state.gMyTurn);
-        QVERIFY(window->state.gOpponentShips.isComplete());
+        QCOMPARE(window->flow().state().gGamePhase, 3);
+        QVERIFY(window->flow().state().gMyTurn);
+        QVERIFY(window->flow().state().gOpponentShips.isComplete());
         for (int cell = 1; cell <= 100; ++cell)
-            QCOMPARE(window->player2Grid.cell(cell), CellPicture::water());
-        QVERIFY(window->hardLevel.mRandomSearch && window->hardLevel.mWalkUp);
+            QCOMPARE(window->flow().player2Grid().cell(cell), CellPicture::water());
+        QVERIFY(window->flow().hardLevel().mRandomSearch && window->flow().hardLevel().mWalkUp);
     }
 
     void inRevealModeTheComputersFleetShows()
@@ -225,8 +225,8 @@ private slots:
         auto window = inPlacement(1, true);
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        for (int cell : cellsOf(window->state.gOpponentShips, true))
-            QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+        for (int cell : cellsOf(window->flow().state().gOpponentShips, true))
+            QCOMPARE(window->flow().player2Grid().cell(cell).kind, CellPicture::Kind::ShipSegment);
     }
 
     void aShotIsAnsweredAndRepeatsAreIgnored()
@@ -234,18 +234,18 @@ private slots:
         auto window = inPlacement(2, true);
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        window->setRandomSource(aimingAt({100}));
+        window->flow().setRandomSource(aimingAt({100}));
         QStringList cues;
         window->modSound().setListener([&](const QString &cue) { cues << cue; });
-        const int water = cellsOf(window->state.gOpponentShips, false).front();
+        const int water = cellsOf(window->flow().state().gOpponentShips, false).front();
         pressCell(*window, kOpponentGrid, water, Qt::RightButton);
-        QCOMPARE(window->player2Grid.cell(water), CellPicture::miss());
-        QCOMPARE(window->player1Grid.cell(100), CellPicture::miss());
+        QCOMPARE(window->flow().player2Grid().cell(water), CellPicture::miss());
+        QCOMPARE(window->flow().player1Grid().cell(100), CellPicture::miss());
         QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
         QCOMPARE(cues, QStringList({"miss"}));
 
         pressCell(*window, kOpponentGrid, water);
-        QCOMPARE(window->state.gPlayerShots.count(), 1); // no second reply
+        QCOMPARE(window->flow().state().gPlayerShots.count(), 1); // no second reply
         QCOMPARE(cues, QStringList({"miss"}));
         QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
     }
@@ -259,12 +259,12 @@ private slots:
         QTimer peek;
         QObject::connect(&peek, &QTimer::timeout, [&] { seenDuringPause << statusText(*window); });
         peek.start(0); // every pass of the event loop, however short the pause
-        const int water = cellsOf(window->state.gOpponentShips, false).front();
+        const int water = cellsOf(window->flow().state().gOpponentShips, false).front();
         pressCell(*window, kOpponentGrid, water);
         peek.stop();
         QVERIFY(seenDuringPause.contains(QStringLiteral("Opponents Turn")));
         QCOMPARE(statusText(*window), QStringLiteral("Your Turn (Pat)"));
-        QCOMPARE(window->state.gPlayerShots.count(), 1);
+        QCOMPARE(window->flow().state().gPlayerShots.count(), 1);
     }
 
     void closingTheWindowDuringThePauseStopsTheTurnCleanly()
@@ -274,10 +274,10 @@ private slots:
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
         MessageBoxWatcher boxes;
         QTimer::singleShot(0, window.get(), &QWidget::close);
-        pressCell(*window, kOpponentGrid, cellsOf(window->state.gOpponentShips, false).front());
+        pressCell(*window, kOpponentGrid, cellsOf(window->flow().state().gOpponentShips, false).front());
         QVERIFY(!window->isVisible());
-        QCOMPARE(window->state.gPlayerShots.count(), 0); // the computer never replied
-        QCOMPARE(window->state.gOpponentShots.count(), 1);
+        QCOMPARE(window->flow().state().gPlayerShots.count(), 0); // the computer never replied
+        QCOMPARE(window->flow().state().gOpponentShots.count(), 1);
         QVERIFY(boxes.seen.empty());
     }
 
@@ -286,17 +286,17 @@ private slots:
         auto window = inPlacement(2, false);
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        window->state.gRevealMode = true; // no pause until the last shot
-        const std::vector<int> targets = cellsOf(window->state.gOpponentShips, true);
+        window->flow().state().gRevealMode = true; // no pause until the last shot
+        const std::vector<int> targets = cellsOf(window->flow().state().gOpponentShips, true);
         for (size_t shot = 0; shot + 1 < targets.size(); ++shot)
             pressCell(*window, kOpponentGrid, targets[shot]);
-        window->state.gRevealMode = false;
+        window->flow().state().gRevealMode = false;
         MessageBoxWatcher boxes;
-        const int shotsBefore = window->state.gPlayerShots.count();
+        const int shotsBefore = window->flow().state().gPlayerShots.count();
         QTimer::singleShot(0, [&] { pressCell(*window, kOpponentGrid, targets.front()); });
         pressCell(*window, kOpponentGrid, targets.back());
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
-        QCOMPARE(window->state.gPlayerShots.count(), shotsBefore); // the game was over before the reply
+        QCOMPARE(window->flow().state().gPlayerShots.count(), shotsBefore); // the game was over before the reply
     }
 
     void aWholeGameEndsInTheRightOrder_data()
@@ -316,19 +316,19 @@ private slots:
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
         // The computer aims at the player's ships only when it is meant to win.
-        window->setRandomSource(aimingAt(playerWins ? QList<int>() : kOwnShipCells));
+        window->flow().setRandomSource(aimingAt(playerWins ? QList<int>() : kOwnShipCells));
         MessageBoxWatcher boxes;
         QStringList cues;
         window->modSound().setListener([&](const QString &cue) { cues << cue; });
 
-        const std::vector<int> targets = cellsOf(window->state.gOpponentShips, playerWins);
+        const std::vector<int> targets = cellsOf(window->flow().state().gOpponentShips, playerWins);
         for (int cell : targets) {
-            if (window->state.gGamePhase != 3)
+            if (window->flow().state().gGamePhase != 3)
                 break;
             QVERIFY(!visible(*window, QStringLiteral("cmdMainMenu")));
             pressCell(*window, kOpponentGrid, cell);
         }
-        QCOMPARE(window->state.gGamePhase, 1);
+        QCOMPARE(window->flow().state().gGamePhase, 1);
         QCOMPARE(boxes.seen.size(), size_t(1));
         QCOMPARE(boxes.last().icon, QMessageBox::Information);
         QVERIFY(visible(*window, QStringLiteral("cmdMainMenu")));
@@ -346,15 +346,15 @@ private slots:
         }
 
         // A finished game takes no more shots from either side.
-        const int shotsBefore = window->state.gPlayerShots.count();
-        pressCell(*window, kOpponentGrid, cellsOf(window->state.gOpponentShips, false).back());
-        QCOMPARE(window->state.gPlayerShots.count(), shotsBefore);
+        const int shotsBefore = window->flow().state().gPlayerShots.count();
+        pressCell(*window, kOpponentGrid, cellsOf(window->flow().state().gOpponentShips, false).back());
+        QCOMPARE(window->flow().state().gPlayerShots.count(), shotsBefore);
         QCOMPARE(boxes.seen.size(), size_t(1));
 
         click(*window, QStringLiteral("cmdMainMenu"));
         startSinglePlayer(*window, difficulty);
-        QCOMPARE(window->state.gGamePhase, 2);
-        QCOMPARE(window->state.gPlayerShots.count() + window->state.gOpponentShots.count(), 0);
+        QCOMPARE(window->flow().state().gGamePhase, 2);
+        QCOMPARE(window->flow().state().gPlayerShots.count() + window->flow().state().gOpponentShots.count(), 0);
     }
 
     void theEndShowsWhereTheShipsThePlayerDidNotSinkLay()
@@ -362,19 +362,19 @@ private slots:
         auto window = inPlacement(4); // the computer never misses
         placeFleetInFirstColumns(*window);
         click(*window, QStringLiteral("cmdFinishPlacingShips"));
-        window->state.gRevealMode = true; // no pause; the fleet is already down, unpainted
-        const std::vector<int> ships = cellsOf(window->state.gOpponentShips, true);
-        QCOMPARE(window->player2Grid.cell(ships.back()), CellPicture::water());
+        window->flow().state().gRevealMode = true; // no pause; the fleet is already down, unpainted
+        const std::vector<int> ships = cellsOf(window->flow().state().gOpponentShips, true);
+        QCOMPARE(window->flow().player2Grid().cell(ships.back()), CellPicture::water());
         MessageBoxWatcher boxes;
         pressCell(*window, kOpponentGrid, ships.front());
-        for (int cell : cellsOf(window->state.gOpponentShips, false))
-            if (window->state.gGamePhase == 3)
+        for (int cell : cellsOf(window->flow().state().gOpponentShips, false))
+            if (window->flow().state().gGamePhase == 3)
                 pressCell(*window, kOpponentGrid, cell);
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Lose."}));
-        QCOMPARE(window->player2Grid.cell(ships.front()), CellPicture::hit()); // a hit stays one
+        QCOMPARE(window->flow().player2Grid().cell(ships.front()), CellPicture::hit()); // a hit stays one
         for (int cell : ships)
             if (cell != ships.front())
-                QCOMPARE(window->player2Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+                QCOMPARE(window->flow().player2Grid().cell(cell).kind, CellPicture::Kind::ShipSegment);
     }
 
     void placeForMePlacesTheRestAndLeavesThemMovable()
@@ -385,14 +385,14 @@ private slots:
         QVERIFY(!placeForMe->accessibleDescription().isEmpty());
         placeForMe->setFocus();
         QTest::keyClick(placeForMe, Qt::Key_Space);
-        QCOMPARE(window->state.gPlayerShips[5].ShipIndex(), qint16(10));
-        const std::vector<int> ships = cellsOf(window->state.gPlayerShips, true);
+        QCOMPARE(window->flow().state().gPlayerShips[5].ShipIndex(), qint16(10));
+        const std::vector<int> ships = cellsOf(window->flow().state().gPlayerShips, true);
         QCOMPARE(ships.size(), size_t(20)); // all five, none over another
         for (int cell : ships)
-            QCOMPARE(window->player1Grid.cell(cell).kind, CellPicture::Kind::ShipSegment);
+            QCOMPARE(window->flow().player1Grid().cell(cell).kind, CellPicture::Kind::ShipSegment);
         QVERIFY(checked(*window, QStringLiteral("optSelectedShipClear")));
         QVERIFY(enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
-        pressCell(*window, kOwnGrid, window->state.gPlayerShips[1].ShipIndex()); // taken back
+        pressCell(*window, kOwnGrid, window->flow().state().gPlayerShips[1].ShipIndex()); // taken back
         QVERIFY(enabled(*window, QStringLiteral("optSelectedShip1")));
         QVERIFY(!enabled(*window, QStringLiteral("cmdFinishPlacingShips")));
     }
@@ -401,7 +401,7 @@ private slots:
     {
         auto window = inPlacement(4, true);
         const QStringList boxTexts = sinkTheComputersFleet(*window);
-        QVERIFY(IsFleetDestroyed(window->state.gPlayerShips));
+        QVERIFY(IsFleetDestroyed(window->flow().state().gPlayerShips));
         QCOMPARE(boxTexts, QStringList({"Game Over. You Win."}));
         QCOMPARE(statusText(*window), QStringLiteral("You Won"));
     }
@@ -412,7 +412,7 @@ private slots:
         auto window = inPlacement(5, true);
         const QStringList boxTexts = sinkTheComputersFleet(*window);
         QCOMPARE(boxTexts, QStringList({"Game Over. You Win."}));
-        QCOMPARE(window->state.gPlayerShots.count(), 20); // the Admiral answered every shot
+        QCOMPARE(window->flow().state().gPlayerShots.count(), 20); // the Admiral answered every shot
         click(*window, QStringLiteral("cmdMainMenu"));
         QCOMPARE(recordsView(*window).admiralRow, QStringList({"1", "1", "0", "0", "20", "100.0 %"}));
         QVERIFY(!QApplication::activeModalWidget());

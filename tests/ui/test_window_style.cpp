@@ -5,7 +5,7 @@
 
 #include "UiHarness.h"
 
-#include "main/MessageBoxes.h"
+#include "main/ui/widgets/MessageBoxes.h"
 
 #include <QTemporaryDir>
 

@@ -4,7 +4,7 @@
 #include "accounts/AccountFile.h"
 #include "accounts/LoginRules.h"
 #include "accounts/LoginView.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 
 LoginFlow::LoginFlow(GameTable &game, LoginView &view)
     : mGame(game)

@@ -3,7 +3,7 @@
 
 #include "accounts/AccountFile.h"
 #include "accounts/TypedText.h"
-#include "net/Protocol.h"
+#include "board/GameState.h"
 
 #include <algorithm>
 
@@ -38,7 +38,7 @@ QString CreationRefusal(const QStringList &names, const QString &name, const QSt
             "A Username or Password Can Only Use Western European (Latin-1) Characters");
     // The file could hold it, but the name goes into network messages, where this
     // byte ends a field: the opponent would read a cut name and a stray field.
-    const QChar separator = QLatin1Char(Protocol::kSeparator);
+    const QChar separator = QLatin1Char(kFieldSeparator);
     if (name.contains(separator) || password.contains(separator))
         return QStringLiteral("A Username or Password Cannot Contain \u00b6 (It Separates the "
                               "Parts of Network Messages)");

@@ -2,7 +2,7 @@
 #include "battle/AdmiralLevel.h"
 
 #include "board/RandomSource.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "board/ShipKinds.h"
 
 #include <algorithm>

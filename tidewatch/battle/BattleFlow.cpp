@@ -4,7 +4,7 @@
 #include "battle/ComputerOpponent.h"
 #include "battle/FleetReveal.h"
 #include "board/RandomSource.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 
 BattleFlow::BattleFlow(GameTable &game, BoardModel &ownGrid, BoardModel &opponentGrid,
                        HardLevelFields &hardLevel, AdmiralSight &admiralSight, Outbox outbox)
@@ -72,7 +72,7 @@ void BattleFlow::networkTurn(qint16 cell)
     mGame.setTurn(false);
     mOutbox.fire(cell);
     shoot(Shooter::Player, cell);
-    mGame.setStatus(QStringLiteral("Opponents Turn (") + mGame.state().opponentShown()
+    mGame.setStatus(QStringLiteral("Opponents Turn (") + mGame.opponentShown()
                     + QStringLiteral(")"));
 }
 

@@ -3,7 +3,7 @@
 
 #include "battle/AdmiralLevel.h"
 #include "board/RandomSource.h"
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardProcedures.h"
 #include "board/ShipKinds.h"

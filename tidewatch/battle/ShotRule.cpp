@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "battle/ShotRule.h"
 
-#include "battle/ShotRecord.h"
+#include "board/ShotRecord.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"

@@ -5,7 +5,7 @@
 #include "board/FleetPlacement.h"
 #include "board/PlacementView.h"
 #include "board/ShipKinds.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 
 PlacementFlow::PlacementFlow(GameState &state, PlacementView &view, BoardModel &ownGrid)
     : mState(state)

@@ -2,7 +2,7 @@
 #include "board/modSound.h"
 
 #include "board/CueBackend.h"
-#include "main/ModuleLoader.h"
+#include "system/ModuleLoader.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/GameFlow.h"
 
+#include "accounts/LoginView.h"
 #include "board/BoardProcedures.h"
 #include "board/FleetPlacement.h"
+#include "board/PlacementView.h"
 #include "board/RandomSource.h"
-#include "main/GameView.h"
+#include "main/ShellView.h"
+#include "net/NetworkView.h"
+#include "net/PeerText.h"
 #include "records/GameRecording.h"
 
 namespace {
@@ -30,15 +34,16 @@ const QString kOpponent = QStringLiteral("Opponent");
 
 } // namespace
 
-GameFlow::GameFlow(GameView &view, GameLink &link, std::function<qint64()> clock)
-    : mView(view)
+GameFlow::GameFlow(const GameViews &views, GameLink &link, std::function<qint64()> clock)
+    : mShell(views.shell)
+    , mPlacementView(views.placement)
     , mRandom(std::make_unique<ClockSeededRandom>())
-    , mAccounts(*this, view)
-    , mPlacement(mState, view, mPlayer1Grid)
+    , mAccounts(*this, views.login)
+    , mPlacement(mState, views.placement, mPlayer1Grid)
     , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel, mAdmiralSight,
               {[this](qint16 cell) { mNetwork.sendShot(cell); },
                [this] { mNetwork.sendGameOver(); }})
-    , mNetwork(*this, view, link, mBattle, mPlayer2Grid, std::move(clock))
+    , mNetwork(*this, views.server, views.chat, link, mBattle, mPlayer2Grid, std::move(clock))
 {
 }
 
@@ -52,7 +57,7 @@ void GameFlow::setRandomSource(std::unique_ptr<RandomSource> random)
 void GameFlow::enterPhase(GameState::Phase phase)
 {
     if (mState.gGamePhase == GameState::PlacingShips)
-        mView.setPlacementCursor(PlacementCursor::Arrow);
+        mPlacementView.setPlacementCursor(PlacementCursor::Arrow);
     mState.gGamePhase = phase;
 }
 
@@ -64,9 +69,9 @@ void GameFlow::startPlacement(qint32 gameType)
     mState.gShipsPlaced = false;
     mState.gOpponentShipsPlaced = false;
     ClearGrid(mPlayer1Grid);
-    mView.setRecordNotice({});
+    mShell.setRecordNotice({});
     enterPhase(GameState::PlacingShips);
-    mView.setNoFit(0, 0);
+    mPlacementView.setNoFit(0, 0);
     setStatus(QStringLiteral("Place Your Ships"));
     showScreen(Screen::Placement);
 }
@@ -87,9 +92,14 @@ void GameFlow::endGame(GameOutcome outcome)
     if (!CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
         && !error.isEmpty()) {
         mUncounted.add(mState.gPlayerName, error);
-        mView.setRecordNotice(UncountedGames::endOfGameLine(error));
+        mShell.setRecordNotice(UncountedGames::endOfGameLine(error));
     }
     enterPhase(GameState::NoGame);
+}
+
+QString GameFlow::opponentShown() const
+{
+    return PeerText::shownName(mState.gOpponentName);
 }
 
 void GameFlow::setTurn(bool myTurn)
@@ -100,41 +110,41 @@ void GameFlow::setTurn(bool myTurn)
 void GameFlow::showScreen(Screen screen)
 {
     mScreen = screen;
-    mView.showScreen(screen);
+    mShell.showScreen(screen);
 }
 
 void GameFlow::setStatus(const QString &text)
 {
-    mView.setStatus(text);
+    mShell.setStatus(text);
 }
 
 void GameFlow::warn(const QString &text)
 {
     mNetwork.gate().boxOpened();
-    mView.warn(text);
+    mShell.warn(text);
     mNetwork.gate().boxClosed();
 }
 
 void GameFlow::inform(const QString &text)
 {
     mNetwork.gate().boxOpened();
-    mView.inform(text);
+    mShell.inform(text);
     mNetwork.gate().boxClosed();
 }
 
 void GameFlow::playCue(Cue cue)
 {
-    mView.playCue(cue);
+    mShell.playCue(cue);
 }
 
 bool GameFlow::letEventsThrough()
 {
-    return mView.letEventsThrough();
+    return mShell.letEventsThrough();
 }
 
 bool GameFlow::pause(int seconds)
 {
-    return mView.pause(seconds);
+    return mShell.pause(seconds);
 }
 
 QStringList GameFlow::difficultyCaptions(bool reveal)
@@ -148,7 +158,7 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 void GameFlow::showRecords()
 {
     mNetwork.gate().boxOpened();
-    mView.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
+    mShell.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
                       mUncounted.note(mState.gPlayerName));
     mNetwork.gate().boxClosed();
 }
@@ -179,7 +189,7 @@ void GameFlow::next(int gameType)
 {
     switch (gameType) {
     case kSinglePlayer:
-        mView.setDifficultyCaptions(difficultyCaptions(mState.gRevealMode));
+        mShell.setDifficultyCaptions(difficultyCaptions(mState.gRevealMode));
         showScreen(Screen::Difficulty);
         break;
     case kServer:
@@ -219,13 +229,13 @@ void GameFlow::finishPlacing()
     if (!mPlacement.isOpen())
         return;
     if (mState.gGameType == GameState::SinglePlayer) {
-        mView.setNoFit(0, 0);
+        mPlacementView.setNoFit(0, 0);
         ClearGrid(mPlayer2Grid);
         PlaceComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
         startBattle(true, QStringLiteral("Game Ready... Your Turn"));
         mBattle.computerBegins();
     } else if (mState.isNetworkGame()) {
-        mView.setPlacementCursor(PlacementCursor::Arrow);
+        mPlacementView.setPlacementCursor(PlacementCursor::Arrow);
         mPlacement.sent();
         ClearGrid(mPlayer2Grid);
         if (mState.gRevealMode)
@@ -242,7 +252,7 @@ void GameFlow::placeForMe()
 
 void GameFlow::mainMenu()
 {
-    mView.clearChoices();
+    mShell.clearChoices();
     mState.gPlayerShips.clear();
     mState.gOpponentShips.clear();
     mPlacement.reset();

@@ -7,13 +7,27 @@
 #include "battle/ComputerOpponent.h"
 #include "board/BoardModel.h"
 #include "board/PlacementFlow.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 #include "net/NetworkFlow.h"
 #include "records/UncountedGames.h"
 
 #include <memory>
 
-class GameView;
+class ChatView;
+class LoginView;
+class PlacementView;
+class ServerView;
+class ShellView;
+
+// The window's parts the flow talks to, each its own small interface.
+struct GameViews
+{
+    ShellView &shell;
+    LoginView &login;
+    PlacementView &placement;
+    ServerView &server;
+    ChatView &chat;
+};
 
 // The game without its window: the shared state, the two boards and the flow of each
 // subsystem, coordinated here. The phase table:
@@ -27,7 +41,7 @@ class GameView;
 class GameFlow final : public GameTable
 {
 public:
-    GameFlow(GameView &view, GameLink &link, std::function<qint64()> clock = {});
+    GameFlow(const GameViews &views, GameLink &link, std::function<qint64()> clock = {});
     ~GameFlow();
 
     GameState &state() override { return mState; }
@@ -63,6 +77,7 @@ public:
 
     // GameTable
     Screen screen() const override { return mScreen; }
+    QString opponentShown() const override;
     void startPlacement(qint32 gameType) override;
     void startBattle(bool myTurn, const QString &status) override;
     void endGame(GameOutcome outcome) override;
@@ -78,7 +93,8 @@ public:
 private:
     void enterPhase(GameState::Phase phase);
 
-    GameView &mView;
+    ShellView &mShell;
+    PlacementView &mPlacementView;
     GameState mState;
     BoardModel mPlayer1Grid;
     BoardModel mPlayer2Grid;

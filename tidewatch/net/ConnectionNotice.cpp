@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/ConnectionNotice.h"
 
-#include "main/GameState.h"
+#include "board/GameState.h"
 
 namespace ConnectionNotice {
 

@@ -4,7 +4,7 @@
 #include "accounts/TypedText.h"
 #include "battle/BattleFlow.h"
 #include "board/BoardProcedures.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 #include "net/ConnectionNotice.h"
 #include "net/GameLink.h"
 #include "net/NetworkView.h"
@@ -14,13 +14,13 @@ namespace {
 
 const QString kRejectedNote = QStringLiteral("(A message from the opponent was rejected.)");
 const QString kSlap = QStringLiteral("/slap");
-
 } // namespace
 
-NetworkFlow::NetworkFlow(GameTable &game, NetworkView &view, GameLink &link, BattleFlow &battle,
-                         BoardModel &opponentGrid, std::function<qint64()> clock)
+NetworkFlow::NetworkFlow(GameTable &game, ServerView &server, ChatView &chat, GameLink &link,
+                         BattleFlow &battle, BoardModel &opponentGrid, std::function<qint64()> clock)
     : mGame(game)
-    , mView(view)
+    , mServer(server)
+    , mChat(chat)
     , mLink(link)
     , mBattle(battle)
     , mOpponentGrid(opponentGrid)
@@ -38,8 +38,8 @@ NetworkFlow::NetworkFlow(GameTable &game, NetworkView &view, GameLink &link, Bat
 
 void NetworkFlow::listen()
 {
-    mView.setServerStatus(QStringLiteral("Status: Waiting for Connection"));
-    mView.setServerAddress(QStringLiteral("Your Computer: ") + mLink.localHostName()
+    mServer.setServerStatus(QStringLiteral("Status: Waiting for Connection"));
+    mServer.setServerAddress(QStringLiteral("Your Computer: ") + mLink.localHostName()
                            + QStringLiteral(" (") + mLink.localIP() + QStringLiteral(")"));
     mLink.listen();
     mConnectionUp = false;
@@ -76,14 +76,14 @@ void NetworkFlow::connectionRequested(qintptr requestID)
     if (!welcome)
         return;
     forgetConnection();
-    mView.setServerStatus(QStringLiteral("Status: Connected"));
+    mServer.setServerStatus(QStringLiteral("Status: Connected"));
     mGate.run([this] { EnterPlacementScreen(GameState::Server); });
 }
 
 void NetworkFlow::listenerFailed(const QString &description)
 {
     if (!mLink.listening())
-        mView.setServerStatus(QStringLiteral("Status: Not Listening"));
+        mServer.setServerStatus(QStringLiteral("Status: Not Listening"));
     socketFailed(description);
 }
 
@@ -157,7 +157,7 @@ void NetworkFlow::CheckGameReady()
     if (!state.gShipsPlaced)
         return;
     if (!state.gOpponentShipsPlaced) {
-        mGame.setStatus(QStringLiteral("Waiting for Opponent... (") + state.opponentShown()
+        mGame.setStatus(QStringLiteral("Waiting for Opponent... (") + mGame.opponentShown()
                         + QStringLiteral(")"));
         return;
     }
@@ -166,7 +166,7 @@ void NetworkFlow::CheckGameReady()
                                     + QStringLiteral(")"));
     else
         mGame.startBattle(false, QStringLiteral("Game Ready... Opponents Turn (")
-                                     + state.opponentShown() + QStringLiteral(")"));
+                                     + mGame.opponentShown() + QStringLiteral(")"));
 }
 
 void NetworkFlow::forgetConnection()
@@ -281,7 +281,7 @@ void NetworkFlow::appendChatLine(const QString &line)
 void NetworkFlow::flushChat()
 {
     if (!mChatBatch.isEmpty())
-        mView.appendChatLines(mChatBatch.take());
+        mChat.appendChatLines(mChatBatch.take());
 }
 
 // A conformant peer sends its fleet while it places, its shots and the end of the
@@ -347,7 +347,7 @@ bool NetworkFlow::chatEntered(const QString &typed)
     const QString text = Protocol::asSent(typed);
     const GameState &state = mGame.state();
     if (text == kSlap)
-        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(" slapped ") + state.opponentShown());
+        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(" slapped ") + mGame.opponentShown());
     else
         appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(": ") + PeerText::isolated(text));
     send(Protocol::Chat{state.gPlayerName, text});

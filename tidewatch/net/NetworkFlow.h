@@ -17,7 +17,8 @@ class BattleFlow;
 class BoardModel;
 class GameLink;
 class GameTable;
-class NetworkView;
+class ChatView;
+class ServerView;
 
 // The network game: the connection, the messages between the two programs, and chat.
 // Socket events come in through the calls below, in the window's event order; what
@@ -26,8 +27,8 @@ class NetworkFlow
 {
 public:
     // `clock` gives milliseconds that never go back; a test drives its own.
-    NetworkFlow(GameTable &game, NetworkView &view, GameLink &link, BattleFlow &battle,
-                BoardModel &opponentGrid, std::function<qint64()> clock = {});
+    NetworkFlow(GameTable &game, ServerView &server, ChatView &chat, GameLink &link,
+                BattleFlow &battle, BoardModel &opponentGrid, std::function<qint64()> clock = {});
 
     ModalGate &gate() { return mGate; }
 
@@ -72,7 +73,8 @@ private:
     void send(const Protocol::Message &message);
 
     GameTable &mGame;
-    NetworkView &mView;
+    ServerView &mServer;
+    ChatView &mChat;
     GameLink &mLink;
     BattleFlow &mBattle;
     BoardModel &mOpponentGrid;

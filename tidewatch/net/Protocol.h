@@ -13,6 +13,8 @@
 // escaped: a separator inside a received name or chat text cuts it. This side never
 // sends one inside a field: it goes out as '?', like any character Latin-1 lacks.
 
+#include "board/GameState.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -25,7 +27,7 @@
 namespace Protocol {
 
 constexpr quint16 kPort = 1987;
-constexpr char kSeparator = '\xB6';
+constexpr char kSeparator = kFieldSeparator;
 constexpr char kUnsendable = '?'; // sent for what a text field cannot carry
 
 struct PlaceShips

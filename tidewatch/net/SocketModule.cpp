@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/SocketModule.h"
 
-#include "main/ModuleLoader.h"
+#include "system/ModuleLoader.h"
 #include "net/SocketBackend.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "accounts/PlainFile.h"
 #include "board/BoardProcedures.h"
 #include "board/ShipKinds.h"
-#include "main/GameState.h"
+#include "board/GameState.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/GameOutcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -14,9 +16,6 @@ class PlainFile;
 enum class RecordKind : int { Easy = 1, Moderate, Hard, Impossible, Admiral, Network };
 constexpr int kRecordKinds = 6;
 QString RecordKindName(RecordKind kind); // "Easy" .. "Admiral", "Network"
-
-// How a game ended for the local player; not finished: cut off by a lost connection.
-enum class GameOutcome : int { Won, Lost, NotFinished };
 
 // A game's end with the local player's own shots and hits.
 struct GameResult

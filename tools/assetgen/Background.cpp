@@ -2,7 +2,7 @@
 #include "Background.h"
 
 #include "Canvas.h"
-#include "main/SeaBackdrop.h"
+#include "main/ui/SeaBackdrop.h"
 
 #include <QPainter>
 

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main/ui/GameStart.h"
+
+#include "main/DataPaths.h"
+#include "main/WindowSystem.h"
+#include "main/ui/frmMain.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+StartupFiles StartupFiles::forThisProgram()
+{
+    const DataPaths paths = DataPaths::forThisProgram();
+    return {paths.accounts, paths.readOnlyData + QStringLiteral("/radar.gif")};
+}
+
+std::unique_ptr<frmMain> Main(const StartupFiles &files)
+{
+    auto window = std::make_unique<frmMain>();
+    window->flow().accounts().load(files.accounts);
+    window->PlaceMenuPanels();
+    // The flow begins with no game, no game type, the separator, two empty fleets and
+    // reveal mode off: the start values of its state.
+    window->StartRadar(files.radar);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && windowSystemLetsProgramsPlaceWindows(QGuiApplication::platformName()))
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    window->repaint();
+    return window;
+}

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "main/ui/widgets/WidgetFactory.h"
+
+class GameFlow;
+class QLineEdit;
+
+// The client screen: the server computer typed or picked from the games found, Connect
+// and Cancel.
+class ClientPanel final : public SteelPanel
+{
+public:
+    ClientPanel(QWidget *window, GameFlow &flow);
+
+    QWidget *firstControl() const;
+
+private:
+    void cmdMultiplayerClientStartGame_Click();
+
+    GameFlow &mFlow;
+    QLineEdit *txtMultiplayerClientHostConnect = nullptr;
+};
