@@ -38,6 +38,7 @@ GameFlow::GameFlow(const GameViews &views, GameLink &link, std::function<qint64(
     : mShell(views.shell)
     , mPlacementView(views.placement)
     , mRandom(std::make_unique<ClockSeededRandom>())
+    , mSteps(std::make_unique<WallClockStepTimer>())
     , mAccounts(*this, views.login)
     , mPlacement(mState, views.placement, mPlayer1Grid)
     , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel, mAdmiralSight,
@@ -52,6 +53,16 @@ GameFlow::~GameFlow() = default;
 void GameFlow::setRandomSource(std::unique_ptr<RandomSource> random)
 {
     mRandom = std::move(random);
+}
+
+void GameFlow::setStepTimer(std::unique_ptr<StepTimer> timer)
+{
+    mSteps = std::move(timer);
+}
+
+void GameFlow::windowClosed()
+{
+    mSteps->stop();
 }
 
 void GameFlow::enterPhase(GameState::Phase phase)
@@ -118,18 +129,26 @@ void GameFlow::setStatus(const QString &text)
     mShell.setStatus(text);
 }
 
-void GameFlow::warn(const QString &text)
+void GameFlow::showBox(const BoxOpener &open, std::function<void()> then)
 {
     mNetwork.gate().boxOpened();
-    mShell.warn(text);
-    mNetwork.gate().boxClosed();
+    open([this, then = std::move(then)] {
+        mNetwork.gate().boxClosed();
+        if (then)
+            then();
+    });
 }
 
-void GameFlow::inform(const QString &text)
+void GameFlow::warn(const QString &text, std::function<void()> then)
 {
-    mNetwork.gate().boxOpened();
-    mShell.inform(text);
-    mNetwork.gate().boxClosed();
+    showBox([this, &text](std::function<void()> closed) { mShell.warn(text, std::move(closed)); },
+            std::move(then));
+}
+
+void GameFlow::inform(const QString &text, std::function<void()> then)
+{
+    showBox([this, &text](std::function<void()> closed) { mShell.inform(text, std::move(closed)); },
+            std::move(then));
 }
 
 void GameFlow::playCue(Cue cue)
@@ -137,14 +156,14 @@ void GameFlow::playCue(Cue cue)
     mShell.playCue(cue);
 }
 
-bool GameFlow::letEventsThrough()
+void GameFlow::later(int seconds, std::function<void()> step)
 {
-    return mShell.letEventsThrough();
+    mSteps->start(seconds, std::move(step));
 }
 
-bool GameFlow::pause(int seconds)
+bool GameFlow::waiting() const
 {
-    return mShell.pause(seconds);
+    return mSteps->isActive();
 }
 
 QStringList GameFlow::difficultyCaptions(bool reveal)
@@ -157,10 +176,10 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 
 void GameFlow::showRecords()
 {
-    mNetwork.gate().boxOpened();
-    mShell.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
-                      mUncounted.note(mState.gPlayerName));
-    mNetwork.gate().boxClosed();
+    showBox([this](std::function<void()> closed) {
+        mShell.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
+                           mUncounted.note(mState.gPlayerName), std::move(closed));
+    }, {});
 }
 
 QString GameFlow::levelDescription(int level)

@@ -100,9 +100,10 @@ void NetworkFlow::connected()
 void NetworkFlow::socketFailed(const QString &description)
 {
     mGate.run([this, description] {
-        mGame.warn(QStringLiteral("Winsock Error: ") + description);
-        if (mConnectionUp && !mLink.connected())
-            connectionLost(QString());
+        mGame.warn(QStringLiteral("Winsock Error: ") + description, [this] {
+            if (mConnectionUp && !mLink.connected())
+                connectionLost(QString());
+        });
     });
 }
 
@@ -123,8 +124,7 @@ void NetworkFlow::connectionLost(const QString &warning)
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
     forgetConnection();
-    GameState &state = mGame.state();
-    switch (ConnectionNotice::where(state)) {
+    switch (ConnectionNotice::where(mGame.state())) {
     case ConnectionNotice::Where::Nowhere:
         return;
     case ConnectionNotice::Where::ChatLog:
@@ -132,11 +132,17 @@ void NetworkFlow::connectionLost(const QString &warning)
             appendChatLine(ConnectionNotice::chatLine(warning));
         return;
     case ConnectionNotice::Where::Box:
-        if (!warning.isEmpty())
-            mGame.warn(warning);
-        break;
+        if (warning.isEmpty())
+            endLostGame();
+        else
+            mGame.warn(warning, [this] { endLostGame(); });
+        return;
     }
-    if (state.gGamePhase == GameState::PlacingShips)
+}
+
+void NetworkFlow::endLostGame()
+{
+    if (mGame.state().gGamePhase == GameState::PlacingShips)
         ClearGrid(mOpponentGrid); // no battle was fought: the opponent board has nothing to show
     mGame.endGame(GameOutcome::NotFinished);
     mGame.setStatus(QStringLiteral("Connection Lost"));
@@ -246,24 +252,31 @@ void NetworkFlow::deliver(MessageReader::Result result)
     }
 }
 
-void NetworkFlow::applyBatch(const Inbound::Batch &batch)
+void NetworkFlow::applyBatch(Inbound::Batch batch)
 {
     if (!mConnectionUp || !mConnection.isCurrent(batch.connection))
         return; // the connection was lost or replaced meanwhile: the rest is moot
-    int rejected = batch.rejected;
-    for (const Protocol::Message &message : batch.messages) {
+    for (auto message = batch.messages.begin(); message != batch.messages.end(); ++message) {
         if (!mConnectionUp)
             break;
-        if (!receivable(message)) {
-            ++rejected;
+        if (mGate.boxOpen()) {
+            // What a message showed holds the rest of its batch until the box is closed.
+            flushChat();
+            batch.messages.erase(batch.messages.begin(), message);
+            const qsizetype weight = batch.weight;
+            mGate.holdFirst([this, rest = std::move(batch)] { applyBatch(rest); }, weight);
+            return;
+        }
+        if (!receivable(*message)) {
+            ++batch.rejected;
             continue;
         }
-        if (!std::holds_alternative<Protocol::Chat>(message))
+        if (!std::holds_alternative<Protocol::Chat>(*message))
             flushChat(); // what came before shows before what this one does
-        std::visit([this](const auto &received) { receive(received); }, message);
+        std::visit([this](const auto &received) { receive(received); }, *message);
     }
     flushChat();
-    if (rejected > 0)
+    if (batch.rejected > 0)
         appendChatLine(kRejectedNote);
     if (batch.overflow)
         connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "

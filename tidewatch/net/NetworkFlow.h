@@ -59,9 +59,10 @@ private:
     bool connectionWelcome() const;
     void EnterPlacementScreen(qint32 gameType);
     void connectionLost(const QString &warning);
+    void endLostGame(); // once the player has read why
     void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
-    void applyBatch(const Inbound::Batch &batch);
+    void applyBatch(Inbound::Batch batch);
     void appendChatLine(const QString &line);
     void flushChat();
     void forgetConnection(); // drops what the connection sent and is not yet applied

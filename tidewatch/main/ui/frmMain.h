@@ -52,14 +52,13 @@ private:
     // ShellView
     void showScreen(Screen screen) override;
     void setStatus(const QString &text) override;
-    void warn(const QString &text) override;
-    void inform(const QString &text) override;
+    void warn(const QString &text, std::function<void()> closed) override;
+    void inform(const QString &text, std::function<void()> closed) override;
     void playCue(Cue cue) override;
-    bool letEventsThrough() override;
-    bool pause(int seconds) override;
     void setDifficultyCaptions(const QStringList &captions) override;
     void clearChoices() override;
-    void showRecords(const QString &player, const QString &recordFile, const QString &note) override;
+    void showRecords(const QString &player, const QString &recordFile, const QString &note,
+                     std::function<void()> closed) override;
     void setRecordNotice(const QString &text) override;
 
     CuePlayer mSound;
@@ -70,5 +69,4 @@ private:
     GameFlow mFlow;
     QString mRadarFile;
     bool mWarmedUp = false;
-    bool mClosing = false;
 };

@@ -89,7 +89,7 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
 }
 
 void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
-                 const QString &note)
+                 const QString &note, std::function<void()> closed)
 {
     RecordBook book;
     QString problem;
@@ -98,6 +98,9 @@ void ShowRecords(QWidget *parent, const QString &player, const QString &recordFi
         notes << QStringLiteral("The records could not be read: %1.").arg(problem);
     if (!note.isEmpty())
         notes << note;
-    RecordsView view(player, book, notes.join(QLatin1Char('\n')), parent);
-    view.exec();
+    auto *view = new RecordsView(player, book, notes.join(QLatin1Char('\n')), parent);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    if (closed)
+        QObject::connect(view, &QDialog::finished, view, [closed = std::move(closed)] { closed(); });
+    view->open();
 }
