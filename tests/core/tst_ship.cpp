@@ -16,7 +16,7 @@ using PaintedCells = QMap<int, CellPicture>;
 PaintedCells paintedCells(const BoardModel &board)
 {
     PaintedCells painted;
-    for (int k = 1; k <= BoardModel::kCells; ++k) {
+    for (int k = 1; k <= ShipKinds::kBoardCells; ++k) {
         if (board.cell(k) != CellPicture::water())
             painted.insert(k, board.cell(k));
     }

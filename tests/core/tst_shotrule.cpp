@@ -3,6 +3,7 @@
 #include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
+#include "board/BoardProcedures.h"
 #include "board/Fleet.h"
 
 #include <QTest>

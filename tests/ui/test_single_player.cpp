@@ -282,6 +282,27 @@ private slots:
         QVERIFY(boxes.seen.empty());
     }
 
+    // The box blocks the window, not the program: the window may go while it is up.
+    void closingTheWindowWhileTheGameOverBoxIsUpEndsCleanly()
+    {
+        auto window = inPlacement(2, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QStringList cues;
+        window->modSound().setListener([&](const QString &cue) { cues << cue; });
+        const std::vector<int> targets = cellsOf(window->flow().state().gOpponentShips, true);
+        for (size_t shot = 0; shot + 1 < targets.size(); ++shot)
+            pressCell(*window, kOpponentGrid, targets[shot]);
+        QWidget *grid = control(*window, kOpponentGrid);
+        QTest::mousePress(grid, Qt::LeftButton, {}, cellCentre(targets.back()));
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        QVERIFY(window->close());
+        window.reset();
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!cues.contains(QStringLiteral("clap"))); // what followed the box went with it
+    }
+
     void aClickDuringThePauseAfterTheWinningShotDoesNothing()
     {
         auto window = inPlacement(2, false);

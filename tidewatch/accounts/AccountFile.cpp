@@ -3,6 +3,7 @@
 
 #include "accounts/LoginRules.h"
 #include "accounts/PlainFile.h"
+#include "accounts/TypedText.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,15 +122,6 @@ QString valueProblem(const QString &value)
 bool HasLineBreak(const QString &value)
 {
     return value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
-}
-
-bool IsLatin1(const QString &value)
-{
-    for (const QChar c : value) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
 }
 
 AccountList ReadAccountFile(const QString &path)

@@ -18,7 +18,6 @@ constexpr qsizetype kMaxAccountLineLength = 1024;
 
 // What one line of the file can hold.
 bool HasLineBreak(const QString &value);
-bool IsLatin1(const QString &value);
 
 // A missing folder or file, or anything but a regular file in its place (a symbolic
 // link too), gives an empty list at once; an incomplete last account is ignored.

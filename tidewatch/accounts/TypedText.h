@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 // Typed input counts as empty when nothing but spaces is left once leading and
 // trailing spaces are removed; a tab is a character like any other. What is stored or
 // sent keeps the spaces.
@@ -13,4 +15,15 @@ inline bool IsBlank(const QString &typed)
             return false;
     }
     return true;
+}
+
+// The account file and the wire carry a character in one byte: Latin-1 and no more.
+inline bool IsLatin1(QChar c)
+{
+    return c.unicode() <= 0xFF;
+}
+
+inline bool IsLatin1(const QString &value)
+{
+    return std::all_of(value.begin(), value.end(), [](QChar c) { return IsLatin1(c); });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "battle/ShotRule.h"
 
+#include "board/BoardProcedures.h"
 #include "board/ShotRecord.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"
@@ -38,18 +39,11 @@ Cue CueFor(const ShotResult &result)
 
 bool IsFleetDestroyed(const Fleet &fleet)
 {
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
         if (!fleet[slot].IsDestroyed())
             return false;
     }
     return true;
 }
 
-qint32 ShipNumberAt(qint16 cell, const Fleet &fleet)
-{
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        if (fleet[slot].cShipIsHit(cell))
-            return slot;
-    }
-    return 0;
-}
+

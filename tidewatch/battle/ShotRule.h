@@ -27,4 +27,3 @@ ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord 
 Cue CueFor(const ShotResult &result);
 
 bool IsFleetDestroyed(const Fleet &fleet);
-qint32 ShipNumberAt(qint16 cell, const Fleet &fleet);

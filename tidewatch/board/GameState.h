@@ -36,6 +36,11 @@ struct GameState
 {
     enum Phase : qint32 { NoGame = 1, PlacingShips = 2, Battle = 3 };
     enum Type : qint32 { NoType = 1, SinglePlayer = 2, Server = 3, Client = 4 };
+    // The game-type options 0, 1 and 2 name the single-player, server and client types.
+    static constexpr qint32 typeOfOption(int option)
+    {
+        return option >= 0 && option <= 2 ? SinglePlayer + option : NoType;
+    }
 
     qint32 gGamePhase = NoGame;
     qint32 gGameType = NoType;

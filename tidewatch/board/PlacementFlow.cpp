@@ -19,11 +19,6 @@ bool PlacementFlow::placed(int ship) const
     return !mState.gPlayerShips[ship].IsEmpty();
 }
 
-qint16 PlacementFlow::GetSelectedShipType() const
-{
-    return qint16(mSelected);
-}
-
 qint16 PlacementFlow::GetNextShipType() const
 {
     for (int ship = ShipKinds::kShipCount; ship >= 1; --ship)
@@ -75,7 +70,7 @@ void PlacementFlow::press(int cell)
         return;
     if (mSelected == 0) {
         // The removed ship's pictures stay until the pointer moves again.
-        for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
             if (mState.gPlayerShips[slot].cShipIsHit(qint16(cell))) {
                 mState.gPlayerShips[slot].DeleteShip();
                 showChoices();

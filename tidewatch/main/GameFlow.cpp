@@ -13,8 +13,6 @@
 
 namespace {
 
-enum GameTypeChoice { kSinglePlayer = 0, kServer = 1, kClient = 2 };
-
 struct DifficultyCaption
 {
     const char *normal;
@@ -206,18 +204,18 @@ void GameFlow::toggleReveal()
 
 void GameFlow::next(int gameType)
 {
-    switch (gameType) {
-    case kSinglePlayer:
+    switch (GameState::typeOfOption(gameType)) {
+    case GameState::SinglePlayer:
         mShell.setDifficultyCaptions(difficultyCaptions(mState.gRevealMode));
         showScreen(Screen::Difficulty);
         break;
-    case kServer:
+    case GameState::Server:
         mState.gGameType = GameState::Server;
         showScreen(Screen::Server);
         mNetwork.listen();
         mState.gOpponentName = kOpponent;
         break;
-    case kClient:
+    case GameState::Client:
         mState.gGameType = GameState::Client;
         showScreen(Screen::Client);
         mState.gOpponentName = kOpponent;
@@ -236,7 +234,8 @@ void GameFlow::startSinglePlayer(int gameType, int difficulty)
 {
     if (difficulty >= 1)
         mState.gDifficulty = difficulty;
-    if (gameType == kServer || gameType == kClient)
+    const qint32 type = GameState::typeOfOption(gameType);
+    if (type == GameState::Server || type == GameState::Client)
         return;
     startPlacement(GameState::SinglePlayer);
 }

@@ -71,7 +71,7 @@ public:
     void about();
     void aboutClosed();
     void toggleReveal();
-    // Next: 0 single player, 1 server, 2 client.
+    // Next, with the game-type option chosen (see GameState::typeOfOption).
     void next(int gameType);
     void backToGameType();
     void startSinglePlayer(int gameType, int difficulty);

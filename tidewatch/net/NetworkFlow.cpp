@@ -192,7 +192,7 @@ void NetworkFlow::sendFleet()
 {
     const GameState &state = mGame.state();
     Protocol::PlaceShips fleet;
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot)
         fleet.starts[std::size_t(slot - 1)] = state.gPlayerShips[slot].ShipIndex();
     fleet.name = state.gPlayerName;
     send(fleet);
@@ -321,7 +321,7 @@ void NetworkFlow::receive(const Protocol::PlaceShips &message)
         ClearGrid(mOpponentGrid);
     }
     state.gOpponentShipsPlaced = true;
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot)
         state.gOpponentShips[slot].CreateShip(message.starts[std::size_t(slot - 1)], slot,
                                               &mOpponentGrid, state.gRevealMode);
     state.gOpponentName = message.name;
