@@ -333,7 +333,7 @@ private slots:
         }
         RecordBook records;
         QString error;
-        QVERIFY(records.read(RecordFileBeside(accountFile), &error));
+        QVERIFY(records.read(recordFileBeside(accountFile), &error));
         QCOMPARE(records.tally(QStringLiteral("Ann"), RecordKind(level)).played, 2);
     }
 

@@ -22,12 +22,12 @@ ShotResult BattleFlow::shoot(Shooter shooter, qint16 cell)
 {
     GameState &state = mGame.state();
     if (shooter == Shooter::Player) {
-        const ShotResult result = ResolveShot(cell, state.gOpponentShips, mOpponentGrid,
+        const ShotResult result = resolveShot(cell, state.gOpponentShips, mOpponentGrid,
                                               state.gOpponentShots);
-        mGame.playCue(CueFor(result));
+        mGame.playCue(cueFor(result));
         return result;
     }
-    return ResolveShot(cell, state.gPlayerShips, mOwnGrid, state.gPlayerShots);
+    return resolveShot(cell, state.gPlayerShips, mOwnGrid, state.gPlayerShots);
 }
 
 void BattleFlow::playerFires(int index)
@@ -44,7 +44,7 @@ void BattleFlow::playerFires(int index)
     }
     if (state.isNetworkGame() && mayFire)
         networkTurn(cell);
-    EndOfGameTest();
+    endOfGameTest();
 }
 
 void BattleFlow::singlePlayerTurn(qint16 cell)
@@ -65,10 +65,10 @@ void BattleFlow::computerReplies()
     ComputerTarget target{mGame.state().gPlayerShips, mOwnGrid, mGame.state().gPlayerShots,
                           &mAdmiralSight,
                           [this](qint16 shot) { return shoot(Shooter::Computer, shot); }};
-    ComputerReply(state.gDifficulty, target, mHard, mGame.random());
+    computerReply(state.gDifficulty, target, mHard, mGame.random());
     mGame.setStatus(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
     mGame.setTurn(true);
-    EndOfGameTest();
+    endOfGameTest();
 }
 
 void BattleFlow::networkTurn(qint16 cell)
@@ -99,15 +99,15 @@ void BattleFlow::peerWon()
 void BattleFlow::revealOpponentFleet()
 {
     const GameState &state = mGame.state();
-    ShowUnsunkShips(state.gOpponentShips, mOpponentGrid, state.gOpponentShots);
+    showUnsunkShips(state.gOpponentShips, mOpponentGrid, state.gOpponentShots);
 }
 
 void BattleFlow::computerBegins()
 {
-    StartHardLevel(mHard);
+    startHardLevel(mHard);
 }
 
-void BattleFlow::EndOfGameTest()
+void BattleFlow::endOfGameTest()
 {
     const GameState &state = mGame.state();
     if (IsFleetDestroyed(state.gOpponentShips)) {

@@ -42,7 +42,7 @@ private:
     void singlePlayerTurn(qint16 cell);
     void computerReplies();
     void networkTurn(qint16 cell);
-    void EndOfGameTest();
+    void endOfGameTest();
     // The end's status line, its box, and once the box is closed its cue and screen.
     void announceEnd(const QString &status, const QString &box, Cue cue);
     // At the end the opponent board shows where the opponent's fleet lay.

@@ -7,7 +7,7 @@
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
-ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots)
+ShotResult resolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots)
 {
     ShotResult result;
     if (!ShipKinds::isCell(cell))
@@ -30,7 +30,7 @@ ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord 
     return result;
 }
 
-Cue CueFor(const ShotResult &result)
+Cue cueFor(const ShotResult &result)
 {
     if (!result.hit)
         return Cue::Miss;

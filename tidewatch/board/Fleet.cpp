@@ -25,7 +25,7 @@ void Fleet::clear()
 bool Fleet::isEmpty() const
 {
     for (const clsShip &ship : mShips) {
-        if (!ship.IsEmpty())
+        if (!ship.isEmpty())
             return false;
     }
     return true;
@@ -34,7 +34,7 @@ bool Fleet::isEmpty() const
 bool Fleet::isComplete() const
 {
     for (const clsShip &ship : mShips) {
-        if (ship.IsEmpty())
+        if (ship.isEmpty())
             return false;
     }
     return true;

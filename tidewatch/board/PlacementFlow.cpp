@@ -16,7 +16,7 @@ PlacementFlow::PlacementFlow(GameState &state, PlacementView &view, BoardModel &
 
 bool PlacementFlow::placed(int ship) const
 {
-    return !mState.gPlayerShips[ship].IsEmpty();
+    return !mState.gPlayerShips[ship].isEmpty();
 }
 
 qint16 PlacementFlow::GetNextShipType() const
@@ -92,7 +92,7 @@ void PlacementFlow::placeForMe(RandomSource &random)
         return;
     ClearGrid(mOwnGrid); // the preview goes: the board shows the fleet alone
     mView.setNoFit(0, 0);
-    PlaceUnplacedShips(mState.gPlayerShips, mOwnGrid, true, random);
+    placeUnplacedShips(mState.gPlayerShips, mOwnGrid, true, random);
     selectNextShip();
 }
 

@@ -98,7 +98,7 @@ void GameFlow::endGame(GameOutcome outcome)
     // Keeping the record never holds up the game: a file that cannot be written
     // leaves the old record as it was, and the player is told why.
     QString error;
-    if (!CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
+    if (!countGame(recordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
         && !error.isEmpty()) {
         mUncounted.add(mState.gPlayerName, error);
         mShell.setRecordNotice(UncountedGames::endOfGameLine(error));
@@ -175,7 +175,7 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 void GameFlow::showRecords()
 {
     showBox([this](std::function<void()> closed) {
-        mShell.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
+        mShell.showRecords(mState.gPlayerName, recordFileBeside(mAccounts.accountFile()),
                            mUncounted.note(mState.gPlayerName), std::move(closed));
     }, {});
 }
@@ -249,7 +249,7 @@ void GameFlow::finishPlacing()
     if (mState.gGameType == GameState::SinglePlayer) {
         mPlacementView.setNoFit(0, 0);
         ClearGrid(mPlayer2Grid);
-        PlaceComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
+        placeComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
         startBattle(true, QStringLiteral("Game Ready... Your Turn"));
         mBattle.computerBegins();
     } else if (mState.isNetworkGame()) {

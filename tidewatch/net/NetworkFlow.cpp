@@ -48,7 +48,7 @@ void NetworkFlow::listen()
 
 void NetworkFlow::connectTo(const QString &host)
 {
-    if (IsBlank(host)) {
+    if (isBlank(host)) {
         mGame.warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -77,7 +77,7 @@ void NetworkFlow::connectionRequested(qintptr requestID)
         return;
     forgetConnection();
     mServer.setServerStatus(QStringLiteral("Status: Connected"));
-    mGate.run([this] { EnterPlacementScreen(GameState::Server); });
+    mGate.run([this] { enterPlacementScreen(GameState::Server); });
 }
 
 void NetworkFlow::listenerFailed(const QString &description)
@@ -91,7 +91,7 @@ void NetworkFlow::connected()
 {
     mGate.run([this] {
         if (connectionWelcome())
-            EnterPlacementScreen(GameState::Client);
+            enterPlacementScreen(GameState::Client);
         else
             mLink.close(); // the player has gone on to something else
     });
@@ -151,7 +151,7 @@ void NetworkFlow::endLostGame()
 
 // The side is the connection's: a late client may reach a player who has since
 // chosen the other network role, or none.
-void NetworkFlow::EnterPlacementScreen(qint32 gameType)
+void NetworkFlow::enterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
     mGame.startPlacement(gameType);
@@ -353,7 +353,7 @@ void NetworkFlow::receive(const Protocol::Chat &message)
 
 bool NetworkFlow::chatEntered(const QString &typed)
 {
-    if (IsBlank(typed))
+    if (isBlank(typed))
         return false;
     // Shown as the opponent will read it: a separator, which would end the field, and
     // characters the wire cannot carry go out as '?'.

@@ -57,7 +57,7 @@ public:
 
 private:
     bool connectionWelcome() const;
-    void EnterPlacementScreen(qint32 gameType);
+    void enterPlacementScreen(qint32 gameType);
     void connectionLost(const QString &warning);
     void endLostGame(); // once the player has read why
     void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);

@@ -173,7 +173,7 @@ QByteArray toWire(const QString &text)
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (IsLatin1(c)) {
+        if (isLatin1(c)) {
             bytes += char(c.unicode());
             continue;
         }

@@ -111,7 +111,7 @@ void frmMain::buildPlayScreens()
     mParts.difficulty = new DifficultyPanel(this, mFlow, *mParts.gameType);
     mParts.server->build();
     mParts.client = new ClientPanel(this, mFlow);
-    PlaceMenuPanels();
+    placeMenuPanels();
     mParts.ownBoard = new BoardPanel(this, QStringLiteral("picContainerPlayer1"),
                                      QStringLiteral("Your Fleet"), 120, mFlow.player1Grid(),
                                      QStringLiteral("imgPlayer1Grid"));
@@ -145,10 +145,10 @@ void frmMain::connectSockets()
             [&network](qint64 bytesTotal) { network.dataArrived(bytesTotal); });
     connect(wskGame, &Winsock::Error, this,
             [&network](const QString &description) { network.socketFailed(description); });
-    connect(wskGame, &Winsock::PeerClosed, this, [&network] { network.peerClosed(); });
+    connect(wskGame, &Winsock::peerClosed, this, [&network] { network.peerClosed(); });
 }
 
-void frmMain::PlaceMenuPanels()
+void frmMain::placeMenuPanels()
 {
     const int outerWidth = width() * Twips::kPerPixel + kFrameWidthTwips;
     const int outerHeight = height() * Twips::kPerPixel + kFrameHeightTwips;
@@ -198,12 +198,12 @@ void frmMain::setStatus(const QString &text)
 
 void frmMain::warn(const QString &text, std::function<void()> closed)
 {
-    ShowWarning(this, text, std::move(closed));
+    showWarning(this, text, std::move(closed));
 }
 
 void frmMain::inform(const QString &text, std::function<void()> closed)
 {
-    ShowInformation(this, text, std::move(closed));
+    showInformation(this, text, std::move(closed));
 }
 
 void frmMain::playCue(Cue cue)
@@ -225,7 +225,7 @@ void frmMain::clearChoices()
 void frmMain::showRecords(const QString &player, const QString &recordFile, const QString &note,
                           std::function<void()> closed)
 {
-    ShowRecords(this, player, recordFile, note, std::move(closed));
+    openRecordsView(this, player, recordFile, note, std::move(closed));
 }
 
 void frmMain::setRecordNotice(const QString &text)
@@ -233,7 +233,7 @@ void frmMain::setRecordNotice(const QString &text)
     mParts.recordNotice->setText(text);
 }
 
-void frmMain::StartRadar(const QString &radarFile)
+void frmMain::startRadar(const QString &radarFile)
 {
     mRadarFile = radarFile; // loaded by warmUpForPlay, before any screen shows the radar
 }

@@ -30,8 +30,8 @@ public:
 
     // Start-up steps that need the window. The radar file is loaded when the player
     // leaves the log-in screen.
-    void PlaceMenuPanels();
-    void StartRadar(const QString &radarFile);
+    void placeMenuPanels();
+    void startRadar(const QString &radarFile);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -42,7 +42,7 @@ QTableWidget *recordTable(const QString &player, const RecordBook &book, QWidget
     table->setTabKeyNavigation(false); // Tab leaves the table for the Close button
     QStringList rows;
     for (int kind = 1; kind <= kRecordKinds; ++kind) {
-        rows << RecordKindName(RecordKind(kind));
+        rows << recordKindName(RecordKind(kind));
         const QStringList cells = cellsOf(book.tally(player, RecordKind(kind)));
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
@@ -88,7 +88,7 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     table->setFocus();
 }
 
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
+void openRecordsView(QWidget *parent, const QString &player, const QString &recordFile,
                  const QString &note, std::function<void()> closed)
 {
     RecordBook book;

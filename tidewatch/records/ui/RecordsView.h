@@ -21,5 +21,5 @@ public:
 
 // Reads the record file and shows the player's records, with `note` on games they lack,
 // blocking the window until the view is closed; then `closed` runs.
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
+void openRecordsView(QWidget *parent, const QString &player, const QString &recordFile,
                  const QString &note, std::function<void()> closed);

@@ -21,12 +21,12 @@ void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
 
 } // namespace
 
-void ShowWarning(QWidget *parent, const QString &text, std::function<void()> closed)
+void showWarning(QWidget *parent, const QString &text, std::function<void()> closed)
 {
     showBox(parent, QMessageBox::Warning, text, std::move(closed));
 }
 
-void ShowInformation(QWidget *parent, const QString &text, std::function<void()> closed)
+void showInformation(QWidget *parent, const QString &text, std::function<void()> closed)
 {
     showBox(parent, QMessageBox::Information, text, std::move(closed));
 }

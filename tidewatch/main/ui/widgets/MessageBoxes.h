@@ -9,5 +9,5 @@ class QWidget;
 
 // Every message box of the game goes through here: one OK button, blocking its window
 // but not the caller; `closed` runs once the player has closed it.
-void ShowWarning(QWidget *parent, const QString &text, std::function<void()> closed);     // exclamation icon
-void ShowInformation(QWidget *parent, const QString &text, std::function<void()> closed); // information icon
+void showWarning(QWidget *parent, const QString &text, std::function<void()> closed);     // exclamation icon
+void showInformation(QWidget *parent, const QString &text, std::function<void()> closed); // information icon
