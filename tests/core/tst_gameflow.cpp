@@ -245,6 +245,16 @@ void join(Player &server, Player &client)
     settle();
 }
 
+// Each side places its fleet and presses Finish: the battle begins, the server to fire.
+void bothFinish(Player &server, Player &client)
+{
+    for (Player *side : {&server, &client}) {
+        side->placeFleet();
+        side->flow.finishPlacing();
+        settle();
+    }
+}
+
 QList<int> shipCells(const Fleet &fleet)
 {
     QList<int> cells;
@@ -401,11 +411,7 @@ private slots:
     {
         Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
         join(ann, bob);
-        for (Player *side : {&ann, &bob}) {
-            side->placeFleet();
-            side->flow.finishPlacing();
-            settle();
-        }
+        bothFinish(ann, bob);
         for (int cell : shipCells(ann.state().gOpponentShips)) {
             ann.flow.battle().playerFires(cell);
             settle();
@@ -441,11 +447,7 @@ private slots:
         QFETCH(bool, boxFromTheBatch);
         Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
         join(ann, bob);
-        for (Player *side : {&ann, &bob}) {
-            side->placeFleet();
-            side->flow.finishPlacing();
-            settle();
-        }
+        bothFinish(ann, bob);
         bob.shell.holdBoxes = true;
         QByteArray bytes;
         if (boxFromTheBatch)
