@@ -32,9 +32,9 @@ inline void settleWindowSystem()
 // Puts the keyboard in a window as a click on its title would: the activation is reported
 // to Qt as the window system reports it, since Wayland lets no program activate its own
 // window and a test may have no window manager at all. The window's focus goes back to
-// the control that had it there, also where Qt counted the window active already while a
-// window the compositor activated took the focus (Qt lets a window the compositor counts
-// active take it). Says whether the window has the keyboard now.
+// the control that had it there, also when Qt counted it active already: on Wayland a
+// window the compositor still counts active can take the focus from it. Says whether the
+// window has the keyboard now.
 inline bool giveKeyboardTo(QWidget &window)
 {
     settleWindowSystem();

@@ -40,7 +40,7 @@ wait_for "$xvfb" grep -q . "$runtime/display" || skip "Xvfb did not start" "$run
 socket=tidewatch-test
 DISPLAY=":$(cat "$runtime/display")" XDG_RUNTIME_DIR="$runtime" weston --no-config \
   --backend=x11-backend.so --use-pixman --width=1024 --height=768 --idle-time=0 \
-  --socket="$socket" --log="$runtime/weston.log" >/dev/null 2>&1 &
+  --socket="$socket" >/dev/null 2>"$runtime/weston.log" &
 weston=$!
 wait_for "$weston" test -S "$runtime/$socket" || skip "weston did not start" "$runtime/weston.log"
 
