@@ -8,8 +8,11 @@ cd "$(dirname "$0")/.."
 #   pulseaudio and pulseaudio-utils (the cues recorded from a null sink),
 #   avahi-daemon, avahi-utils, dbus-daemon, dbus-bin and iproute2 (the network-discovery tests run
 #   their own daemons, publish games with avahi-publish and set up a private network),
-#   util-linux (flock holds the records file's lock in the records test).
+#   util-linux (flock holds the records file's lock in the records test),
+#   qt6-translations-l10n (Qt's own translations, which the language test loads for standard buttons),
+#   fonts-wqy-microhei (Chinese, Japanese and Korean glyphs, so the fit test measures real text).
 tools/build.sh gifsicle desktop-file-utils appstream pulseaudio pulseaudio-utils \
-  avahi-daemon avahi-utils dbus-daemon dbus-bin iproute2 util-linux
+  avahi-daemon avahi-utils dbus-daemon dbus-bin iproute2 util-linux \
+  qt6-translations-l10n fonts-wqy-microhei
 cd build
 ctest --output-on-failure -j2

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main/GameStart.h"
+#include "main/Translations.h"
 #include "main/frmMain.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Ties the window to its menu entry and icon on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvane.Tidewatch"));
+    const std::unique_ptr<Translations> translations = InstallTranslations();
     const std::unique_ptr<frmMain> window = Main();
     return app.exec();
 }
