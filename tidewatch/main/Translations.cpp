@@ -29,16 +29,15 @@ bool hasSubtag(const QStringList &parts, std::initializer_list<const char *> wan
     return false;
 }
 
-// The file name the game would use for `tag`: "en" for English, empty for a tag
-// that names no language (Qt lists "C" after a language it does not know).
+// The file name the game would use for `tag`: "en" for English, empty where it
+// knows the language is not shipped. "C" and "POSIX" name none we ship, so the walk
+// goes on past them (Qt lists "C" after a language it does not know).
 QString fileLanguage(const QString &tag)
 {
     const QStringList parts = subtags(tag);
     if (parts.isEmpty())
         return {};
     const QString language = parts.first().toLower();
-    if (language == QLatin1String("c") || language == QLatin1String("posix"))
-        return {};
     // Traditional characters are written in Taiwan, Hong Kong and Macao; Simplified
     // elsewhere, and by a bare "zh".
     if (language == QLatin1String("zh"))
