@@ -51,7 +51,9 @@ triplet=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 for file in /usr/games/tidewatch /usr/share/games/tidewatch/radar.gif \
             /usr/lib/"$triplet"/tidewatch/libtidewatch_sound.so \
             /usr/lib/"$triplet"/tidewatch/libtidewatch_net.so \
-            /usr/share/doc/tidewatch/README.md /usr/share/doc/libreelkit0/README.md; do
+            /usr/share/doc/tidewatch/README.md /usr/share/doc/libreelkit0/README.md \
+            /usr/share/games/tidewatch/translations/tidewatch_de.qm \
+            /usr/share/reelkit/translations/reelkit_de.qm; do
   dpkg -S "$file" >/dev/null 2>&1 || fail "$file is not installed by a package"
 done
 plugin=/usr/lib/$triplet/qt6/plugins/designer/libreelpane_designer.so

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #include "dialogs/LibraryDocuments.h"
 
-#include <QCoreApplication>
+#include "control/LibraryFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-
-#include <dlfcn.h>
 
 namespace reelkit {
 
@@ -22,13 +21,7 @@ LibraryDocuments LibraryDocuments::beside(const QString &libraryFolder)
 
 LibraryDocuments LibraryDocuments::ofThisLibrary()
 {
-    // The file that holds this very function: libreelkit.so by its full path, or a
-    // program that links Reelkit's objects, named as it was started (maybe not by a
-    // path at all), whose folder the application knows better.
-    Dl_info self{};
-    const bool found = dladdr(reinterpret_cast<void *>(&LibraryDocuments::ofThisLibrary), &self) && self.dli_fname;
-    const QFileInfo file(found ? QString::fromLocal8Bit(self.dli_fname) : QString());
-    return beside(file.isAbsolute() ? file.canonicalPath() : QCoreApplication::applicationDirPath());
+    return beside(thisLibraryFolder());
 }
 
 QString fileAddress(const QString &path)

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake -DBUILD_TREE=... -DEXAMPLE=... -DWORK=... [-DCOMPILER_LAUNCHER=...] -P this file
+# cmake -DBUILD_TREE=... -DEXAMPLE=... -DWORK=... -DLANGUAGES=de,fr,... -DDATADIR=...
+#       -DREELKIT_TRANSLATIONSDIR=... [-DCOMPILER_LAUNCHER=...] -P this file
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT result EQUAL 0)
@@ -10,6 +11,15 @@ endfunction()
 file(REMOVE_RECURSE ${WORK})
 set(prefix ${WORK}/prefix)
 run("install" ${CMAKE_COMMAND} --install ${BUILD_TREE} --prefix ${prefix})
+# Every language's translations come along, the game's with its data, Reelkit's with the library.
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+foreach(language IN LISTS LANGUAGES)
+  foreach(qm ${DATADIR}/translations/tidewatch_${language}.qm ${REELKIT_TRANSLATIONSDIR}/reelkit_${language}.qm)
+    if(NOT EXISTS ${prefix}/${qm})
+      message(FATAL_ERROR "not installed: ${qm}")
+    endif()
+  endforeach()
+endforeach()
 run("configure" ${CMAKE_COMMAND} -S ${EXAMPLE} -B ${WORK}/build -DCMAKE_PREFIX_PATH=${prefix}
     -DCMAKE_CXX_COMPILER_LAUNCHER=${COMPILER_LAUNCHER})
 run("build" ${CMAKE_COMMAND} --build ${WORK}/build)

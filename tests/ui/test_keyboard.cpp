@@ -246,6 +246,9 @@ void KeyboardTest::aNetworkGameIsPlayedAndChattedWithTheKeyboardAlone()
     QTRY_COMPARE(server->flow().screen(), Screen::Battle);
     QTRY_COMPARE(client->flow().screen(), Screen::Battle);
 
+    // Where a compositor activated the client's window when it was mapped, the client's
+    // new screen takes the keyboard back from the window the test gave it to.
+    QVERIFY(giveKeyboardTo(*server));
     auto *target = control<BoardWidget>(*server, QStringLiteral("imgPlayer2Grid"));
     QVERIFY(tabTo(*server, QStringLiteral("imgPlayer2Grid")));
     steerTo(target, 2); // the client's Aircraft Carrier lies in column 2

@@ -113,14 +113,17 @@ void BattleFlow::endOfGameTest()
     if (IsFleetDestroyed(state.gOpponentShips)) {
         mGame.endGame(GameOutcome::Won);
         revealOpponentFleet();
+        const auto announceWin = [this] {
+            announceEnd(QStringLiteral("You Won"), QStringLiteral("Game Over. You Win."), Cue::Clap);
+        };
         if (state.isNetworkGame()) {
             // The board shows the sinking before the peer hears of it.
-            mGame.later(0, [this] {
+            mGame.later(0, [this, announceWin] {
                 mOutbox.gameOver();
-                announceEnd(QStringLiteral("You Won"), QStringLiteral("Game Over. You Win."), Cue::Clap);
+                announceWin();
             });
         } else {
-            announceEnd(QStringLiteral("You Won"), QStringLiteral("Game Over. You Win."), Cue::Clap);
+            announceWin();
         }
         return;
     }

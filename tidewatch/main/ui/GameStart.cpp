@@ -2,16 +2,32 @@
 #include "main/ui/GameStart.h"
 
 #include "main/DataPaths.h"
+#include "main/Translations.h"
 #include "main/WindowSystem.h"
 #include "main/ui/frmMain.h"
 
+#include <ReelkitTranslations.h>
+
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 
 StartupFiles StartupFiles::forThisProgram()
 {
     const DataPaths paths = DataPaths::forThisProgram();
     return {paths.accounts, paths.readOnlyData + QStringLiteral("/radar.gif")};
+}
+
+std::unique_ptr<Translations> InstallTranslations()
+{
+    // Qt's own catalogue first: the game's, installed last, is asked first.
+    return std::make_unique<Translations>(
+        Translations::choose(QLocale::system().uiLanguages()),
+        std::vector<Translations::Catalogue>{
+            {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+            {QStringLiteral("reelkit"), reelkit::translationsFolder()},
+            {QStringLiteral("tidewatch"), DataPaths::forThisProgram().readOnlyData + QStringLiteral("/translations")}});
 }
 
 std::unique_ptr<frmMain> Main(const StartupFiles &files)

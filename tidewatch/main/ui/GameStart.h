@@ -6,6 +6,7 @@
 #include <memory>
 
 class frmMain;
+class Translations;
 
 // The files start-up reads; the game finds them as DataPaths says.
 struct StartupFiles
@@ -18,3 +19,8 @@ struct StartupFiles
 
 // Prepares and shows the game window; the event loop takes over from there.
 std::unique_ptr<frmMain> Main(const StartupFiles &files = StartupFiles::forThisProgram());
+
+// Shows Qt's dialogs, Reelkit's and the game's texts in the desktop's language, for as
+// long as the result lives. Called before the window is built, so every text it sets
+// is already translated.
+std::unique_ptr<Translations> InstallTranslations();
