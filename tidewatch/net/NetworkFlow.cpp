@@ -112,8 +112,8 @@ void NetworkFlow::peerClosed()
     // A closed line says no more: what it sent last is complete, and comes first.
     // All of it is in the socket by now, no more than the socket's bounded read buffer.
     takeWhatIsQuiet(mClock() + MessageReader::kQuietMs, mLink.bytesWaiting());
-    mGate.run([this, from = mConnection.current()] {
-        if (!mConnectionUp || !mConnection.isCurrent(from))
+    mGate.run([this] {
+        if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
         connectionLost(QStringLiteral("The opponent has closed the connection."));
     });
@@ -179,7 +179,6 @@ void NetworkFlow::forgetConnection()
 {
     mReader.reset();
     mQuietTimer.stop();
-    mConnection.replace();
 }
 
 void NetworkFlow::send(const Protocol::Message &message)
@@ -247,15 +246,16 @@ void NetworkFlow::deliver(MessageReader::Result result)
         mLink.close(); // nothing more from this peer, while its last words wait their turn
     for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
         const qsizetype weight = batch.weight;
-        batch.connection = mConnection.current();
         mGate.run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
     }
 }
 
 void NetworkFlow::applyBatch(Inbound::Batch batch)
 {
-    if (!mConnectionUp || !mConnection.isCurrent(batch.connection))
-        return; // the connection was lost or replaced meanwhile: the rest is moot
+    // The connection was lost meanwhile: the rest is moot. What a replaced connection sent
+    // is held ahead of the new one's start, which alone sets mConnectionUp again.
+    if (!mConnectionUp)
+        return;
     for (auto message = batch.messages.begin(); message != batch.messages.end(); ++message) {
         if (!mConnectionUp)
             break;
