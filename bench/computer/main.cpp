@@ -62,8 +62,8 @@ GameOutcome playGame(qint32 difficulty, HardLevelFields &hard, RandomSource &ran
     BoardModel board;
     ShotRecord shots;
     AdmiralSight sight;
-    PlaceComputerFleet(fleet, board, false, random);
-    StartHardLevel(hard);
+    placeComputerFleet(fleet, board, false, random);
+    startHardLevel(hard);
 
     GameOutcome outcome;
     while (!IsFleetDestroyed(fleet)) {
@@ -71,7 +71,7 @@ GameOutcome playGame(qint32 difficulty, HardLevelFields &hard, RandomSource &ran
         const int firedBefore = shots.count();
         const double replyStarted = threadMilliseconds();
         const qint16 cell =
-            ComputerReply(difficulty, {fleet, board, shots, &sight}, hard, random);
+            computerReply(difficulty, {fleet, board, shots, &sight}, hard, random);
         outcome.longestReplyMs =
             std::max(outcome.longestReplyMs, threadMilliseconds() - replyStarted);
         if (cell == 0)

@@ -14,9 +14,9 @@ class ScriptedRandom final : public RandomSource
 public:
     explicit ScriptedRandom(QList<double> script = {}) : mScript(std::move(script)) {}
 
-    // The number in [0, 1) that RandomCell turns into `cell`.
+    // The number in [0, 1) that randomCell turns into `cell`.
     static double forCell(int cell) { return (cell - 1) / 99.0; }
-    // The number in [0, 1) that RandomStartCell turns into `cell`.
+    // The number in [0, 1) that randomStartCell turns into `cell`.
     static double forStartCell(int cell) { return (cell - 1) / 89.0; }
 
     void append(double r) { mScript.append(r); }

@@ -34,7 +34,7 @@ int appendAsAnotherProgram(const char *path, const char *name)
     std::fflush(stdout);
     const QString account = QString::fromLocal8Bit(name);
     QString error;
-    if (AppendAccount(QString::fromLocal8Bit(path), account, account + QStringLiteral("pw"), &error))
+    if (appendAccount(QString::fromLocal8Bit(path), account, account + QStringLiteral("pw"), &error))
         return 0;
     std::fprintf(stderr, "%s\n", qPrintable(error));
     return 1;
@@ -110,20 +110,20 @@ QByteArray AccountFileTest::fileBytes(const QString &path) const
 void AccountFileTest::roundTripKeepsSpacesAndOrder()
 {
     QString error;
-    QVERIFY(AppendAccount(mPath, QStringLiteral("  alice "), QStringLiteral(" pass word "), &error));
-    QVERIFY(AppendAccount(mPath, QStringLiteral("Bob"), QStringLiteral("x"), &error));
-    QVERIFY(AppendAccount(mPath, QStringLiteral("carol"), QStringLiteral("   "), &error));
+    QVERIFY(appendAccount(mPath, QStringLiteral("  alice "), QStringLiteral(" pass word "), &error));
+    QVERIFY(appendAccount(mPath, QStringLiteral("Bob"), QStringLiteral("x"), &error));
+    QVERIFY(appendAccount(mPath, QStringLiteral("carol"), QStringLiteral("   "), &error));
     QCOMPARE(fileBytes(), QByteArray("  alice \r\n pass word \r\nBob\r\nx\r\ncarol\r\n   \r\n"));
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, (QStringList{"  alice ", "Bob", "carol"}));
     QCOMPARE(accounts.passwords, (QStringList{" pass word ", "x", "   "}));
 }
 
 void AccountFileTest::namesDifferingOnlyInCaseAreTwoAccounts()
 {
-    QVERIFY(AppendAccount(mPath, QStringLiteral("Bob"), QStringLiteral("one"), nullptr));
-    QVERIFY(AppendAccount(mPath, QStringLiteral("bob"), QStringLiteral("two"), nullptr));
-    const AccountList accounts = ReadAccountFile(mPath);
+    QVERIFY(appendAccount(mPath, QStringLiteral("Bob"), QStringLiteral("one"), nullptr));
+    QVERIFY(appendAccount(mPath, QStringLiteral("bob"), QStringLiteral("two"), nullptr));
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, (QStringList{"Bob", "bob"}));
     QCOMPARE(accounts.passwords, (QStringList{"one", "two"}));
 }
@@ -131,7 +131,7 @@ void AccountFileTest::namesDifferingOnlyInCaseAreTwoAccounts()
 void AccountFileTest::duplicateNamesLoadAsSeparateAccounts()
 {
     QCOMPARE(writeRaw("sam\r\nfirst\r\nsam\r\nsecond\r\n"), QString());
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, (QStringList{"sam", "sam"}));
     QCOMPARE(accounts.passwords, (QStringList{"first", "second"}));
 }
@@ -169,27 +169,27 @@ void AccountFileTest::readsLines()
     QFETCH(QStringList, names);
     QFETCH(QStringList, passwords);
     QCOMPARE(writeRaw(bytes), QString());
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, names);
     QCOMPARE(accounts.passwords, passwords);
 }
 
 void AccountFileTest::aMissingFileOrFolderGivesNoAccounts()
 {
-    const AccountList noFile = ReadAccountFile(mPath);
+    const AccountList noFile = readAccountFile(mPath);
     QVERIFY(noFile.names.isEmpty() && noFile.passwords.isEmpty());
-    const AccountList noFolder = ReadAccountFile(mDir.filePath("missing/data/players.txt"));
+    const AccountList noFolder = readAccountFile(mDir.filePath("missing/data/players.txt"));
     QVERIFY(noFolder.names.isEmpty() && noFolder.passwords.isEmpty());
-    const AccountList aFolder = ReadAccountFile(mDir.path());
+    const AccountList aFolder = readAccountFile(mDir.path());
     QVERIFY(aFolder.names.isEmpty());
 }
 
 void AccountFileTest::eightBitCharactersRoundTripAsOneByte()
 {
     const QString name = QStringLiteral("J\u00f6rg \u00e9\u00ff");
-    QVERIFY(AppendAccount(mPath, name, QStringLiteral("\u00a3\u00b6"), nullptr));
+    QVERIFY(appendAccount(mPath, name, QStringLiteral("\u00a3\u00b6"), nullptr));
     QCOMPARE(fileBytes(), QByteArray("J\xf6rg \xe9\xff\r\n\xa3\xb6\r\n"));
-    QCOMPARE(ReadAccountFile(mPath).names, QStringList{name});
+    QCOMPARE(readAccountFile(mPath).names, QStringList{name});
 }
 
 void AccountFileTest::anOverlongLineSkipsOnlyItsAccount()
@@ -200,7 +200,7 @@ void AccountFileTest::anOverlongLineSkipsOnlyItsAccount()
     QCOMPARE(writeRaw("a\r\n" + tooLong + "\r\nb\r\nc\r\n" + huge + "\r\nd\r\n" + longest
                       + "\r\nok\r\n"),
              QString());
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, (QStringList{"b", QString::fromLatin1(longest)}));
     QCOMPARE(accounts.passwords, (QStringList{"c", "ok"}));
 }
@@ -211,7 +211,7 @@ void AccountFileTest::readingStopsAtTheAccountLimit()
     for (int i = 0; i <= LoginRules::kMaxAccounts; ++i)
         bytes += "n\r\np\r\n";
     QCOMPARE(writeRaw(bytes), QString());
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names.size(), LoginRules::kMaxAccounts);
     QCOMPARE(accounts.passwords.size(), LoginRules::kMaxAccounts);
 }
@@ -220,18 +220,18 @@ void AccountFileTest::appendCreatesFolderAndOwnerOnlyFile()
 {
     const QString deep = mDir.filePath(QStringLiteral("new/data/players.txt"));
     QString error;
-    QVERIFY2(AppendAccount(deep, QStringLiteral("a"), QStringLiteral("b"), &error),
+    QVERIFY2(appendAccount(deep, QStringLiteral("a"), QStringLiteral("b"), &error),
              qPrintable(error));
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(deep).constData(), &info), 0);
     QCOMPARE(info.st_mode & 0777, mode_t(0600));
-    QCOMPARE(ReadAccountFile(deep).names, QStringList{"a"});
+    QCOMPARE(readAccountFile(deep).names, QStringList{"a"});
 }
 
 void AccountFileTest::appendCompletesAnUnterminatedLastLine()
 {
     QCOMPARE(writeRaw("a\r\nb"), QString());
-    QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr));
+    QVERIFY(appendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr));
     QCOMPARE(fileBytes(), QByteArray("a\r\nb\r\nc\r\nd\r\n"));
 }
 
@@ -251,14 +251,14 @@ void AccountFileTest::appendMakesAReadableFileOwnerOnly()
     QCOMPARE(writeRaw("a\r\nb\r\n"), QString());
     QVERIFY(::chmod(QFile::encodeName(mPath).constData(), mode_t(mode)) == 0);
     QString notice;
-    QVERIFY(AppendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr, &notice));
+    QVERIFY(appendAccount(mPath, QStringLiteral("c"), QStringLiteral("d"), nullptr, &notice));
     struct stat info {};
     QCOMPARE(::stat(QFile::encodeName(mPath).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 0777), modeAfter);
     QCOMPARE(notice.contains(QStringLiteral("readable by you only")), (mode & 077) != 0);
     // Told once: the next account finds the file private already.
     QString second;
-    QVERIFY(AppendAccount(mPath, QStringLiteral("e"), QStringLiteral("f"), nullptr, &second));
+    QVERIFY(appendAccount(mPath, QStringLiteral("e"), QStringLiteral("f"), nullptr, &second));
     QVERIFY(second.isEmpty());
 }
 
@@ -280,10 +280,10 @@ void AccountFileTest::appendKeepsEveryLineOfAnOddFile()
     QFETCH(QByteArray, before);
     QFETCH(QStringList, namesBefore);
     QCOMPARE(writeRaw(before), QString());
-    QVERIFY(AppendAccount(mPath, QStringLiteral("dave"), QStringLiteral("davepw"), nullptr));
+    QVERIFY(appendAccount(mPath, QStringLiteral("dave"), QStringLiteral("davepw"), nullptr));
     QVERIFY(fileBytes().startsWith(before));
     QVERIFY(fileBytes().endsWith("\r\ndave\r\ndavepw\r\n"));
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names, namesBefore + QStringList{"dave"});
     QCOMPARE(accounts.passwords.back(), QStringLiteral("davepw"));
 }
@@ -301,7 +301,7 @@ void AccountFileTest::writersAtOnceAllLand()
         writers.emplace_back([&, w] {
             for (int i = 0; i < kEach; ++i) {
                 const QString name = QStringLiteral("w%1n%2").arg(w).arg(i);
-                if (!AppendAccount(mPath, name, name + QStringLiteral("pw"), nullptr))
+                if (!appendAccount(mPath, name, name + QStringLiteral("pw"), nullptr))
                     ++failures;
             }
         });
@@ -309,7 +309,7 @@ void AccountFileTest::writersAtOnceAllLand()
     for (std::thread &writer : writers)
         writer.join();
     QCOMPARE(failures.load(), 0);
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names.size(), 1 + kWriters * kEach);
     for (qsizetype i = 1; i < accounts.names.size(); ++i)
         QCOMPARE(accounts.passwords[i], accounts.names[i] + QStringLiteral("pw"));
@@ -341,7 +341,7 @@ void AccountFileTest::writersInTwoProgramsBothLandOneAtATime()
         QVERIFY(writer.waitForFinished(10000));
         QCOMPARE(writer.exitCode(), 0);
     }
-    const AccountList accounts = ReadAccountFile(mPath);
+    const AccountList accounts = readAccountFile(mPath);
     QCOMPARE(accounts.names.size(), 3);
     QCOMPARE(QSet<QString>(accounts.names.begin() + 1, accounts.names.end()), (QSet<QString>{"ann", "bob"}));
     for (qsizetype i = 1; i < accounts.names.size(); ++i)
@@ -365,7 +365,7 @@ void AccountFileTest::appendRefusesValuesTheFileCannotHold()
     QFETCH(QString, password);
     QCOMPARE(writeRaw("a\r\nb\r\n"), QString());
     QString error;
-    QVERIFY(!AppendAccount(mPath, name, password, &error));
+    QVERIFY(!appendAccount(mPath, name, password, &error));
     QVERIFY(!error.isEmpty());
     QCOMPARE(fileBytes(), QByteArray("a\r\nb\r\n"));
 }
@@ -377,7 +377,7 @@ void AccountFileTest::appendFailsWhenTheFolderCannotBeMade()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QString error;
-    QVERIFY(!AppendAccount(mDir.filePath(QStringLiteral("blocked/players.txt")),
+    QVERIFY(!appendAccount(mDir.filePath(QStringLiteral("blocked/players.txt")),
                            QStringLiteral("a"), QStringLiteral("b"), &error));
     QVERIFY(!error.isEmpty());
 }
@@ -405,7 +405,7 @@ void AccountFileTest::appendFailsWhenTheFileSizeLimitIsReached()
     tight.rlim_cur = rlim_t(before.size() + 4);
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
     QString error;
-    const bool saved = AppendAccount(mPath, QStringLiteral("a long enough name"),
+    const bool saved = appendAccount(mPath, QStringLiteral("a long enough name"),
                                      QStringLiteral("and its password"), &error);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previousHandler);
@@ -432,9 +432,9 @@ void AccountFileTest::readOnlyPlacesKeepAccountsReadable()
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
     QVERIFY(QFile::setPermissions(mPath, fileReadOnly ? QFileDevice::ReadOwner : readOnly | QFileDevice::WriteOwner));
     QVERIFY(QFile::setPermissions(folder, readOnly));
-    const QStringList names = ReadAccountFile(mPath).names;
+    const QStringList names = readAccountFile(mPath).names;
     QString error;
-    const bool appended = AppendAccount(mPath, QStringLiteral("bob"), QStringLiteral("b"), &error);
+    const bool appended = appendAccount(mPath, QStringLiteral("bob"), QStringLiteral("b"), &error);
     QFile::setPermissions(folder, readOnly | QFileDevice::WriteOwner);
     QCOMPARE(names, QStringList{"alice"});
     QCOMPARE(appended, saved);
@@ -447,7 +447,7 @@ void AccountFileTest::aFullDiskIsNamed()
     QVERIFY(QDir().mkpath(folder));
     const int status = CheckOnAFullDisk(folder, [] { return true; }, [&] {
         QString error;
-        const bool saved = AppendAccount(folder + QStringLiteral("/players.txt"), QStringLiteral("a"),
+        const bool saved = appendAccount(folder + QStringLiteral("/players.txt"), QStringLiteral("a"),
                                          QStringLiteral("b"), &error);
         return !saved && error == QStringLiteral("the disk is full");
     });
@@ -495,9 +495,9 @@ void AccountFileTest::onlyRegularFilesAreAccountFiles()
     if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
         QSKIP("no such device here");
     // Neither waits for a writer or an end that never comes, nor goes through a link.
-    QVERIFY(ReadAccountFile(path).names.isEmpty());
+    QVERIFY(readAccountFile(path).names.isEmpty());
     QString error;
-    QVERIFY(!AppendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error));
+    QVERIFY(!appendAccount(path, QStringLiteral("a"), QStringLiteral("b"), &error));
     QCOMPARE(error, QStringLiteral("the account file %1 %2").arg(path, refusal));
     QCOMPARE(QFileInfo::exists(target), made == QLatin1String("link"));
     if (made == QLatin1String("link"))

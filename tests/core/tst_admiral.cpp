@@ -23,7 +23,7 @@ struct Side
     }
     qint16 reply(HardLevelFields &hard, RandomSource &random)
     {
-        return ComputerReply(kAdmiral, {fleet, board, shots, &sight}, hard, random);
+        return computerReply(kAdmiral, {fleet, board, shots, &sight}, hard, random);
     }
     Fleet fleet;
     BoardModel board;
@@ -110,7 +110,7 @@ void AdmiralTest::followsUpAHitAlongItsColumn()
         fired.set(shot.cell);
     for (double r : {0.0, 0.5, 0.999}) {
         ScriptedRandom random({r});
-        QVERIFY(likeliest.contains(AdmiralChoice(sight, fired, random)));
+        QVERIFY(likeliest.contains(admiralChoice(sight, fired, random)));
     }
 }
 

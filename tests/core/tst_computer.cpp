@@ -62,7 +62,7 @@ void ComputerTest::init()
     mShots.clear();
     mSight.clear();
     mHard = HardLevelFields();
-    StartHardLevel(mHard);
+    startHardLevel(mHard);
     placeFixedFleet(mFleet, mBoard);
 }
 
@@ -70,11 +70,11 @@ void ComputerTest::easyRepeatShowsTheHitAgainButCountsItOnce()
 {
     ScriptedRandom random;
     random.appendCells({13, 13});
-    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(13));
+    QCOMPARE(computerReply(Easy, target(), mHard, random), qint16(13));
     mBoard.setCell(13, CellPicture::water());
-    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(13));
+    QCOMPARE(computerReply(Easy, target(), mHard, random), qint16(13));
     QCOMPARE(mBoard.cell(13), CellPicture::hit());
-    QCOMPARE(mFleet[2].HitCount(), qint16(1));
+    QCOMPARE(mFleet[2].hitCount(), qint16(1));
     QCOMPARE(mShots.count(), 1);
 }
 
@@ -82,8 +82,8 @@ void ComputerTest::easyMayFireAtAMissAgain()
 {
     ScriptedRandom random;
     random.appendCells({50, 50});
-    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(50));
-    QCOMPARE(ComputerReply(Easy, target(), mHard, random), qint16(50));
+    QCOMPARE(computerReply(Easy, target(), mHard, random), qint16(50));
+    QCOMPARE(computerReply(Easy, target(), mHard, random), qint16(50));
     QCOMPARE(mBoard.cell(50), CellPicture::miss());
     QCOMPARE(mShots.count(), 1);
 }
@@ -96,14 +96,14 @@ void ComputerTest::easyPlaysAWholeGameWithHonestHitCounts()
     while (!IsFleetDestroyed(mFleet)) {
         QVERIFY2(++shots < 100000, "Easy never sank the fleet");
         const int before = mShots.count();
-        QVERIFY(ComputerReply(Easy, target(), mHard, random) != 0);
+        QVERIFY(computerReply(Easy, target(), mHard, random) != 0);
         repeats += mShots.count() == before ? 1 : 0;
         for (int number = 1; number <= 5; ++number)
-            QVERIFY(mFleet[number].HitCount() <= number + 1);
+            QVERIFY(mFleet[number].hitCount() <= number + 1);
     }
     QVERIFY(shots >= 20);
     for (int number = 1; number <= 5; ++number)
-        QCOMPARE(mFleet[number].HitCount(), qint16(number + 1));
+        QCOMPARE(mFleet[number].hitCount(), qint16(number + 1));
     for (int k = 1; k <= 100; ++k) {
         if (IsShipAt(qint16(k), mFleet))
             QVERIFY(mShots.isSet(k));
@@ -130,12 +130,12 @@ void ComputerTest::levelsThatNeverFireTwice()
         BoardModel board;
         ShotRecord shots;
         AdmiralSight sight;
-        PlaceComputerFleet(fleet, board, false, random);
-        StartHardLevel(hard);
+        placeComputerFleet(fleet, board, false, random);
+        startHardLevel(hard);
         int fired = 0;
         while (!IsFleetDestroyed(fleet)) {
             random.reseedFromClock();
-            const qint16 cell = ComputerReply(level, {fleet, board, shots, &sight}, hard, random);
+            const qint16 cell = computerReply(level, {fleet, board, shots, &sight}, hard, random);
             QVERIFY2(cell >= 1 && cell <= 100, qPrintable(QString::number(cell)));
             QVERIFY2(shots.count() == ++fired, qPrintable(QStringLiteral("repeat at %1").arg(cell)));
         }
@@ -150,7 +150,7 @@ void ComputerTest::impossibleWinsWithItsTwentiethShot()
     ScriptedRandom random; // its fixed-seed stream once the script is empty
     for (int shot = 1; shot <= 20; ++shot) {
         QVERIFY(!IsFleetDestroyed(mFleet));
-        const qint16 cell = ComputerReply(Impossible, target(), mHard, random);
+        const qint16 cell = computerReply(Impossible, target(), mHard, random);
         QVERIFY(IsShipAt(cell, mFleet));
         QCOMPARE(mBoard.cell(cell), CellPicture::hit());
     }
@@ -164,18 +164,18 @@ void ComputerTest::moderatePassesOverCellsFiredAt()
     mShots.set(50);
     ScriptedRandom random;
     random.appendCells({10, 50, 10, 11});
-    QCOMPARE(ComputerReply(Moderate, target(), mHard, random), qint16(11));
+    QCOMPARE(computerReply(Moderate, target(), mHard, random), qint16(11));
     QCOMPARE(random.draws(), 4);
     QCOMPARE(random.reseeds(), 0);
 }
 
 void ComputerTest::impossibleDrawsOnlyShipCellsNotFiredAt()
 {
-    ResolveShot(1, mFleet, mBoard, mShots);
+    resolveShot(1, mFleet, mBoard, mShots);
     ScriptedRandom random;
     random.appendCells({50, 1, 2, 11});
-    QCOMPARE(ComputerReply(Impossible, target(), mHard, random), qint16(11));
-    QCOMPARE(mFleet[1].HitCount(), qint16(2));
+    QCOMPARE(computerReply(Impossible, target(), mHard, random), qint16(11));
+    QCOMPARE(mFleet[1].hitCount(), qint16(2));
     QVERIFY(mFleet[1].IsDestroyed());
 }
 
@@ -191,7 +191,7 @@ void ComputerTest::unknownDifficultyFiresNothing()
 {
     QFETCH(qint32, level);
     ScriptedRandom random;
-    QCOMPARE(ComputerReply(level, target(), mHard, random), qint16(0));
+    QCOMPARE(computerReply(level, target(), mHard, random), qint16(0));
     QCOMPARE(mShots.count(), 0);
     QCOMPARE(random.draws(), 0);
 }
@@ -218,7 +218,7 @@ void ComputerTest::aFullRecordLeavesNothingToFireAt()
     int notices = 0;
     mBoard.setChangeListener([&](int) { ++notices; });
     ClockSeededRandom random;
-    QCOMPARE(ComputerReply(level, target(), mHard, random), qint16(0));
+    QCOMPARE(computerReply(level, target(), mHard, random), qint16(0));
     QCOMPARE(mShots.count(), fired);
     QCOMPARE(notices, 0);
     QVERIFY(mHard.mRandomSearch);
@@ -227,7 +227,7 @@ void ComputerTest::aFullRecordLeavesNothingToFireAt()
 void ComputerTest::startHardLevelSearchesWalkingUp()
 {
     HardLevelFields hard{false, false, 57, true};
-    StartHardLevel(hard);
+    startHardLevel(hard);
     QVERIFY(hard.mRandomSearch);
     QVERIFY(hard.mWalkUp);
     QCOMPARE(hard.mTrackCell, qint16(57)); // left from the last game

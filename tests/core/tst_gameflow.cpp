@@ -9,6 +9,7 @@
 #include "board/ShipKinds.h"
 #include "main/GameFlow.h"
 #include "main/ShellView.h"
+#include "main/StepTimer.h"
 #include "net/GameLink.h"
 #include "net/NetworkView.h"
 #include "records/GameRecording.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-// Remembers what the window would show; boxes close at once, pauses end at once.
-// The window's parts a flow test reads; the log-in and server screens show nothing it checks.
+// Remembers what the window would show. Boxes close on the event loop's next pass,
+// unless the test holds them open and closes them itself.
 class FakeShell final : public ShellView
 {
 public:
@@ -28,18 +29,73 @@ public:
     QString status, recordNotice, recordsNote;
     QStringList boxes;
     QList<Cue> cues;
+    bool holdBoxes = false;
+    std::vector<std::function<void()>> openBoxes; // each closes its box
 
     void showScreen(Screen shown) override { screen = shown; }
     void setStatus(const QString &text) override { status = text; }
-    void warn(const QString &text) override { boxes << text; }
-    void inform(const QString &text) override { boxes << text; }
+    void warn(const QString &text, std::function<void()> closed) override { open(text, std::move(closed)); }
+    void inform(const QString &text, std::function<void()> closed) override { open(text, std::move(closed)); }
     void playCue(Cue cue) override { cues << cue; }
-    bool letEventsThrough() override { return true; }
-    bool pause(int) override { return true; }
     void setDifficultyCaptions(const QStringList &) override {}
     void clearChoices() override {}
-    void showRecords(const QString &, const QString &, const QString &note) override { recordsNote = note; }
+    void showRecords(const QString &, const QString &, const QString &note,
+                     std::function<void()> closed) override
+    {
+        recordsNote = note;
+        open(note, std::move(closed));
+    }
     void setRecordNotice(const QString &text) override { recordNotice = text; }
+    void closeBox()
+    {
+        const std::function<void()> close = openBoxes.front();
+        openBoxes.erase(openBoxes.begin());
+        close();
+    }
+
+private:
+    void open(const QString &text, std::function<void()> closed)
+    {
+        boxes << text;
+        openBoxes.push_back([closed = std::move(closed)] {
+            if (closed)
+                closed();
+        });
+        if (!holdBoxes)
+            QTimer::singleShot(0, [this] { closeBox(); });
+    }
+};
+
+// The flow's steps to come: a pause ends when the test says its time has come, a step
+// for the next pass comes on the event loop's next pass, as the game's own timer does.
+class SteppedTimer final : public StepTimer
+{
+public:
+    int seconds = -1; // of the step waiting
+    std::function<void()> step;
+
+    void start(int wait, std::function<void()> next) override
+    {
+        seconds = wait;
+        step = std::move(next);
+        if (wait == 0)
+            QTimer::singleShot(0, &mPass, [this, started = ++mStarted] {
+                if (started == mStarted)
+                    expire();
+            });
+    }
+    void stop() override { step = {}; }
+    bool isActive() const override { return bool(step); }
+    // Runs the step waiting, and those it starts, until none is left.
+    void expire()
+    {
+        while (step)
+            std::exchange(step, {})();
+    }
+
+private:
+    QObject mPass;
+    int mStarted = 0;
 };
 
 class FakePlacement final : public PlacementView
@@ -148,9 +204,13 @@ struct Player
     MemoryLink link;
     qint64 clock = 0;
     GameFlow flow{{shell, quiet, placement, quiet, chat}, link, [this] { return clock; }};
+    SteppedTimer *steps = nullptr;
 
     Player(const QString &accountFile, const QString &name)
     {
+        auto timer = std::make_unique<SteppedTimer>();
+        steps = timer.get();
+        flow.setStepTimer(std::move(timer));
         link.flow = &flow.network();
         link.clock = &clock;
         auto random = std::make_unique<ScriptedRandom>();
@@ -185,6 +245,16 @@ void join(Player &server, Player &client)
     settle();
 }
 
+// Each side places its fleet and presses Finish: the battle begins, the server to fire.
+void bothFinish(Player &server, Player &client)
+{
+    for (Player *side : {&server, &client}) {
+        side->placeFleet();
+        side->flow.finishPlacing();
+        settle();
+    }
+}
+
 QList<int> shipCells(const Fleet &fleet)
 {
     QList<int> cells;
@@ -207,14 +277,22 @@ private slots:
     void aWholeSinglePlayerGameThenMainMenuAndASecond_data()
     {
         QTest::addColumn<int>("level");
-        for (int level = 1; level <= 5; ++level)
-            QTest::addRow("level %d", level) << level;
+        QTest::addColumn<bool>("reveal");
+        for (int level = 1; level <= 5; ++level) {
+            QTest::addRow("level %d", level) << level << false;
+            QTest::addRow("level %d, reveal mode", level) << level << true;
+        }
     }
     void aWholeSinglePlayerGameThenMainMenuAndASecond()
     {
         QFETCH(int, level);
-        Player ann(accounts(), QStringLiteral("Ann"));
+        QFETCH(bool, reveal);
+        const QTemporaryDir dir; // each row counts its own games
+        const QString accountFile = dir.filePath(QStringLiteral("players.txt"));
+        Player ann(accountFile, QStringLiteral("Ann"));
         QCOMPARE(ann.shell.screen, Screen::GameType);
+        if (reveal)
+            ann.flow.toggleReveal();
         for (int game = 1; game <= 2; ++game) {
             ann.flow.next(0);
             ann.flow.startSinglePlayer(0, level);
@@ -226,12 +304,27 @@ private slots:
             QCOMPARE(ann.state().gGamePhase, GameState::Battle);
             for (int cell = 1; cell <= 100 && ann.state().gGamePhase == GameState::Battle; ++cell) {
                 ann.flow.battle().playerFires(cell);
+                if (!reveal) { // the computer pauses; clicks on its board meanwhile do nothing
+                    QCOMPARE(ann.shell.status, QStringLiteral("Opponents Turn"));
+                    QCOMPARE(ann.steps->seconds, 1);
+                    const int replies = ann.state().gPlayerShots.count();
+                    ann.flow.battle().playerFires(cell % 100 + 1);
+                    QCOMPARE(ann.state().gOpponentShots.count(), cell);
+                    QCOMPARE(ann.state().gPlayerShots.count(), replies);
+                    ann.steps->expire();
+                }
+                QVERIFY(!ann.flow.waiting());
                 if (ann.state().gGamePhase == GameState::Battle)
                     QCOMPARE(ann.shell.status, QStringLiteral("Your Turn (Ann)"));
             }
             const bool won = IsFleetDestroyed(ann.state().gOpponentShips);
+            QCOMPARE(ann.shell.boxes.size(), game); // a game ends once
             QCOMPARE(ann.shell.boxes.last(), won ? QStringLiteral("Game Over. You Win.")
                                                 : QStringLiteral("Game Over. You Lose."));
+            // The cue and the game-over screen wait for the box to close.
+            QCOMPARE(ann.shell.screen, Screen::Battle);
+            QVERIFY(ann.shell.cues.last() != (won ? Cue::Clap : Cue::YouLose));
+            settle();
             QCOMPARE(ann.shell.cues.last(), won ? Cue::Clap : Cue::YouLose);
             QCOMPARE(ann.shell.status, won ? QStringLiteral("You Won") : QStringLiteral("Opponent Won"));
             QCOMPARE(ann.shell.screen, Screen::GameOver);
@@ -250,7 +343,7 @@ private slots:
         }
         RecordBook records;
         QString error;
-        QVERIFY(records.read(RecordFileBeside(accounts()), &error));
+        QVERIFY(records.read(recordFileBeside(accountFile), &error));
         QCOMPARE(records.tally(QStringLiteral("Ann"), RecordKind(level)).played, 2);
     }
 
@@ -318,11 +411,7 @@ private slots:
     {
         Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
         join(ann, bob);
-        for (Player *side : {&ann, &bob}) {
-            side->placeFleet();
-            side->flow.finishPlacing();
-            settle();
-        }
+        bothFinish(ann, bob);
         for (int cell : shipCells(ann.state().gOpponentShips)) {
             ann.flow.battle().playerFires(cell);
             settle();
@@ -343,6 +432,42 @@ private slots:
         settle();
         QCOMPARE(ann.shell.screen, Screen::Placement);
         QVERIFY2(!ann.chat.lines.contains(QStringLiteral("Bob: old")), qPrintable(ann.chat.lines.join('|')));
+    }
+
+    // Nothing the peer sends changes the game before the player has closed the box that is
+    // up; then it all comes, in order, the rest of a batch that opened the box included.
+    void whatArrivesWhileABoxIsUpWaitsForIt_data()
+    {
+        QTest::addColumn<bool>("boxFromTheBatch");
+        QTest::newRow("the records opened by the player") << false;
+        QTest::newRow("the loss the batch itself announces") << true;
+    }
+    void whatArrivesWhileABoxIsUpWaitsForIt()
+    {
+        QFETCH(bool, boxFromTheBatch);
+        Player ann(accounts(), QStringLiteral("Ann")), bob(accounts(), QStringLiteral("Bob"));
+        join(ann, bob);
+        bothFinish(ann, bob);
+        bob.shell.holdBoxes = true;
+        QByteArray bytes;
+        if (boxFromTheBatch)
+            bytes = Protocol::encode(Protocol::GameOver{QStringLiteral("1")});
+        else
+            bob.flow.showRecords();
+        bytes += Protocol::encode(Protocol::Chat{QStringLiteral("Ann"), QStringLiteral("one")})
+                 + Protocol::encode(Protocol::Chat{QStringLiteral("Ann"), QStringLiteral("two")});
+        bob.link.inbox = bytes;
+        bob.flow.network().dataArrived(bytes.size());
+        bob.clock += MessageReader::kQuietMs;
+        bob.flow.network().lineQuiet();
+        settle();
+        QCOMPARE(bob.shell.openBoxes.size(), size_t(1));
+        QVERIFY2(!bob.chat.lines.contains(QStringLiteral("Ann: one")), qPrintable(bob.chat.lines.join('|')));
+        QVERIFY(!bob.shell.cues.contains(Cue::YouLose));
+        bob.shell.closeBox();
+        settle();
+        QCOMPARE(bob.chat.lines.mid(bob.chat.lines.size() - 2), QStringList({"Ann: one", "Ann: two"}));
+        QCOMPARE(bob.shell.cues.contains(Cue::YouLose), boxFromTheBatch);
     }
 
     void aLostConnectionEndsTheGameInEachPhase_data()

@@ -55,7 +55,7 @@ void HardWalkTest::init()
     mBoard = BoardModel();
     mShots.clear();
     mHard = HardLevelFields();
-    StartHardLevel(mHard);
+    startHardLevel(mHard);
     mRandom = ScriptedRandom();
 }
 
@@ -69,7 +69,7 @@ QList<int> HardWalkTest::replies(int count)
 {
     QList<int> cells;
     for (int i = 0; i < count; ++i)
-        cells.append(ComputerReply(kHard, {mFleet, mBoard, mShots}, mHard, mRandom));
+        cells.append(computerReply(kHard, {mFleet, mBoard, mShots}, mHard, mRandom));
     return cells;
 }
 
@@ -113,21 +113,21 @@ void HardWalkTest::aHitInTheTopRowWalksDown()
 void HardWalkTest::aWalkPassesOverCellsFiredAtBefore()
 {
     place({{5, 41}}); // battleship 41..91
-    ResolveShot(31, mFleet, mBoard, mShots); // an earlier miss just above the ship
-    ResolveShot(71, mFleet, mBoard, mShots); // and an earlier hit inside it
+    resolveShot(31, mFleet, mBoard, mShots); // an earlier miss just above the ship
+    resolveShot(71, mFleet, mBoard, mShots); // and an earlier hit inside it
     mRandom.appendCells({51});
     // Up: 41, then over the miss at 31 to 21 (a miss). Down: over 31..51 to 61,
     // then over the hit at 71 to 81 and 91.
     QCOMPARE(replies(6), (QList<int>{51, 41, 21, 61, 81, 91}));
     QVERIFY(mFleet[5].IsDestroyed());
-    QCOMPARE(mFleet[5].HitCount(), qint16(6));
+    QCOMPARE(mFleet[5].hitCount(), qint16(6));
     QVERIFY(mHard.mRandomSearch);
 }
 
 void HardWalkTest::aWalkUpOffTheBoardWalksDownTheSameTurn()
 {
     place({{2, 11}}); // cruiser 11, 21, 31
-    ResolveShot(1, mFleet, mBoard, mShots); // the top of the column is taken
+    resolveShot(1, mFleet, mBoard, mShots); // the top of the column is taken
     mRandom.appendCells({21});
     // After 11 the walk would go up past 1 and leave the board: it walks down
     // from 11 instead, over 21, and fires at 31 in that same turn.
@@ -180,7 +180,7 @@ void HardWalkTest::aMissWhileWalkingKeepsTheDirectionFlag()
     mShots.clear();
     mFleet[1].DeleteShip();
     place({{1, 62}}); // destroyer 62, 72
-    StartHardLevel(mHard);
+    startHardLevel(mHard);
     mRandom.appendCells({62});
     QCOMPARE(replies(2), (QList<int>{62, 52}));
     // The miss at 52 leaves mWalkUp and mRandomSearch as they were.

@@ -48,7 +48,7 @@ void LoginRulesTest::captionFollowsTheTypedName()
     QFETCH(QStringList, names);
     QFETCH(QString, typed);
     QFETCH(QString, caption);
-    QCOMPARE(LoginRules::CaptionFor(names, typed), caption);
+    QCOMPARE(LoginRules::captionFor(names, typed), caption);
 }
 
 void LoginRulesTest::findAccountTakesTheFirstMatchingPair_data()
@@ -73,13 +73,13 @@ void LoginRulesTest::findAccountTakesTheFirstMatchingPair()
     QFETCH(int, position);
     const QStringList names{"sam", "kim", "sam"};
     const QStringList passwords{"one", "pw", "two"};
-    QCOMPARE(LoginRules::FindAccount(names, passwords, name, password), position);
+    QCOMPARE(LoginRules::findAccount(names, passwords, name, password), position);
 }
 
 void LoginRulesTest::findAccountSurvivesListsOfDifferentLength()
 {
-    QCOMPARE(LoginRules::FindAccount({"a", "b"}, {"1"}, "b", ""), 0);
-    QCOMPARE(LoginRules::FindAccount({"a"}, {"1", "2"}, "a", "1"), 1);
+    QCOMPARE(LoginRules::findAccount({"a", "b"}, {"1"}, "b", ""), 0);
+    QCOMPARE(LoginRules::findAccount({"a"}, {"1", "2"}, "a", "1"), 1);
 }
 
 void LoginRulesTest::creationRefusals_data()
@@ -118,26 +118,26 @@ void LoginRulesTest::creationRefusals()
     QFETCH(QString, name);
     QFETCH(QString, password);
     QFETCH(QString, refusal);
-    QCOMPARE(LoginRules::CreationRefusal({"alice"}, name, password), refusal);
+    QCOMPARE(LoginRules::creationRefusal({"alice"}, name, password), refusal);
 }
 
 void LoginRulesTest::theAccountLimit()
 {
     QStringList names(LoginRules::kMaxAccounts - 1, QStringLiteral("n"));
-    QCOMPARE(LoginRules::CreationRefusal(names, "one more", "pw"), QString());
+    QCOMPARE(LoginRules::creationRefusal(names, "one more", "pw"), QString());
     names.append(QStringLiteral("n"));
-    const QString refusal = LoginRules::CreationRefusal(names, "one more", "pw");
+    const QString refusal = LoginRules::creationRefusal(names, "one more", "pw");
     QVERIFY(refusal.contains(QStringLiteral("32767")));
     // The blank-name warning still comes first.
-    QCOMPARE(LoginRules::CreationRefusal(names, "", "pw"), kNeedName);
+    QCOMPARE(LoginRules::creationRefusal(names, "", "pw"), kNeedName);
 }
 
 void LoginRulesTest::valuesTooLongForTheFileAreRefused()
 {
     // A longer value would be skipped when the file is read back.
     const QString tooLong(kMaxAccountLineLength + 1, QLatin1Char('p'));
-    QVERIFY(!LoginRules::CreationRefusal({}, "alice", tooLong).isEmpty());
-    QVERIFY(!LoginRules::CreationRefusal({}, tooLong, "pw").isEmpty());
+    QVERIFY(!LoginRules::creationRefusal({}, "alice", tooLong).isEmpty());
+    QVERIFY(!LoginRules::creationRefusal({}, tooLong, "pw").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(LoginRulesTest)

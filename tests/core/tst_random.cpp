@@ -60,7 +60,7 @@ void RandomTest::roundsHalfToEven()
 {
     QFETCH(double, x);
     QFETCH(int, rounded);
-    QCOMPARE(RoundHalfToEven(x), rounded);
+    QCOMPARE(roundHalfToEven(x), rounded);
 }
 
 void RandomTest::randomCellRounding_data()
@@ -79,14 +79,14 @@ void RandomTest::randomCellRounding()
     QFETCH(double, r);
     QFETCH(int, cell);
     ScriptedRandom random({r});
-    QCOMPARE(RandomCell(random), cell);
+    QCOMPARE(randomCell(random), cell);
 }
 
 void RandomTest::everyCellCanBeDrawn()
 {
     for (int cell = 1; cell <= 100; ++cell) {
         ScriptedRandom random({ScriptedRandom::forCell(cell)});
-        QCOMPARE(RandomCell(random), cell);
+        QCOMPARE(randomCell(random), cell);
     }
 }
 
@@ -105,7 +105,7 @@ void RandomTest::randomStartCellRounding()
     QFETCH(double, r);
     QFETCH(int, cell);
     ScriptedRandom random({r});
-    QCOMPARE(RandomStartCell(random), cell);
+    QCOMPARE(randomStartCell(random), cell);
 }
 
 void RandomTest::clockSeededNumbersAreInRange()
@@ -115,7 +115,7 @@ void RandomTest::clockSeededNumbersAreInRange()
     for (int i = 0; i < 20000; ++i) {
         const double r = random.next();
         QVERIFY(r >= 0.0 && r < 1.0);
-        cells.insert(RandomCell(random));
+        cells.insert(randomCell(random));
     }
     QCOMPARE(cells.size(), 100);
     QVERIFY(!cells.contains(0) && !cells.contains(101));
@@ -138,7 +138,7 @@ void RandomTest::drawUntilTakesTheFirstEligibleDraw()
 {
     ScriptedRandom random;
     random.appendCells({4, 6, 9, 12});
-    const int cell = DrawUntil(random, RandomCell, [](int c) { return c % 3 == 0; }, 1, 100);
+    const int cell = drawUntil(random, randomCell, [](int c) { return c % 3 == 0; }, 1, 100);
     QCOMPARE(cell, 6);
     QCOMPARE(random.draws(), 2);
 }
@@ -148,10 +148,10 @@ void RandomTest::drawUntilCannotHang()
     ScriptedRandom stuck;
     for (int i = 0; i < kMaxDraws; ++i)
         stuck.append(ScriptedRandom::forCell(5));
-    QCOMPARE(DrawUntil(stuck, RandomCell, [](int c) { return c > 70; }, 1, 100), 71);
+    QCOMPARE(drawUntil(stuck, randomCell, [](int c) { return c > 70; }, 1, 100), 71);
 
     ClockSeededRandom random;
-    QCOMPARE(DrawUntil(random, RandomCell, [](int) { return false; }, 1, 100), 0);
+    QCOMPARE(drawUntil(random, randomCell, [](int) { return false; }, 1, 100), 0);
 }
 
 void RandomTest::placedFleetsAreValid()
@@ -161,13 +161,13 @@ void RandomTest::placedFleetsAreValid()
     for (int round = 0; round < 3000; ++round) {
         Fleet fleet;
         BoardModel board;
-        PlaceComputerFleet(fleet, board, false, random);
+        placeComputerFleet(fleet, board, false, random);
         QSet<int> covered;
         for (int number = 1; number <= 5; ++number) {
             const clsShip &ship = fleet[number];
             QCOMPARE(ship.DrawShipType(), number);
             QCOMPARE(ship.MapControl(), &board);
-            QCOMPARE(ship.HitCount(), qint16(0));
+            QCOMPARE(ship.hitCount(), qint16(0));
             QVERIFY(ship.ShipIndex() >= 1);
             QVERIFY(ship.ShipIndex() + 10 * number <= 100);
             startsSeen.insert(ship.ShipIndex());
@@ -197,7 +197,7 @@ void RandomTest::placementDrawsAgainUntilAShipFits()
     random.append(ScriptedRandom::forStartCell(3));
     Fleet fleet;
     BoardModel board;
-    PlaceComputerFleet(fleet, board, false, random);
+    placeComputerFleet(fleet, board, false, random);
     QCOMPARE(fleet[1].ShipIndex(), qint16(46));
     QCOMPARE(fleet[2].ShipIndex(), qint16(47));
     QCOMPARE(fleet[3].ShipIndex(), qint16(1));
@@ -213,7 +213,7 @@ void RandomTest::placementPaintsOnlyWhenAsked()
     for (const bool draw : {false, true}) {
         Fleet fleet;
         BoardModel board;
-        PlaceComputerFleet(fleet, board, draw, random);
+        placeComputerFleet(fleet, board, draw, random);
         int segments = 0;
         for (int k = 1; k <= 100; ++k) {
             const CellPicture picture = board.cell(k);
@@ -231,10 +231,10 @@ void RandomTest::placementStartsFromAnEmptyFleet()
     ClockSeededRandom random;
     Fleet fleet;
     BoardModel board;
-    PlaceComputerFleet(fleet, board, false, random);
+    placeComputerFleet(fleet, board, false, random);
     fleet[2].IncrementHitCount();
-    PlaceComputerFleet(fleet, board, false, random);
-    QCOMPARE(fleet[2].HitCount(), qint16(0));
+    placeComputerFleet(fleet, board, false, random);
+    QCOMPARE(fleet[2].hitCount(), qint16(0));
     QVERIFY(fleet.isComplete());
 }
 

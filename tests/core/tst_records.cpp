@@ -132,13 +132,13 @@ void RecordsTest::aFailedSaveLeavesTheOldRecord()
     full.rlim_cur = 8;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &full) == 0);
     QString error;
-    const bool counted = CountGame(mPath, state, GameOutcome::Won, &error);
+    const bool counted = countGame(mPath, state, GameOutcome::Won, &error);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
     QVERIFY(!counted);
     QVERIFY(!error.isEmpty());
     QCOMPARE(contents(mPath), old);
-    QVERIFY(CountGame(mPath, state, GameOutcome::Won, &error));
+    QVERIFY(countGame(mPath, state, GameOutcome::Won, &error));
     QCOMPARE(contents(mPath), QByteArray("easy 2 2 0 0 3 53 21  Ann \n"));
 }
 
@@ -201,7 +201,7 @@ void RecordsTest::aGameThatCannotBeCountedLeavesTheFileAndSaysWhy()
 
     BoardModel board;
     QString error;
-    const bool counted = CountGame(mPath, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
+    const bool counted = countGame(mPath, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
     QString viewError;
     const bool read = RecordBook().read(mPath, &viewError);
     holder.closeWriteChannel();
@@ -232,7 +232,7 @@ void RecordsTest::aFullDiskIsNamedAndTheOldRecordKept()
     const int status = CheckOnAFullDisk(QFileInfo(path).absolutePath(), [&] { return writeFile(path, old); }, [&] {
         BoardModel board;
         QString error;
-        const bool counted = CountGame(path, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
+        const bool counted = countGame(path, battle(1, {1, 2, 3}, board), GameOutcome::Won, &error);
         return !counted && error == QStringLiteral("the disk is full") && contents(path) == old;
     });
     if (status == 77)
@@ -267,7 +267,7 @@ void RecordsTest::aGameCountsByItsKindAndShots()
     GameState state = battle(level, {1, 11, 50, 99}, board);
     state.gGamePhase = phase;
     QString error;
-    QCOMPARE(CountGame(mPath, state, GameOutcome(outcome), &error), !line.isEmpty());
+    QCOMPARE(countGame(mPath, state, GameOutcome(outcome), &error), !line.isEmpty());
     QCOMPARE(contents(mPath), line);
 }
 

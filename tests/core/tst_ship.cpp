@@ -16,7 +16,7 @@ using PaintedCells = QMap<int, CellPicture>;
 PaintedCells paintedCells(const BoardModel &board)
 {
     PaintedCells painted;
-    for (int k = 1; k <= BoardModel::kCells; ++k) {
+    for (int k = 1; k <= ShipKinds::kBoardCells; ++k) {
         if (board.cell(k) != CellPicture::water())
             painted.insert(k, board.cell(k));
     }
@@ -125,7 +125,7 @@ void ShipTest::aNewShipIsEmpty()
     const clsShip ship;
     QCOMPARE(ship.ShipIndex(), qint16(0));
     QVERIFY(!ship.IsDestroyed());
-    QVERIFY(ship.IsEmpty());
+    QVERIFY(ship.isEmpty());
     for (int k = -1; k <= 101; ++k)
         QVERIFY2(!ship.cShipIsHit(qint16(k)), qPrintable(QString::number(k)));
     ship.ReDrawShip(); // no board: must simply do nothing
@@ -139,7 +139,7 @@ void ShipTest::createShipRecordsWithoutPaintingUnlessAsked()
     QCOMPARE(ship.ShipIndex(), qint16(35));
     QCOMPARE(ship.DrawShipType(), 3);
     QCOMPARE(ship.MapControl(), &board);
-    QVERIFY(!ship.IsEmpty());
+    QVERIFY(!ship.isEmpty());
     for (int k = 1; k <= 100; ++k) {
         const bool covered = k == 35 || k == 45 || k == 55 || k == 65;
         QVERIFY2(ship.cShipIsHit(qint16(k)) == covered, qPrintable(QString::number(k)));
@@ -187,7 +187,7 @@ void ShipTest::destroyedExactlyAtItsLength()
     ship.CreateShip(1, shipNumber, nullptr, false);
     for (int i = 0; i < hits; ++i)
         ship.IncrementHitCount();
-    QCOMPARE(ship.HitCount(), qint16(hits));
+    QCOMPARE(ship.hitCount(), qint16(hits));
     QCOMPARE(ship.IsDestroyed(), destroyed);
 }
 
@@ -202,7 +202,7 @@ void ShipTest::deleteShipEmptiesIt()
     ship.DeleteShip();
     QCOMPARE(ship.ShipIndex(), qint16(0));
     QVERIFY(!ship.IsDestroyed());
-    QCOMPARE(ship.HitCount(), qint16(0));
+    QCOMPARE(ship.hitCount(), qint16(0));
     QCOMPARE(ship.MapControl(), nullptr);
     QVERIFY(!ship.cShipIsHit(12));
     // The pictures stay until the caller repaints.

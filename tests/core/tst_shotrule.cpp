@@ -3,6 +3,7 @@
 #include "board/ShotRecord.h"
 #include "battle/ShotRule.h"
 #include "board/BoardModel.h"
+#include "board/BoardProcedures.h"
 #include "board/Fleet.h"
 
 #include <QTest>
@@ -42,62 +43,62 @@ void ShotRuleTest::init()
 
 void ShotRuleTest::aMissPaintsMissAndCountsNothing()
 {
-    const ShotResult result = ResolveShot(13, mFleet, mBoard, mShots);
+    const ShotResult result = resolveShot(13, mFleet, mBoard, mShots);
     QVERIFY(!result.hit);
     QVERIFY(!result.repeat);
     QCOMPARE(result.shipNumber, 0);
     QCOMPARE(mBoard.cell(13), CellPicture::miss());
     QVERIFY(mShots.isSet(13));
     QCOMPARE(mShots.count(), 1);
-    QCOMPARE(mFleet[2].HitCount(), qint16(0));
+    QCOMPARE(mFleet[2].hitCount(), qint16(0));
 }
 
 void ShotRuleTest::aHitCountsOnTheShipCovering()
 {
-    const ShotResult result = ResolveShot(22, mFleet, mBoard, mShots);
+    const ShotResult result = resolveShot(22, mFleet, mBoard, mShots);
     QVERIFY(result.hit);
     QVERIFY(!result.sunk);
     QCOMPARE(result.shipNumber, 2);
     QCOMPARE(mBoard.cell(22), CellPicture::hit());
-    QCOMPARE(mFleet[2].HitCount(), qint16(1));
+    QCOMPARE(mFleet[2].hitCount(), qint16(1));
 }
 
 void ShotRuleTest::theLastCellSinksTheShip()
 {
-    QVERIFY(!ResolveShot(32, mFleet, mBoard, mShots).sunk);
-    QVERIFY(!ResolveShot(12, mFleet, mBoard, mShots).sunk);
-    const ShotResult last = ResolveShot(22, mFleet, mBoard, mShots);
+    QVERIFY(!resolveShot(32, mFleet, mBoard, mShots).sunk);
+    QVERIFY(!resolveShot(12, mFleet, mBoard, mShots).sunk);
+    const ShotResult last = resolveShot(22, mFleet, mBoard, mShots);
     QVERIFY(last.sunk);
     QVERIFY(mFleet[2].IsDestroyed());
 }
 
 void ShotRuleTest::aRepeatedHitCountsNoSecondHit()
 {
-    ResolveShot(12, mFleet, mBoard, mShots);
+    resolveShot(12, mFleet, mBoard, mShots);
     mBoard.setCell(12, CellPicture::water()); // a repaint in between
-    const ShotResult again = ResolveShot(12, mFleet, mBoard, mShots);
+    const ShotResult again = resolveShot(12, mFleet, mBoard, mShots);
     QVERIFY(again.hit);
     QVERIFY(again.repeat);
     QCOMPARE(again.shipNumber, 2);
     QCOMPARE(mBoard.cell(12), CellPicture::hit());
-    QCOMPARE(mFleet[2].HitCount(), qint16(1));
+    QCOMPARE(mFleet[2].hitCount(), qint16(1));
 
     // Three shots at two cells do not sink a three-cell ship ...
-    ResolveShot(22, mFleet, mBoard, mShots);
+    resolveShot(22, mFleet, mBoard, mShots);
     QVERIFY(!mFleet[2].IsDestroyed());
     // ... and a repeat after the sinking cannot push it past its length.
-    QVERIFY(ResolveShot(32, mFleet, mBoard, mShots).sunk);
-    const ShotResult afterSinking = ResolveShot(32, mFleet, mBoard, mShots);
+    QVERIFY(resolveShot(32, mFleet, mBoard, mShots).sunk);
+    const ShotResult afterSinking = resolveShot(32, mFleet, mBoard, mShots);
     QVERIFY(afterSinking.sunk);
-    QCOMPARE(mFleet[2].HitCount(), qint16(3));
+    QCOMPARE(mFleet[2].hitCount(), qint16(3));
     QVERIFY(mFleet[2].IsDestroyed());
 }
 
 void ShotRuleTest::aRepeatedMissIsShownAgain()
 {
-    ResolveShot(50, mFleet, mBoard, mShots);
+    resolveShot(50, mFleet, mBoard, mShots);
     mBoard.setCell(50, CellPicture::water());
-    const ShotResult again = ResolveShot(50, mFleet, mBoard, mShots);
+    const ShotResult again = resolveShot(50, mFleet, mBoard, mShots);
     QVERIFY(again.repeat);
     QVERIFY(!again.hit);
     QCOMPARE(mBoard.cell(50), CellPicture::miss());
@@ -108,10 +109,10 @@ void ShotRuleTest::onlyTheFirstOfOverlappingShipsIsCounted()
 {
     // A fleet received from the other program is not checked for overlap.
     mFleet[4].CreateShip(2, 4, &mBoard, false); // 2..42, crossing the cruiser at 12..32
-    const ShotResult result = ResolveShot(22, mFleet, mBoard, mShots);
+    const ShotResult result = resolveShot(22, mFleet, mBoard, mShots);
     QCOMPARE(result.shipNumber, 2);
-    QCOMPARE(mFleet[2].HitCount(), qint16(1));
-    QCOMPARE(mFleet[4].HitCount(), qint16(0));
+    QCOMPARE(mFleet[2].hitCount(), qint16(1));
+    QCOMPARE(mFleet[4].hitCount(), qint16(0));
 }
 
 void ShotRuleTest::cellsOffTheBoardAreNoShot_data()
@@ -130,21 +131,21 @@ void ShotRuleTest::cellsOffTheBoardAreNoShot()
     // An empty ship sits at "cell 0"; a shot there must not count on it.
     int notices = 0;
     mBoard.setChangeListener([&](int) { ++notices; });
-    const ShotResult result = ResolveShot(qint16(cell), mFleet, mBoard, mShots);
+    const ShotResult result = resolveShot(qint16(cell), mFleet, mBoard, mShots);
     QVERIFY(!result.hit);
     QCOMPARE(result.shipNumber, 0);
     QCOMPARE(notices, 0);
     QCOMPARE(mShots.count(), 0);
     for (int slot = 1; slot <= 5; ++slot)
-        QCOMPARE(mFleet[slot].HitCount(), qint16(0));
+        QCOMPARE(mFleet[slot].hitCount(), qint16(0));
 }
 
 void ShotRuleTest::cueForEachResult()
 {
-    QCOMPARE(CueFor(ResolveShot(1, mFleet, mBoard, mShots)), Cue::Miss);
-    QCOMPARE(CueFor(ResolveShot(12, mFleet, mBoard, mShots)), Cue::Hit);
-    QCOMPARE(CueFor(ResolveShot(22, mFleet, mBoard, mShots)), Cue::Hit);
-    QCOMPARE(CueFor(ResolveShot(32, mFleet, mBoard, mShots)), Cue::Sunk);
+    QCOMPARE(cueFor(resolveShot(1, mFleet, mBoard, mShots)), Cue::Miss);
+    QCOMPARE(cueFor(resolveShot(12, mFleet, mBoard, mShots)), Cue::Hit);
+    QCOMPARE(cueFor(resolveShot(22, mFleet, mBoard, mShots)), Cue::Hit);
+    QCOMPARE(cueFor(resolveShot(32, mFleet, mBoard, mShots)), Cue::Sunk);
 }
 
 void ShotRuleTest::fleetIsDestroyedOnlyWhenAllFiveSink()

@@ -227,7 +227,7 @@ void TestWinsock::remoteCloseRaisesPeerClosedAndNoError()
     Winsock server, game;
     connect(&server, &Winsock::ConnectionRequest, &game, [&](qintptr requestID) { game.Accept(requestID); });
     QStringList events;
-    connect(&game, &Winsock::PeerClosed, &game, [&events] { events << "closed"; });
+    connect(&game, &Winsock::peerClosed, &game, [&events] { events << "closed"; });
     connect(&game, &Winsock::DataArrival, &game, [&events] { events << "data"; });
     Inbox inbox(game);
     QSignalSpy errors(&game, &Winsock::Error);
@@ -285,7 +285,7 @@ void TestWinsock::connectingAgainClosesTheFirstConnection()
     connectTo(client, kLoopback);
     QTRY_COMPARE(games.size(), std::size_t(1));
     QTRY_COMPARE(connected.count(), 1);
-    QSignalSpy firstClosed(games.front().get(), &Winsock::PeerClosed);
+    QSignalSpy firstClosed(games.front().get(), &Winsock::peerClosed);
 
     connectTo(client, kLoopback);
     QTRY_COMPARE(firstClosed.count(), 1);
@@ -341,7 +341,7 @@ void TestWinsock::aFloodIsReadInFull()
 }
 
 // What a reader leaves is announced again on a later pass; a reader that took nothing
-// is not pressed (no busy loop) until it asks with RaiseDataArrival.
+// is not pressed (no busy loop) until it asks with raiseDataArrival.
 void TestWinsock::aReaderTakesWhatItWantsAndIsAskedAgain()
 {
     Winsock server, game;
@@ -364,14 +364,14 @@ void TestWinsock::aReaderTakesWhatItWantsAndIsAskedAgain()
 
     takeAtMost = 0;
     peer.write(QByteArray(5'000, 'b'));
-    QTRY_COMPARE(game.BytesReceived(), qint64(5'000));
+    QTRY_COMPARE(game.bytesReceived(), qint64(5'000));
     arrivals = 0;
     QTest::qWait(100);
     QVERIFY(arrivals <= 1);
     QCOMPARE(taken.size(), qsizetype(10'000));
 
     takeAtMost = 1000;
-    game.RaiseDataArrival();
+    game.raiseDataArrival();
     QTRY_COMPARE(taken, QByteArray(10'000, 'a') + QByteArray(5'000, 'b'));
 }
 

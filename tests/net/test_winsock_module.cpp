@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "net/SocketModule.h"
 #include "net/Winsock.h"
 
 #include <QSignalSpy>
@@ -12,7 +11,7 @@ class TestWinsockModule : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setSocketModuleName(QStringLiteral("libtidewatch_net_absent")); }
+    void initTestCase() { Winsock::setModuleName(QStringLiteral("libtidewatch_net_absent")); }
     void aMissingLibraryFailsOnlyTheCallsThatNeedASocket_data();
     void aMissingLibraryFailsOnlyTheCallsThatNeedASocket();
 };

@@ -76,12 +76,23 @@ T *control(const frmMain &window, const QString &name)
     return found;
 }
 
+// A player's action is over when the window has answered it: the computer's reply has
+// come and the boxes it opened are closed (boxes block the window, not the handler).
+inline void answered(const frmMain &window)
+{
+    const GameFlow &flow = const_cast<frmMain &>(window).flow();
+    QTest::qWaitFor([&flow] {
+        return !flow.waiting() && !qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    });
+}
+
 inline void click(const frmMain &window, const QString &name)
 {
     QAbstractButton *button = control<QAbstractButton>(window, name);
     // An option reacts on its indicator and caption only, not on the empty rest of its row.
     const QPoint spot = button->isCheckable() ? QPoint(8, button->height() / 2) : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, {}, spot);
+    answered(window);
 }
 
 // A control the window has not built yet (screens are built on first showing) is not shown.
@@ -106,6 +117,7 @@ inline void pressCell(const frmMain &window, const QString &grid, int index,
 {
     QTest::mousePress(control(window, grid), button, {}, cellCentre(index));
     QTest::mouseRelease(control(window, grid), button, {}, cellCentre(index));
+    answered(window);
 }
 
 // The move reaches the window as the window system sends it: moving the pointer itself
@@ -129,6 +141,7 @@ inline void typeInto(const frmMain &window, const QString &name, const QString &
 inline void pressEnter(const frmMain &window, const QString &name)
 {
     QTest::keyClick(control(window, name), Qt::Key_Return);
+    answered(window);
 }
 
 // Creates an account and logs in with it, through the log-in panel.

@@ -385,11 +385,11 @@ private slots:
         QTcpSocket peer;
         auto server = serverInBattleWithRawPeer(peer);
         peer.write("/fire" + S + "5");
-        QTRY_COMPARE(server->flow().state().gPlayerShips[1].HitCount(), qint16(1));
+        QTRY_COMPARE(server->flow().state().gPlayerShips[1].hitCount(), qint16(1));
         peer.write("/fire" + S + "5");
         peer.write("/msg" + S + "Eve" + S + "done");
         QTRY_COMPARE(chatLines(*server).value(0), QStringLiteral("Eve: done"));
-        QCOMPARE(server->flow().state().gPlayerShips[1].HitCount(), qint16(1));
+        QCOMPARE(server->flow().state().gPlayerShips[1].hitCount(), qint16(1));
         QVERIFY(!server->flow().state().gPlayerShips[1].IsDestroyed());
     }
 

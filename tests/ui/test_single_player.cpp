@@ -69,6 +69,7 @@ RecordsSeen recordsView(const frmMain &window)
     QWidget *records = control(window, QStringLiteral("cmdRecords"));
     records->setFocus();
     QTest::keyClick(records, Qt::Key_Space);
+    QTest::qWaitFor([&poll] { return !poll.isActive(); }); // the view blocks the window only
     return seen;
 }
 
@@ -281,7 +282,28 @@ private slots:
         QVERIFY(boxes.seen.empty());
     }
 
-    void aClickDuringThePauseAfterTheWinningShotEndsTheGameOnce()
+    // The box blocks the window, not the program: the window may go while it is up.
+    void closingTheWindowWhileTheGameOverBoxIsUpEndsCleanly()
+    {
+        auto window = inPlacement(2, true);
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        QStringList cues;
+        window->modSound().setListener([&](const QString &cue) { cues << cue; });
+        const std::vector<int> targets = cellsOf(window->flow().state().gOpponentShips, true);
+        for (size_t shot = 0; shot + 1 < targets.size(); ++shot)
+            pressCell(*window, kOpponentGrid, targets[shot]);
+        QWidget *grid = control(*window, kOpponentGrid);
+        QTest::mousePress(grid, Qt::LeftButton, {}, cellCentre(targets.back()));
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        QVERIFY(window->close());
+        window.reset();
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!cues.contains(QStringLiteral("clap"))); // what followed the box went with it
+    }
+
+    void aClickDuringThePauseAfterTheWinningShotDoesNothing()
     {
         auto window = inPlacement(2, false);
         placeFleetInFirstColumns(*window);
@@ -296,7 +318,8 @@ private slots:
         QTimer::singleShot(0, [&] { pressCell(*window, kOpponentGrid, targets.front()); });
         pressCell(*window, kOpponentGrid, targets.back());
         QCOMPARE(boxes.texts(), QStringList({"Game Over. You Win."}));
-        QCOMPARE(window->flow().state().gPlayerShots.count(), shotsBefore); // the game was over before the reply
+        QCOMPARE(window->flow().state().gPlayerShots.count(), shotsBefore + 1); // the reply, then the end
+        QCOMPARE(window->flow().state().gOpponentShots.count(), int(targets.size()));
     }
 
     void aWholeGameEndsInTheRightOrder_data()

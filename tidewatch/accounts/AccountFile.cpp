@@ -3,6 +3,7 @@
 
 #include "accounts/LoginRules.h"
 #include "accounts/PlainFile.h"
+#include "accounts/TypedText.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,9 +107,9 @@ bool refuse(QString *error, const QString &text)
 
 QString valueProblem(const QString &value)
 {
-    if (HasLineBreak(value))
+    if (hasLineBreak(value))
         return QStringLiteral("a name or password cannot hold a line break");
-    if (!IsLatin1(value))
+    if (!isLatin1(value))
         return QStringLiteral("a name or password can only use Latin-1 characters");
     if (value.size() > kMaxAccountLineLength)
         return QStringLiteral("a name or password is longer than %1 characters")
@@ -118,21 +119,12 @@ QString valueProblem(const QString &value)
 
 } // namespace
 
-bool HasLineBreak(const QString &value)
+bool hasLineBreak(const QString &value)
 {
     return value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
 }
 
-bool IsLatin1(const QString &value)
-{
-    for (const QChar c : value) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
-}
-
-AccountList ReadAccountFile(const QString &path)
+AccountList readAccountFile(const QString &path)
 {
     AccountList accounts;
     PlainFile plain(accountFileName(path));
@@ -155,7 +147,7 @@ AccountList ReadAccountFile(const QString &path)
     return accounts;
 }
 
-bool AppendAccount(const QString &path, const QString &name, const QString &password,
+bool appendAccount(const QString &path, const QString &name, const QString &password,
                    QString *error, QString *notice)
 {
     for (const QString *value : {&name, &password}) {
@@ -165,7 +157,7 @@ bool AppendAccount(const QString &path, const QString &name, const QString &pass
     }
 
     QString problem;
-    if (!MakeFolderOf(path, &problem))
+    if (!makeFolderOf(path, &problem))
         return refuse(error, problem);
 
     // From reading the file's end to the end of the write no other writer may append,

@@ -17,13 +17,12 @@ struct AccountList
 constexpr qsizetype kMaxAccountLineLength = 1024;
 
 // What one line of the file can hold.
-bool HasLineBreak(const QString &value);
-bool IsLatin1(const QString &value);
+bool hasLineBreak(const QString &value);
 
 // A missing folder or file, or anything but a regular file in its place (a symbolic
 // link too), gives an empty list at once; an incomplete last account is ignored.
 // Lines may end in CR LF or LF alone.
-AccountList ReadAccountFile(const QString &path);
+AccountList readAccountFile(const QString &path);
 
 // Appends one account, creating the folder and the file (owner read/write only) when
 // missing, under an exclusive lock on the file. Returns false with a description in
@@ -34,5 +33,5 @@ AccountList ReadAccountFile(const QString &path);
 // Nothing already in the file is changed: a line left unpaired at its end gets a
 // partner line that the reader skips, so the new account reads back as itself. An
 // existing file that others could read is made owner-only, and `notice` then says so.
-bool AppendAccount(const QString &path, const QString &name, const QString &password,
+bool appendAccount(const QString &path, const QString &name, const QString &password,
                    QString *error, QString *notice = nullptr);

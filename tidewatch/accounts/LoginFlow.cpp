@@ -16,14 +16,14 @@ LoginFlow::LoginFlow(GameTable &game, LoginView &view)
 void LoginFlow::load(const QString &accountFile)
 {
     mAccountFile = accountFile;
-    const AccountList accounts = ReadAccountFile(accountFile);
+    const AccountList accounts = readAccountFile(accountFile);
     for (qsizetype i = 0; i < accounts.names.size() && i < LoginRules::kMaxAccounts; ++i)
         addAccount(accounts.names[i], accounts.passwords[i]);
 }
 
 void LoginFlow::nameChanged(const QString &name)
 {
-    mCaption = LoginRules::CaptionFor(mGame.state().gPlayerNames, name);
+    mCaption = LoginRules::captionFor(mGame.state().gPlayerNames, name);
     mView.setLoginCaption(mCaption);
 }
 
@@ -38,7 +38,7 @@ void LoginFlow::submit(const QString &name, const QString &password)
 void LoginFlow::logIn(const QString &name, const QString &password)
 {
     GameState &state = mGame.state();
-    const int position = LoginRules::FindAccount(state.gPlayerNames, state.gPlayerPasswords, name,
+    const int position = LoginRules::findAccount(state.gPlayerNames, state.gPlayerPasswords, name,
                                                  password);
     if (position == 0) {
         mGame.warn(QStringLiteral("The Entered Password is Incorrect or Invalid"));
@@ -50,7 +50,7 @@ void LoginFlow::logIn(const QString &name, const QString &password)
 
 void LoginFlow::createAccount(const QString &name, const QString &password)
 {
-    if (const QString refusal = LoginRules::CreationRefusal(mGame.state().gPlayerNames, name, password);
+    if (const QString refusal = LoginRules::creationRefusal(mGame.state().gPlayerNames, name, password);
         !refusal.isEmpty()) {
         mGame.warn(refusal);
         return;
@@ -59,7 +59,7 @@ void LoginFlow::createAccount(const QString &name, const QString &password)
     // the list and the file never disagree.
     QString error;
     QString notice;
-    if (!AppendAccount(mAccountFile, name, password, &error, &notice)) {
+    if (!appendAccount(mAccountFile, name, password, &error, &notice)) {
         mGame.warn(QStringLiteral("The account could not be saved: ") + error);
         return;
     }

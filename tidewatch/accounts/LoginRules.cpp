@@ -9,12 +9,12 @@
 
 namespace LoginRules {
 
-QString CaptionFor(const QStringList &names, const QString &typedName)
+QString captionFor(const QStringList &names, const QString &typedName)
 {
     return names.contains(typedName, Qt::CaseSensitive) ? kCaptionLogin : kCaptionCreate;
 }
 
-int FindAccount(const QStringList &names, const QStringList &passwords, const QString &name,
+int findAccount(const QStringList &names, const QStringList &passwords, const QString &name,
                 const QString &password)
 {
     const qsizetype count = std::min(names.size(), passwords.size());
@@ -25,15 +25,15 @@ int FindAccount(const QStringList &names, const QStringList &passwords, const QS
     return 0;
 }
 
-QString CreationRefusal(const QStringList &names, const QString &name, const QString &password)
+QString creationRefusal(const QStringList &names, const QString &name, const QString &password)
 {
-    if (IsBlank(name))
+    if (isBlank(name))
         return QStringLiteral("You Must Enter a Username");
-    if (IsBlank(password))
+    if (isBlank(password))
         return QStringLiteral("You Must Enter a Password");
-    if (HasLineBreak(name) || HasLineBreak(password))
+    if (hasLineBreak(name) || hasLineBreak(password))
         return QStringLiteral("A Username or Password Cannot Contain a Line Break");
-    if (!IsLatin1(name) || !IsLatin1(password))
+    if (!isLatin1(name) || !isLatin1(password))
         return QStringLiteral(
             "A Username or Password Can Only Use Western European (Latin-1) Characters");
     // The file could hold it, but the name goes into network messages, where this

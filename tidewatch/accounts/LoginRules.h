@@ -11,17 +11,17 @@ inline const QString kCaptionLogin = QStringLiteral("Login");
 inline const QString kCaptionCreate = QStringLiteral("Create Player");
 
 // "Login" when the typed name equals an account name exactly, else "Create Player".
-QString CaptionFor(const QStringList &names, const QString &typedName);
+QString captionFor(const QStringList &names, const QString &typedName);
 
 // 1-based position of the first account whose name and password both match; 0 if none.
-int FindAccount(const QStringList &names, const QStringList &passwords, const QString &name,
+int findAccount(const QStringList &names, const QStringList &passwords, const QString &name,
                 const QString &password);
 
 // Why a new account cannot be created, or empty when it can. Checked in this order:
 // blank name, blank password, line breaks, characters the 8-bit file cannot hold,
 // the network messages' field separator, the 32,767-account limit, and values longer than a line of the file may be.
 // Blank means empty once leading and trailing spaces are removed.
-QString CreationRefusal(const QStringList &names, const QString &name, const QString &password);
+QString creationRefusal(const QStringList &names, const QString &name, const QString &password);
 
 constexpr int kMaxAccounts = 32767;
 

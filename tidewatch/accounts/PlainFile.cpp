@@ -57,7 +57,7 @@ int writeFully(int fd, const QByteArray &bytes)
 
 } // namespace
 
-QString DescribeFileFailure(int code)
+QString describeFileFailure(int code)
 {
     if (code == ENOSPC || code == EDQUOT)
         return QStringLiteral("the disk is full");
@@ -66,7 +66,7 @@ QString DescribeFileFailure(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-bool MakeFolderOf(const QString &filePath, QString *error)
+bool makeFolderOf(const QString &filePath, QString *error)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
     if (QDir().mkpath(folder))
@@ -88,7 +88,7 @@ PlainFile::~PlainFile()
 
 bool PlainFile::fail(int code)
 {
-    return refuse(DescribeFileFailure(code));
+    return refuse(describeFileFailure(code));
 }
 
 bool PlainFile::refuse(const QString &text)

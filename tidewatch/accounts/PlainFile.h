@@ -56,6 +56,6 @@ private:
 };
 
 // What a failed file operation means to a player; a full disk says so.
-QString DescribeFileFailure(int code);
+QString describeFileFailure(int code);
 // Makes the folder a file lives in, with the folders above it; false with `error`.
-bool MakeFolderOf(const QString &filePath, QString *error);
+bool makeFolderOf(const QString &filePath, QString *error);

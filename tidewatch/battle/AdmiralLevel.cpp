@@ -177,7 +177,7 @@ std::array<double, kCells + 1> likelihood(const SeenBoard &board)
 
 } // namespace
 
-qint16 AdmiralChoice(const AdmiralSight &sight, const ShotRecord &fired, RandomSource &random)
+qint16 admiralChoice(const AdmiralSight &sight, const ShotRecord &fired, RandomSource &random)
 {
     const SeenBoard board = lookAt(sight, fired);
     const std::array<double, kCells + 1> weight = likelihood(board);

@@ -34,4 +34,4 @@ private:
 // those through unsunk hits weighted far above the rest; ties are broken with `random`.
 // Cells set in `fired` are never chosen (a cell fired at but missing from the sight
 // counts as a miss). Returns 0 when every cell has been fired at.
-qint16 AdmiralChoice(const AdmiralSight &sight, const ShotRecord &fired, RandomSource &random);
+qint16 admiralChoice(const AdmiralSight &sight, const ShotRecord &fired, RandomSource &random);

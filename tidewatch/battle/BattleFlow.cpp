@@ -22,49 +22,53 @@ ShotResult BattleFlow::shoot(Shooter shooter, qint16 cell)
 {
     GameState &state = mGame.state();
     if (shooter == Shooter::Player) {
-        const ShotResult result = ResolveShot(cell, state.gOpponentShips, mOpponentGrid,
+        const ShotResult result = resolveShot(cell, state.gOpponentShips, mOpponentGrid,
                                               state.gOpponentShots);
-        mGame.playCue(CueFor(result));
+        mGame.playCue(cueFor(result));
         return result;
     }
-    return ResolveShot(cell, state.gPlayerShips, mOwnGrid, state.gPlayerShots);
+    return resolveShot(cell, state.gPlayerShips, mOwnGrid, state.gPlayerShots);
 }
 
 void BattleFlow::playerFires(int index)
 {
     const GameState &state = mGame.state();
-    if (state.gGamePhase != GameState::Battle)
+    // During the computer's pause, clicks on its board do nothing.
+    if (state.gGamePhase != GameState::Battle || mGame.waiting())
         return;
     const qint16 cell = qint16(index);
     const bool mayFire = state.gMyTurn && !state.gOpponentShots.isSet(cell);
     if (state.gGameType == GameState::SinglePlayer && mayFire) {
-        if (!singlePlayerTurn(cell))
-            return;
-    } else if (state.isNetworkGame() && mayFire) {
-        networkTurn(cell);
+        singlePlayerTurn(cell);
+        return; // the end is tested after the computer's reply
     }
-    EndOfGameTest();
+    if (state.isNetworkGame() && mayFire)
+        networkTurn(cell);
+    endOfGameTest();
 }
 
-bool BattleFlow::singlePlayerTurn(qint16 cell)
+void BattleFlow::singlePlayerTurn(qint16 cell)
 {
     shoot(Shooter::Player, cell);
-    RandomSource &random = mGame.random();
-    random.reseedFromClock();
+    mGame.random().reseedFromClock();
     mGame.setTurn(false);
     mGame.setStatus(QStringLiteral("Opponents Turn"));
-    if (!mGame.state().gRevealMode && !mGame.pause(1))
-        return false;
+    if (mGame.state().gRevealMode)
+        computerReplies();
+    else
+        mGame.later(1, [this] { computerReplies(); });
+}
+
+void BattleFlow::computerReplies()
+{
     const GameState &state = mGame.state();
-    if (state.gGamePhase != GameState::Battle)
-        return true; // a click during the pause already ended the game
     ComputerTarget target{mGame.state().gPlayerShips, mOwnGrid, mGame.state().gPlayerShots,
                           &mAdmiralSight,
                           [this](qint16 shot) { return shoot(Shooter::Computer, shot); }};
-    ComputerReply(state.gDifficulty, target, mHard, random);
+    computerReply(state.gDifficulty, target, mHard, mGame.random());
     mGame.setStatus(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
     mGame.setTurn(true);
-    return true;
+    endOfGameTest();
 }
 
 void BattleFlow::networkTurn(qint16 cell)
@@ -89,46 +93,53 @@ void BattleFlow::peerWon()
     revealOpponentFleet();
     mGame.setStatus(QStringLiteral("Opponent Won"));
     mGame.showScreen(Screen::GameOver);
-    mGame.inform(QStringLiteral("Game Over. You Lose"));
-    mGame.playCue(Cue::YouLose);
+    mGame.inform(QStringLiteral("Game Over. You Lose"), [this] { mGame.playCue(Cue::YouLose); });
 }
 
 void BattleFlow::revealOpponentFleet()
 {
     const GameState &state = mGame.state();
-    ShowUnsunkShips(state.gOpponentShips, mOpponentGrid, state.gOpponentShots);
+    showUnsunkShips(state.gOpponentShips, mOpponentGrid, state.gOpponentShots);
 }
 
 void BattleFlow::computerBegins()
 {
-    StartHardLevel(mHard);
+    startHardLevel(mHard);
 }
 
-void BattleFlow::EndOfGameTest()
+void BattleFlow::endOfGameTest()
 {
-    // A click made during the computer's pause runs this test too; a game ends once.
     const GameState &state = mGame.state();
-    if (state.gGamePhase != GameState::Battle)
-        return;
     if (IsFleetDestroyed(state.gOpponentShips)) {
         mGame.endGame(GameOutcome::Won);
         revealOpponentFleet();
+        const auto announceWin = [this] {
+            announceEnd(QStringLiteral("You Won"), QStringLiteral("Game Over. You Win."), Cue::Clap);
+        };
         if (state.isNetworkGame()) {
-            if (!mGame.letEventsThrough())
-                return;
-            mOutbox.gameOver();
+            // The board shows the sinking before the peer hears of it.
+            mGame.later(0, [this, announceWin] {
+                mOutbox.gameOver();
+                announceWin();
+            });
+        } else {
+            announceWin();
         }
-        mGame.setStatus(QStringLiteral("You Won"));
-        mGame.inform(QStringLiteral("Game Over. You Win."));
-        mGame.playCue(Cue::Clap);
-        mGame.showScreen(Screen::GameOver);
+        return;
     }
-    if (state.gGamePhase == GameState::Battle && IsFleetDestroyed(state.gPlayerShips)) {
+    if (IsFleetDestroyed(state.gPlayerShips)) {
         mGame.endGame(GameOutcome::Lost);
         revealOpponentFleet();
-        mGame.setStatus(QStringLiteral("Opponent Won"));
-        mGame.inform(QStringLiteral("Game Over. You Lose."));
-        mGame.playCue(Cue::YouLose);
-        mGame.showScreen(Screen::GameOver);
+        announceEnd(QStringLiteral("Opponent Won"), QStringLiteral("Game Over. You Lose."),
+                    Cue::YouLose);
     }
+}
+
+void BattleFlow::announceEnd(const QString &status, const QString &box, Cue cue)
+{
+    mGame.setStatus(status);
+    mGame.inform(box, [this, cue] {
+        mGame.playCue(cue);
+        mGame.showScreen(Screen::GameOver);
+    });
 }

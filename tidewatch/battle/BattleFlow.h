@@ -2,6 +2,7 @@
 #pragma once
 
 #include "battle/ShotRule.h"
+#include "board/Cue.h"
 
 #include <functional>
 
@@ -38,9 +39,12 @@ public:
 
 private:
     ShotResult shoot(Shooter shooter, qint16 cell);
-    bool singlePlayerTurn(qint16 cell); // false when the window closed meanwhile
+    void singlePlayerTurn(qint16 cell);
+    void computerReplies();
     void networkTurn(qint16 cell);
-    void EndOfGameTest();
+    void endOfGameTest();
+    // The end's status line, its box, and once the box is closed its cue and screen.
+    void announceEnd(const QString &status, const QString &box, Cue cue);
     // At the end the opponent board shows where the opponent's fleet lay.
     void revealOpponentFleet();
 

@@ -14,12 +14,12 @@ enum Difficulty : qint32 { Easy = 1, Moderate = 2, Hard = 3, Impossible = 4, Adm
 
 qint16 drawCell(RandomSource &random, const std::function<bool(int)> &eligible)
 {
-    return qint16(DrawUntil(random, RandomCell, eligible, 1, ShipKinds::kBoardCells));
+    return qint16(drawUntil(random, randomCell, eligible, 1, ShipKinds::kBoardCells));
 }
 
 ShotResult fireAt(ComputerTarget &target, qint16 cell)
 {
-    return target.fire ? target.fire(cell) : ResolveShot(cell, target.ships, target.board, target.shots);
+    return target.fire ? target.fire(cell) : resolveShot(cell, target.ships, target.board, target.shots);
 }
 
 qint16 easyShot(ComputerTarget &target, RandomSource &random)
@@ -112,7 +112,7 @@ qint16 admiralShot(ComputerTarget &target, RandomSource &random)
     AdmiralSight &sight = *target.sight;
     if (sight.shots().size() != std::size_t(target.shots.count()))
         sight.clear();
-    const qint16 cell = AdmiralChoice(sight, target.shots, random);
+    const qint16 cell = admiralChoice(sight, target.shots, random);
     if (cell == 0)
         return 0;
     const ShotResult result = fireAt(target, cell);
@@ -122,7 +122,7 @@ qint16 admiralShot(ComputerTarget &target, RandomSource &random)
 
 } // namespace
 
-qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
+qint16 computerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
                      RandomSource &random)
 {
     switch (difficulty) {
@@ -135,7 +135,7 @@ qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &
     }
 }
 
-void StartHardLevel(HardLevelFields &hard)
+void startHardLevel(HardLevelFields &hard)
 {
     hard.mRandomSearch = true;
     hard.mWalkUp = true;

@@ -36,8 +36,8 @@ struct ComputerTarget
 // Fires exactly one shot for 1..5 and returns its cell; returns 0 (no shot) otherwise,
 // and also when no cell is left that the level may fire at (a game that should be over).
 // The caller reseeds `random` before each reply; Hard also reseeds before a search shot.
-qint16 ComputerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
+qint16 computerReply(qint32 difficulty, ComputerTarget target, HardLevelFields &hard,
                      RandomSource &random);
 
 // Start of a single-player battle: the Hard level begins with a search, walking up.
-void StartHardLevel(HardLevelFields &hard);
+void startHardLevel(HardLevelFields &hard);

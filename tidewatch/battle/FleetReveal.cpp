@@ -7,9 +7,9 @@
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
-void ShowUnsunkShips(const Fleet &fleet, BoardModel &board, const ShotRecord &shots)
+void showUnsunkShips(const Fleet &fleet, BoardModel &board, const ShotRecord &shots)
 {
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
         const clsShip &ship = fleet[slot];
         ship.DrawShip(ship.ShipIndex(), ship.DrawShipType(), &board);
     }

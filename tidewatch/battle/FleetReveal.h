@@ -7,4 +7,4 @@ class ShotRecord;
 
 // At a game's end the board shows where the fleet lay: the cells not fired at take
 // their ship pictures, as reveal mode paints them; the cells fired at keep their hits.
-void ShowUnsunkShips(const Fleet &fleet, BoardModel &board, const ShotRecord &shots);
+void showUnsunkShips(const Fleet &fleet, BoardModel &board, const ShotRecord &shots);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "battle/ShotRule.h"
 
+#include "board/BoardProcedures.h"
 #include "board/ShotRecord.h"
 #include "board/BoardModel.h"
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
-ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots)
+ShotResult resolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots)
 {
     ShotResult result;
     if (!ShipKinds::isCell(cell))
@@ -29,7 +30,7 @@ ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord 
     return result;
 }
 
-Cue CueFor(const ShotResult &result)
+Cue cueFor(const ShotResult &result)
 {
     if (!result.hit)
         return Cue::Miss;
@@ -38,18 +39,11 @@ Cue CueFor(const ShotResult &result)
 
 bool IsFleetDestroyed(const Fleet &fleet)
 {
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
         if (!fleet[slot].IsDestroyed())
             return false;
     }
     return true;
 }
 
-qint32 ShipNumberAt(qint16 cell, const Fleet &fleet)
-{
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        if (fleet[slot].cShipIsHit(cell))
-            return slot;
-    }
-    return 0;
-}
+

@@ -21,10 +21,9 @@ struct ShotResult
 // Marks the cell in `shots`, paints the hit or miss picture, and counts a hit on
 // the first ship covering the cell, but only on the first shot at that cell.
 // A cell outside 1..100 is no shot at all: nothing changes and the result is a miss.
-ShotResult ResolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots);
+ShotResult resolveShot(qint16 cell, Fleet &fleet, BoardModel &board, ShotRecord &shots);
 
 // The cue for the local player's own shot: miss, hit or sunk.
-Cue CueFor(const ShotResult &result);
+Cue cueFor(const ShotResult &result);
 
 bool IsFleetDestroyed(const Fleet &fleet);
-qint32 ShipNumberAt(qint16 cell, const Fleet &fleet);

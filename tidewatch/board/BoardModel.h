@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/CellPicture.h"
+#include "board/ShipKinds.h"
 
 #include <array>
 #include <functional>
@@ -11,8 +12,6 @@
 class BoardModel
 {
 public:
-    static constexpr int kCells = 100;
-
     CellPicture cell(int index) const; // water outside 1..100
     bool setCell(int index, CellPicture picture);
 
@@ -20,6 +19,6 @@ public:
     void setChangeListener(std::function<void(int index)> listener);
 
 private:
-    std::array<CellPicture, kCells> mCells{};
+    std::array<CellPicture, ShipKinds::kBoardCells> mCells{};
     std::function<void(int)> mListener;
 };

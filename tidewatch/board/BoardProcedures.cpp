@@ -6,21 +6,26 @@
 
 void ClearGrid(BoardModel &MapControl)
 {
-    for (int k = 1; k <= BoardModel::kCells; ++k)
+    for (int k = 1; k <= ShipKinds::kBoardCells; ++k)
         MapControl.setCell(k, CellPicture::water());
 }
 
 void ReDrawShips(const Fleet &GridClassArrayName)
 {
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot)
         GridClassArrayName[slot].ReDrawShip();
 }
 
 bool IsShipAt(qint16 Index, const Fleet &GridClassArrayName)
 {
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
-        if (GridClassArrayName[slot].cShipIsHit(Index))
-            return true;
+    return ShipNumberAt(Index, GridClassArrayName) != 0;
+}
+
+qint32 ShipNumberAt(qint16 cell, const Fleet &fleet)
+{
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
+        if (fleet[slot].cShipIsHit(cell))
+            return slot;
     }
-    return false;
+    return 0;
 }

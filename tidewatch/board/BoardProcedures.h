@@ -12,3 +12,5 @@ void ClearGrid(BoardModel &MapControl);
 void ReDrawShips(const Fleet &GridClassArrayName);
 // True when a ship of the fleet covers the cell.
 bool IsShipAt(qint16 Index, const Fleet &GridClassArrayName);
+// The number of the ship covering the cell, 1..5; 0 when none does.
+qint32 ShipNumberAt(qint16 cell, const Fleet &fleet);

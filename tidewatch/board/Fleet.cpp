@@ -5,14 +5,14 @@
 
 clsShip &Fleet::operator[](int slot)
 {
-    Q_ASSERT_X(slot >= 1 && slot <= kSlots, "Fleet", "slot outside 1..5");
+    Q_ASSERT_X(slot >= 1 && slot <= ShipKinds::kShipCount, "Fleet", "slot outside 1..5");
     // at() still refuses a bad slot in release builds instead of touching other memory.
     return mShips.at(std::size_t(slot - 1));
 }
 
 const clsShip &Fleet::operator[](int slot) const
 {
-    Q_ASSERT_X(slot >= 1 && slot <= kSlots, "Fleet", "slot outside 1..5");
+    Q_ASSERT_X(slot >= 1 && slot <= ShipKinds::kShipCount, "Fleet", "slot outside 1..5");
     return mShips.at(std::size_t(slot - 1));
 }
 
@@ -25,7 +25,7 @@ void Fleet::clear()
 bool Fleet::isEmpty() const
 {
     for (const clsShip &ship : mShips) {
-        if (!ship.IsEmpty())
+        if (!ship.isEmpty())
             return false;
     }
     return true;
@@ -34,7 +34,7 @@ bool Fleet::isEmpty() const
 bool Fleet::isComplete() const
 {
     for (const clsShip &ship : mShips) {
-        if (ship.IsEmpty())
+        if (ship.isEmpty())
             return false;
     }
     return true;

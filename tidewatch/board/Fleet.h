@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/ShipKinds.h"
 #include "board/clsShip.h"
 
 #include <array>
@@ -9,8 +10,6 @@
 class Fleet
 {
 public:
-    static constexpr int kSlots = 5;
-
     // Slots are 1-based; a slot outside 1..5 is a programming error (asserted).
     clsShip &operator[](int slot);
     const clsShip &operator[](int slot) const;
@@ -20,5 +19,5 @@ public:
     bool isComplete() const; // all five placed
 
 private:
-    std::array<clsShip, kSlots> mShips{};
+    std::array<clsShip, ShipKinds::kShipCount> mShips{};
 };

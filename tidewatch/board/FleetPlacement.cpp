@@ -5,23 +5,23 @@
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
-void PlaceComputerFleet(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
+void placeComputerFleet(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
 {
     // A fleet left over from an earlier game would block cells and keep its hits.
     fleet.clear();
-    PlaceUnplacedShips(fleet, board, draw, random);
+    placeUnplacedShips(fleet, board, draw, random);
 }
 
-void PlaceUnplacedShips(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
+void placeUnplacedShips(Fleet &fleet, BoardModel &board, bool draw, RandomSource &random)
 {
     random.reseedFromClock();
     constexpr int highestStart = ShipKinds::kBoardCells - ShipKinds::kRowLength;
     for (int number = 1; number <= ShipKinds::kShipCount; ++number) {
         clsShip &ship = fleet[number];
-        if (!ship.IsEmpty())
+        if (!ship.isEmpty())
             continue;
-        const int start = DrawUntil(
-            random, RandomStartCell,
+        const int start = drawUntil(
+            random, randomStartCell,
             [&](int cell) { return ship.CanDrawShip(qint16(cell), number, &board, fleet); }, 1,
             highestStart);
         // Five ships take at most five of the ten columns, so a start always fits.

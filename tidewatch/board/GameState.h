@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class RandomSource;
 
 // gFieldSeparator: what parts the fields of a network message, and so what no name or
@@ -34,6 +36,11 @@ struct GameState
 {
     enum Phase : qint32 { NoGame = 1, PlacingShips = 2, Battle = 3 };
     enum Type : qint32 { NoType = 1, SinglePlayer = 2, Server = 3, Client = 4 };
+    // The game-type options 0, 1 and 2 name the single-player, server and client types.
+    static constexpr qint32 typeOfOption(int option)
+    {
+        return option >= 0 && option <= 2 ? SinglePlayer + option : NoType;
+    }
 
     qint32 gGamePhase = NoGame;
     qint32 gGameType = NoType;
@@ -78,14 +85,16 @@ public:
     virtual void setTurn(bool myTurn) = 0;
     virtual void showScreen(Screen screen) = 0;
     virtual void setStatus(const QString &text) = 0;
-    // Modal boxes; socket events wait until they close.
-    virtual void warn(const QString &text) = 0;
-    virtual void inform(const QString &text) = 0;
+    // Modal boxes: they return at once, and `then` runs once the player has closed the
+    // box. Socket events wait until then.
+    virtual void warn(const QString &text, std::function<void()> then = {}) = 0;
+    virtual void inform(const QString &text, std::function<void()> then = {}) = 0;
     virtual void playCue(Cue cue) = 0;
-    // Both let the window handle what is pending; false when it closed meanwhile, and
-    // the caller then stops at once.
-    virtual bool letEventsThrough() = 0;
-    virtual bool pause(int seconds) = 0;
+    // The flow's one step to come: `step` runs at the `seconds`-th whole-second tick from
+    // now, or with 0 once the window has handled what is pending; never after the window
+    // has closed.
+    virtual void later(int seconds, std::function<void()> step) = 0;
+    virtual bool waiting() const = 0; // a step is to come
 
 protected:
     ~GameTable() = default;

@@ -16,12 +16,7 @@ PlacementFlow::PlacementFlow(GameState &state, PlacementView &view, BoardModel &
 
 bool PlacementFlow::placed(int ship) const
 {
-    return !mState.gPlayerShips[ship].IsEmpty();
-}
-
-qint16 PlacementFlow::GetSelectedShipType() const
-{
-    return qint16(mSelected);
+    return !mState.gPlayerShips[ship].isEmpty();
 }
 
 qint16 PlacementFlow::GetNextShipType() const
@@ -75,7 +70,7 @@ void PlacementFlow::press(int cell)
         return;
     if (mSelected == 0) {
         // The removed ship's pictures stay until the pointer moves again.
-        for (int slot = 1; slot <= Fleet::kSlots; ++slot) {
+        for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot) {
             if (mState.gPlayerShips[slot].cShipIsHit(qint16(cell))) {
                 mState.gPlayerShips[slot].DeleteShip();
                 showChoices();
@@ -97,7 +92,7 @@ void PlacementFlow::placeForMe(RandomSource &random)
         return;
     ClearGrid(mOwnGrid); // the preview goes: the board shows the fleet alone
     mView.setNoFit(0, 0);
-    PlaceUnplacedShips(mState.gPlayerShips, mOwnGrid, true, random);
+    placeUnplacedShips(mState.gPlayerShips, mOwnGrid, true, random);
     selectNextShip();
 }
 

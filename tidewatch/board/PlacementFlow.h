@@ -30,7 +30,6 @@ public:
     // Main Menu: the panel as at the start, "Battleship" chosen.
     void reset();
 
-    qint16 GetSelectedShipType() const;
     qint16 GetNextShipType() const;
 
 private:

@@ -31,7 +31,7 @@ void ClockSeededRandom::reseedFromClock()
     mEngine.seed(seed ^ (seed >> 31));
 }
 
-int RoundHalfToEven(double x)
+int roundHalfToEven(double x)
 {
     if (std::isnan(x))
         return 0;
@@ -50,17 +50,17 @@ int RoundHalfToEven(double x)
     return std::fmod(below, 2.0) == 0.0 ? int(below) : int(below) + 1;
 }
 
-int RandomCell(RandomSource &random)
+int randomCell(RandomSource &random)
 {
-    return RoundHalfToEven(random.next() * 99.0 + 1.0);
+    return roundHalfToEven(random.next() * 99.0 + 1.0);
 }
 
-int RandomStartCell(RandomSource &random)
+int randomStartCell(RandomSource &random)
 {
-    return RoundHalfToEven(random.next() * 89.0 + 1.0);
+    return roundHalfToEven(random.next() * 89.0 + 1.0);
 }
 
-int DrawUntil(RandomSource &random, const std::function<int(RandomSource &)> &draw,
+int drawUntil(RandomSource &random, const std::function<int(RandomSource &)> &draw,
               const std::function<bool(int)> &eligible, int lowest, int highest)
 {
     for (int attempt = 0; attempt < kMaxDraws; ++attempt) {

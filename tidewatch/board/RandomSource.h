@@ -26,16 +26,16 @@ private:
 };
 
 // Whole number nearest to x, an exact half going to the even neighbour.
-int RoundHalfToEven(double x);
+int roundHalfToEven(double x);
 // A random cell 1..100: nearest whole number to r * 99 + 1.
-int RandomCell(RandomSource &random);
+int randomCell(RandomSource &random);
 // A random start cell 1..90 for the computer's fleet: r * 89 + 1.
-int RandomStartCell(RandomSource &random);
+int randomStartCell(RandomSource &random);
 
 // Draws with `draw` until `eligible` accepts the value, as the computer's draw loops do.
 // A fair source finds an eligible value long before kMaxDraws; after that many misses
 // the lowest eligible value in lowest..highest is taken, and 0 when there is none, so
 // a full board or a broken source cannot hang the game.
 constexpr int kMaxDraws = 100000;
-int DrawUntil(RandomSource &random, const std::function<int(RandomSource &)> &draw,
+int drawUntil(RandomSource &random, const std::function<int(RandomSource &)> &draw,
               const std::function<bool(int)> &eligible, int lowest, int highest);

@@ -26,9 +26,9 @@ public:
     void IncrementHitCount();
     void DeleteShip();
 
-    bool IsEmpty() const { return mIndex == 0 && mDrawShipType == 0; }
+    bool isEmpty() const { return mIndex == 0 && mDrawShipType == 0; }
     qint32 DrawShipType() const { return mDrawShipType; }
-    qint16 HitCount() const { return mHitCount; }
+    qint16 hitCount() const { return mHitCount; }
     BoardModel *MapControl() const { return mMapControl; }
 
 private:

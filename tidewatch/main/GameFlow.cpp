@@ -13,8 +13,6 @@
 
 namespace {
 
-enum GameTypeChoice { kSinglePlayer = 0, kServer = 1, kClient = 2 };
-
 struct DifficultyCaption
 {
     const char *normal;
@@ -38,6 +36,7 @@ GameFlow::GameFlow(const GameViews &views, GameLink &link, std::function<qint64(
     : mShell(views.shell)
     , mPlacementView(views.placement)
     , mRandom(std::make_unique<ClockSeededRandom>())
+    , mSteps(std::make_unique<WallClockStepTimer>())
     , mAccounts(*this, views.login)
     , mPlacement(mState, views.placement, mPlayer1Grid)
     , mBattle(*this, mPlayer1Grid, mPlayer2Grid, mHardLevel, mAdmiralSight,
@@ -52,6 +51,16 @@ GameFlow::~GameFlow() = default;
 void GameFlow::setRandomSource(std::unique_ptr<RandomSource> random)
 {
     mRandom = std::move(random);
+}
+
+void GameFlow::setStepTimer(std::unique_ptr<StepTimer> timer)
+{
+    mSteps = std::move(timer);
+}
+
+void GameFlow::windowClosed()
+{
+    mSteps->stop();
 }
 
 void GameFlow::enterPhase(GameState::Phase phase)
@@ -89,7 +98,7 @@ void GameFlow::endGame(GameOutcome outcome)
     // Keeping the record never holds up the game: a file that cannot be written
     // leaves the old record as it was, and the player is told why.
     QString error;
-    if (!CountGame(RecordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
+    if (!countGame(recordFileBeside(mAccounts.accountFile()), mState, outcome, &error)
         && !error.isEmpty()) {
         mUncounted.add(mState.gPlayerName, error);
         mShell.setRecordNotice(UncountedGames::endOfGameLine(error));
@@ -118,18 +127,26 @@ void GameFlow::setStatus(const QString &text)
     mShell.setStatus(text);
 }
 
-void GameFlow::warn(const QString &text)
+void GameFlow::showBox(const BoxOpener &open, std::function<void()> then)
 {
     mNetwork.gate().boxOpened();
-    mShell.warn(text);
-    mNetwork.gate().boxClosed();
+    open([this, then = std::move(then)] {
+        mNetwork.gate().boxClosed();
+        if (then)
+            then();
+    });
 }
 
-void GameFlow::inform(const QString &text)
+void GameFlow::warn(const QString &text, std::function<void()> then)
 {
-    mNetwork.gate().boxOpened();
-    mShell.inform(text);
-    mNetwork.gate().boxClosed();
+    showBox([this, &text](std::function<void()> closed) { mShell.warn(text, std::move(closed)); },
+            std::move(then));
+}
+
+void GameFlow::inform(const QString &text, std::function<void()> then)
+{
+    showBox([this, &text](std::function<void()> closed) { mShell.inform(text, std::move(closed)); },
+            std::move(then));
 }
 
 void GameFlow::playCue(Cue cue)
@@ -137,14 +154,14 @@ void GameFlow::playCue(Cue cue)
     mShell.playCue(cue);
 }
 
-bool GameFlow::letEventsThrough()
+void GameFlow::later(int seconds, std::function<void()> step)
 {
-    return mShell.letEventsThrough();
+    mSteps->start(seconds, std::move(step));
 }
 
-bool GameFlow::pause(int seconds)
+bool GameFlow::waiting() const
 {
-    return mShell.pause(seconds);
+    return mSteps->isActive();
 }
 
 QStringList GameFlow::difficultyCaptions(bool reveal)
@@ -157,10 +174,10 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 
 void GameFlow::showRecords()
 {
-    mNetwork.gate().boxOpened();
-    mShell.showRecords(mState.gPlayerName, RecordFileBeside(mAccounts.accountFile()),
-                      mUncounted.note(mState.gPlayerName));
-    mNetwork.gate().boxClosed();
+    showBox([this](std::function<void()> closed) {
+        mShell.showRecords(mState.gPlayerName, recordFileBeside(mAccounts.accountFile()),
+                           mUncounted.note(mState.gPlayerName), std::move(closed));
+    }, {});
 }
 
 QString GameFlow::levelDescription(int level)
@@ -187,18 +204,18 @@ void GameFlow::toggleReveal()
 
 void GameFlow::next(int gameType)
 {
-    switch (gameType) {
-    case kSinglePlayer:
+    switch (GameState::typeOfOption(gameType)) {
+    case GameState::SinglePlayer:
         mShell.setDifficultyCaptions(difficultyCaptions(mState.gRevealMode));
         showScreen(Screen::Difficulty);
         break;
-    case kServer:
+    case GameState::Server:
         mState.gGameType = GameState::Server;
         showScreen(Screen::Server);
         mNetwork.listen();
         mState.gOpponentName = kOpponent;
         break;
-    case kClient:
+    case GameState::Client:
         mState.gGameType = GameState::Client;
         showScreen(Screen::Client);
         mState.gOpponentName = kOpponent;
@@ -217,7 +234,8 @@ void GameFlow::startSinglePlayer(int gameType, int difficulty)
 {
     if (difficulty >= 1)
         mState.gDifficulty = difficulty;
-    if (gameType == kServer || gameType == kClient)
+    const qint32 type = GameState::typeOfOption(gameType);
+    if (type == GameState::Server || type == GameState::Client)
         return;
     startPlacement(GameState::SinglePlayer);
 }
@@ -231,7 +249,7 @@ void GameFlow::finishPlacing()
     if (mState.gGameType == GameState::SinglePlayer) {
         mPlacementView.setNoFit(0, 0);
         ClearGrid(mPlayer2Grid);
-        PlaceComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
+        placeComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
         startBattle(true, QStringLiteral("Game Ready... Your Turn"));
         mBattle.computerBegins();
     } else if (mState.isNetworkGame()) {

@@ -8,6 +8,7 @@
 #include "board/BoardModel.h"
 #include "board/PlacementFlow.h"
 #include "board/GameState.h"
+#include "main/StepTimer.h"
 #include "net/NetworkFlow.h"
 #include "records/UncountedGames.h"
 
@@ -51,6 +52,10 @@ public:
     RandomSource &random() override { return *mRandom; }
     // The clock-seeded generator by default; tests give a script.
     void setRandomSource(std::unique_ptr<RandomSource> random);
+    // The wall clock's by default; tests step their own.
+    void setStepTimer(std::unique_ptr<StepTimer> timer);
+    // The window is closing: no step is to come.
+    void windowClosed();
 
     LoginFlow &accounts() { return mAccounts; }
     PlacementFlow &placement() { return mPlacement; }
@@ -66,7 +71,7 @@ public:
     void about();
     void aboutClosed();
     void toggleReveal();
-    // Next: 0 single player, 1 server, 2 client.
+    // Next, with the game-type option chosen (see GameState::typeOfOption).
     void next(int gameType);
     void backToGameType();
     void startSinglePlayer(int gameType, int difficulty);
@@ -84,14 +89,18 @@ public:
     void setTurn(bool myTurn) override;
     void showScreen(Screen screen) override;
     void setStatus(const QString &text) override;
-    void warn(const QString &text) override;
-    void inform(const QString &text) override;
+    void warn(const QString &text, std::function<void()> then) override;
+    void inform(const QString &text, std::function<void()> then) override;
     void playCue(Cue cue) override;
-    bool letEventsThrough() override;
-    bool pause(int seconds) override;
+    void later(int seconds, std::function<void()> step) override;
+    bool waiting() const override;
 
 private:
+    using BoxOpener = std::function<void(std::function<void()> closed)>;
+
     void enterPhase(GameState::Phase phase);
+    // Holds socket events while the box `open` shows is up, then runs `then`.
+    void showBox(const BoxOpener &open, std::function<void()> then);
 
     ShellView &mShell;
     PlacementView &mPlacementView;
@@ -101,6 +110,7 @@ private:
     HardLevelFields mHardLevel; // the Hard computer's memory, kept between games
     AdmiralSight mAdmiralSight; // what the Admiral has seen of this game
     std::unique_ptr<RandomSource> mRandom;
+    std::unique_ptr<StepTimer> mSteps;
     Screen mScreen = Screen::Login;
     LoginFlow mAccounts;
     PlacementFlow mPlacement;

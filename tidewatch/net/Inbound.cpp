@@ -5,14 +5,6 @@ namespace Inbound {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 qsizetype textWeight(const QString &text)
 {
     return text.size() * qsizetype(sizeof(QChar));
@@ -22,7 +14,7 @@ qsizetype textWeight(const QString &text)
 
 qsizetype weightOf(const Protocol::Message &message)
 {
-    return kMessageWeight + std::visit(Overloaded{
+    return kMessageWeight + std::visit(Protocol::Overloaded{
         [](const Protocol::PlaceShips &fleet) { return textWeight(fleet.name); },
         [](const Protocol::Fire &) { return qsizetype(0); },
         [](const Protocol::GameOver &end) { return textWeight(end.field); },

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "net/ConnectionGeneration.h"
 #include "net/MessageReader.h"
 
 #include <vector>
@@ -24,7 +23,6 @@ struct Batch
     int rejected = 0;
     bool overflow = false; // the connection is to be dropped after these messages
     qsizetype weight = 0;  // about the memory the batch holds
-    ConnectionGeneration::Tag connection = 0; // the connection the messages came from
 };
 
 qsizetype weightOf(const Protocol::Message &message);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/ModalGate.h"
 
-#include <QPointer>
 #include <QTimer>
 
 ModalGate::ModalGate(QObject *parent)
@@ -22,6 +21,14 @@ void ModalGate::run(std::function<void()> event, qsizetype weight)
         return;
     }
     mHeld.push_back({std::move(event), weight});
+    mHeldWeight += weight;
+    mWasFull = mWasFull || !hasRoom();
+    scheduleDrain();
+}
+
+void ModalGate::holdFirst(std::function<void()> event, qsizetype weight)
+{
+    mHeld.push_front({std::move(event), weight});
     mHeldWeight += weight;
     mWasFull = mWasFull || !hasRoom();
     scheduleDrain();
@@ -63,9 +70,6 @@ void ModalGate::scheduleDrain()
 void ModalGate::drain()
 {
     mDrainScheduled = false;
-    if (mDraining)
-        return;
-    QPointer<ModalGate> self(this);
     mDraining = true;
     qsizetype spent = 0;
     while (mOpenBoxes == 0 && !mHeld.empty() && spent < kPassWeight) {
@@ -74,8 +78,6 @@ void ModalGate::drain()
         mHeldWeight -= held.weight;
         spent += held.weight;
         held.event();
-        if (!self)
-            return; // the window went away with this event
     }
     mDraining = false;
     scheduleDrain();

@@ -7,9 +7,9 @@
 #include <functional>
 
 // Socket events run in arrival order, but never while one of the game's own message
-// boxes is up: the box's event loop would otherwise let a second box open inside the
-// first, and a handler half-way through its steps would see the game change under it.
-// Held events run once the last box has closed and the handler that opened it is done.
+// boxes is up: the window goes on handling events behind the box, and what the peer
+// sent must not change the game, or open a second box, before the player has read the
+// first. Held events run once the last box has closed and what followed it is done.
 //
 // Every event has a weight, about the memory it holds (received bytes and messages).
 // What is held is bounded: a reader asks hasRoom() before taking more from its socket,
@@ -25,6 +25,8 @@ public:
     explicit ModalGate(QObject *parent = nullptr);
 
     void run(std::function<void()> event, qsizetype weight = 0);
+    // Held ahead of everything else: the rest of an event that a box interrupted.
+    void holdFirst(std::function<void()> event, qsizetype weight);
     void boxOpened();
     void boxClosed();
     bool boxOpen() const { return mOpenBoxes > 0; }
@@ -51,6 +53,6 @@ private:
     bool mDrainScheduled = false;
     bool mWasFull = false;
     int mOpenBoxes = 0;
-    bool mDraining = false;
+    bool mDraining = false; // an event run by the drain holds what it raises itself
     std::function<void()> mOnRoom;
 };

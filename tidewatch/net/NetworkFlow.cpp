@@ -48,7 +48,7 @@ void NetworkFlow::listen()
 
 void NetworkFlow::connectTo(const QString &host)
 {
-    if (IsBlank(host)) {
+    if (isBlank(host)) {
         mGame.warn(QStringLiteral("No host was entered."));
         return;
     }
@@ -77,7 +77,7 @@ void NetworkFlow::connectionRequested(qintptr requestID)
         return;
     forgetConnection();
     mServer.setServerStatus(QStringLiteral("Status: Connected"));
-    mGate.run([this] { EnterPlacementScreen(GameState::Server); });
+    mGate.run([this] { enterPlacementScreen(GameState::Server); });
 }
 
 void NetworkFlow::listenerFailed(const QString &description)
@@ -91,7 +91,7 @@ void NetworkFlow::connected()
 {
     mGate.run([this] {
         if (connectionWelcome())
-            EnterPlacementScreen(GameState::Client);
+            enterPlacementScreen(GameState::Client);
         else
             mLink.close(); // the player has gone on to something else
     });
@@ -100,9 +100,10 @@ void NetworkFlow::connected()
 void NetworkFlow::socketFailed(const QString &description)
 {
     mGate.run([this, description] {
-        mGame.warn(QStringLiteral("Winsock Error: ") + description);
-        if (mConnectionUp && !mLink.connected())
-            connectionLost(QString());
+        mGame.warn(QStringLiteral("Winsock Error: ") + description, [this] {
+            if (mConnectionUp && !mLink.connected())
+                connectionLost(QString());
+        });
     });
 }
 
@@ -111,8 +112,8 @@ void NetworkFlow::peerClosed()
     // A closed line says no more: what it sent last is complete, and comes first.
     // All of it is in the socket by now, no more than the socket's bounded read buffer.
     takeWhatIsQuiet(mClock() + MessageReader::kQuietMs, mLink.bytesWaiting());
-    mGate.run([this, from = mConnection.current()] {
-        if (!mConnectionUp || !mConnection.isCurrent(from))
+    mGate.run([this] {
+        if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
         connectionLost(QStringLiteral("The opponent has closed the connection."));
     });
@@ -123,8 +124,7 @@ void NetworkFlow::connectionLost(const QString &warning)
     // A game cut off by a lost connection ends here; later sends are skipped.
     mConnectionUp = false;
     forgetConnection();
-    GameState &state = mGame.state();
-    switch (ConnectionNotice::where(state)) {
+    switch (ConnectionNotice::where(mGame.state())) {
     case ConnectionNotice::Where::Nowhere:
         return;
     case ConnectionNotice::Where::ChatLog:
@@ -132,11 +132,17 @@ void NetworkFlow::connectionLost(const QString &warning)
             appendChatLine(ConnectionNotice::chatLine(warning));
         return;
     case ConnectionNotice::Where::Box:
-        if (!warning.isEmpty())
-            mGame.warn(warning);
-        break;
+        if (warning.isEmpty())
+            endLostGame();
+        else
+            mGame.warn(warning, [this] { endLostGame(); });
+        return;
     }
-    if (state.gGamePhase == GameState::PlacingShips)
+}
+
+void NetworkFlow::endLostGame()
+{
+    if (mGame.state().gGamePhase == GameState::PlacingShips)
         ClearGrid(mOpponentGrid); // no battle was fought: the opponent board has nothing to show
     mGame.endGame(GameOutcome::NotFinished);
     mGame.setStatus(QStringLiteral("Connection Lost"));
@@ -145,7 +151,7 @@ void NetworkFlow::connectionLost(const QString &warning)
 
 // The side is the connection's: a late client may reach a player who has since
 // chosen the other network role, or none.
-void NetworkFlow::EnterPlacementScreen(qint32 gameType)
+void NetworkFlow::enterPlacementScreen(qint32 gameType)
 {
     mConnectionUp = true;
     mGame.startPlacement(gameType);
@@ -173,7 +179,6 @@ void NetworkFlow::forgetConnection()
 {
     mReader.reset();
     mQuietTimer.stop();
-    mConnection.replace();
 }
 
 void NetworkFlow::send(const Protocol::Message &message)
@@ -186,7 +191,7 @@ void NetworkFlow::sendFleet()
 {
     const GameState &state = mGame.state();
     Protocol::PlaceShips fleet;
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot)
         fleet.starts[std::size_t(slot - 1)] = state.gPlayerShips[slot].ShipIndex();
     fleet.name = state.gPlayerName;
     send(fleet);
@@ -241,29 +246,37 @@ void NetworkFlow::deliver(MessageReader::Result result)
         mLink.close(); // nothing more from this peer, while its last words wait their turn
     for (Inbound::Batch &batch : Inbound::batches(std::move(result))) {
         const qsizetype weight = batch.weight;
-        batch.connection = mConnection.current();
         mGate.run([this, batch = std::move(batch)] { applyBatch(batch); }, weight);
     }
 }
 
-void NetworkFlow::applyBatch(const Inbound::Batch &batch)
+void NetworkFlow::applyBatch(Inbound::Batch batch)
 {
-    if (!mConnectionUp || !mConnection.isCurrent(batch.connection))
-        return; // the connection was lost or replaced meanwhile: the rest is moot
-    int rejected = batch.rejected;
-    for (const Protocol::Message &message : batch.messages) {
+    // The connection was lost meanwhile: the rest is moot. What a replaced connection sent
+    // is held ahead of the new one's start, which alone sets mConnectionUp again.
+    if (!mConnectionUp)
+        return;
+    for (auto message = batch.messages.begin(); message != batch.messages.end(); ++message) {
         if (!mConnectionUp)
             break;
-        if (!receivable(message)) {
-            ++rejected;
+        if (mGate.boxOpen()) {
+            // What a message showed holds the rest of its batch until the box is closed.
+            flushChat();
+            batch.messages.erase(batch.messages.begin(), message);
+            const qsizetype weight = batch.weight;
+            mGate.holdFirst([this, rest = std::move(batch)] { applyBatch(rest); }, weight);
+            return;
+        }
+        if (!receivable(*message)) {
+            ++batch.rejected;
             continue;
         }
-        if (!std::holds_alternative<Protocol::Chat>(message))
+        if (!std::holds_alternative<Protocol::Chat>(*message))
             flushChat(); // what came before shows before what this one does
-        std::visit([this](const auto &received) { receive(received); }, message);
+        std::visit([this](const auto &received) { receive(received); }, *message);
     }
     flushChat();
-    if (rejected > 0)
+    if (batch.rejected > 0)
         appendChatLine(kRejectedNote);
     if (batch.overflow)
         connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
@@ -308,7 +321,7 @@ void NetworkFlow::receive(const Protocol::PlaceShips &message)
         ClearGrid(mOpponentGrid);
     }
     state.gOpponentShipsPlaced = true;
-    for (int slot = 1; slot <= Fleet::kSlots; ++slot)
+    for (int slot = 1; slot <= ShipKinds::kShipCount; ++slot)
         state.gOpponentShips[slot].CreateShip(message.starts[std::size_t(slot - 1)], slot,
                                               &mOpponentGrid, state.gRevealMode);
     state.gOpponentName = message.name;
@@ -340,7 +353,7 @@ void NetworkFlow::receive(const Protocol::Chat &message)
 
 bool NetworkFlow::chatEntered(const QString &typed)
 {
-    if (IsBlank(typed))
+    if (isBlank(typed))
         return false;
     // Shown as the opponent will read it: a separator, which would end the field, and
     // characters the wire cannot carry go out as '?'.

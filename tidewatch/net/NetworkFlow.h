@@ -2,7 +2,6 @@
 #pragma once
 
 #include "net/ChatBatch.h"
-#include "net/ConnectionGeneration.h"
 #include "net/Inbound.h"
 #include "net/MessageReader.h"
 #include "net/ModalGate.h"
@@ -57,14 +56,15 @@ public:
 
 private:
     bool connectionWelcome() const;
-    void EnterPlacementScreen(qint32 gameType);
+    void enterPlacementScreen(qint32 gameType);
     void connectionLost(const QString &warning);
+    void endLostGame(); // once the player has read why
     void takeWhatIsQuiet(qint64 quietAt, qint64 readAtMost);
     void deliver(MessageReader::Result result);
-    void applyBatch(const Inbound::Batch &batch);
+    void applyBatch(Inbound::Batch batch);
     void appendChatLine(const QString &line);
     void flushChat();
-    void forgetConnection(); // drops what the connection sent and is not yet applied
+    void forgetConnection(); // drops what the connection sent and is not yet whole
     bool receivable(const Protocol::Message &message) const;
     void receive(const Protocol::PlaceShips &message);
     void receive(const Protocol::Fire &message);
@@ -85,5 +85,4 @@ private:
     ChatBatch mChatBatch; // received lines waiting for the end of their batch
     ModalGate mGate;
     bool mConnectionUp = false;
-    ConnectionGeneration mConnection; // tags what is received with its connection
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "net/Protocol.h"
 
+#include "accounts/TypedText.h"
 #include "board/Fleet.h"
 #include "board/ShipKinds.h"
 
@@ -42,14 +43,6 @@ QByteArray join(std::size_t command, const QByteArrayList &fields)
     }
     return bytes;
 }
-
-template <class... Ts>
-struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
 
 // Decimal digits only, at most five: no sign, no space, no overflow.
 std::optional<int> parseNumber(QByteArrayView field, int lowest, int highest)
@@ -180,7 +173,7 @@ QByteArray toWire(const QString &text)
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c.unicode() <= 0xFF) {
+        if (isLatin1(c)) {
             bytes += char(c.unicode());
             continue;
         }

@@ -14,6 +14,7 @@
 // sends one inside a field: it goes out as '?', like any character Latin-1 lacks.
 
 #include "board/GameState.h"
+#include "board/ShipKinds.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -30,9 +31,18 @@ constexpr quint16 kPort = 1987;
 constexpr char kSeparator = kFieldSeparator;
 constexpr char kUnsendable = '?'; // sent for what a text field cannot carry
 
+// Visits a message with one lambda per kind.
+template <class... Ts>
+struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
 struct PlaceShips
 {
-    std::array<qint16, 5> starts{}; // start cell of ship numbers 1..5
+    std::array<qint16, ShipKinds::kShipCount> starts{}; // start cell of ship numbers 1..5
     QString name;
     friend bool operator==(const PlaceShips &, const PlaceShips &) = default;
 };

@@ -2,7 +2,7 @@
 #include "net/Winsock.h"
 
 #include "net/SocketBackend.h"
-#include "net/SocketModule.h"
+#include "system/ModuleLoader.h"
 
 #include <QSysInfo>
 
@@ -28,6 +28,21 @@ void Winsock::raiseError(const QString &description)
     post([this, description] { emit Error(description); });
 }
 
+namespace {
+
+QString &moduleName()
+{
+    static QString name = QStringLiteral("libtidewatch_net");
+    return name;
+}
+
+} // namespace
+
+void Winsock::setModuleName(const QString &name)
+{
+    moduleName() = name;
+}
+
 SocketBackend *Winsock::backend()
 {
     if (mBackend)
@@ -35,22 +50,26 @@ SocketBackend *Winsock::backend()
     const SocketEvents events{
         .request = [this](qintptr requestID) { emit ConnectionRequest(requestID); },
         .connected = [this] { post([this] { emit Connected(); }); },
-        .readyRead = [this] { RaiseDataArrival(); },
+        .readyRead = [this] { raiseDataArrival(); },
         .failed = [this](const QString &description) { raiseError(description); },
         .peerClosed =
             [this] {
                 mPeerClosed = true;
-                post([this] { emit PeerClosed(); });
+                post([this] { emit peerClosed(); });
             },
     };
-    QString why;
-    mBackend = createSocketBackend(events, why);
-    if (!mBackend)
-        raiseError(why);
+    QString reasons;
+    const auto create = reinterpret_cast<SocketBackendFactory>(
+        resolveModuleSymbol(moduleName(), kSocketBackendFactoryName, &reasons));
+    if (!create) {
+        raiseError(QStringLiteral("The network library %1 could not be loaded: %2").arg(moduleName(), reasons));
+        return nullptr;
+    }
+    mBackend.reset(create(events));
     return mBackend.get();
 }
 
-void Winsock::RaiseDataArrival()
+void Winsock::raiseDataArrival()
 {
     if (mArrivalRaised || !mBackend)
         return;
@@ -144,11 +163,11 @@ QByteArray Winsock::GetData(qint64 bytes)
         return {};
     QByteArray data = mBackend->read(bytes);
     if (mBackend->bytesAvailable() > 0)
-        RaiseDataArrival(); // the rest, once the event loop has had a turn
+        raiseDataArrival(); // the rest, once the event loop has had a turn
     return data;
 }
 
-qint64 Winsock::BytesReceived() const
+qint64 Winsock::bytesReceived() const
 {
     return mBackend ? mBackend->bytesAvailable() : 0;
 }

@@ -14,7 +14,7 @@ class SocketBackend;
 //
 // ConnectionRequest hands out a connection that nobody owns yet: Accept it (on any
 // instance) from inside the handler, or it is closed once the handlers return.
-// When the other side ends an established connection, PeerClosed is raised; a plain
+// When the other side ends an established connection, peerClosed is raised; a plain
 // close raises no Error, a failure (such as a reset) raises Error first. Bytes that
 // arrived before the close can still be read with GetData until Close.
 //
@@ -28,6 +28,9 @@ public:
     enum StateValue { sckClosed = 0, sckListening = 2, sckConnecting = 6, sckConnected = 7, sckError = 9 };
 
     explicit Winsock(QObject *parent = nullptr);
+
+    // Which network library to load (no suffix); tests name one that does not exist.
+    static void setModuleName(const QString &name);
     ~Winsock() override;
 
     void Close();
@@ -41,8 +44,8 @@ public:
     void Connect();
     void SendData(const QByteArray &data); // skipped when not connected
     QByteArray GetData(qint64 bytes);
-    qint64 BytesReceived() const; // waiting to be read
-    void RaiseDataArrival();      // on a later pass, when bytes are waiting
+    qint64 bytesReceived() const; // waiting to be read
+    void raiseDataArrival();      // on a later pass, when bytes are waiting
     QString LocalHostName() const;
     QString LocalIP() const;
 
@@ -51,7 +54,7 @@ signals:
     void Connected();
     void DataArrival(qint64 bytesTotal);
     void Error(const QString &description);
-    void PeerClosed(); // the other side closed the connection
+    void peerClosed(); // the other side closed the connection
 
 private:
     SocketBackend *backend();

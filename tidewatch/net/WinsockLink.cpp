@@ -74,12 +74,12 @@ QByteArray WinsockLink::read(qint64 most)
 
 qint64 WinsockLink::bytesWaiting() const
 {
-    return mGame.BytesReceived();
+    return mGame.bytesReceived();
 }
 
 void WinsockLink::raiseDataArrival()
 {
-    mGame.RaiseDataArrival();
+    mGame.raiseDataArrival();
 }
 
 void WinsockLink::close()

@@ -6,7 +6,8 @@
 class Winsock;
 
 // The game's connection over the window's two sockets: wskMain listens, wskGame
-// carries the game, both on the game's port.
+// carries the game, both on the game's port. It exists so that the flow speaks of one
+// game line, which a test replaces, instead of two socket controls and their states.
 class WinsockLink final : public GameLink
 {
 public:

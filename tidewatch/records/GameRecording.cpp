@@ -15,12 +15,12 @@ const QString kRecordFile = QStringLiteral("records.txt");
 
 } // namespace
 
-QString RecordFileBeside(const QString &accountFile)
+QString recordFileBeside(const QString &accountFile)
 {
     return QFileInfo(accountFile).dir().filePath(kRecordFile);
 }
 
-bool RecordableGame(const GameState &state)
+bool recordableGame(const GameState &state)
 {
     if (state.gGameType == GameState::SinglePlayer)
         return state.gGamePhase == GameState::Battle && state.gDifficulty >= 1
@@ -28,12 +28,12 @@ bool RecordableGame(const GameState &state)
     return state.isNetworkGame() && state.gGamePhase != GameState::NoGame;
 }
 
-RecordKind KindOfGame(const GameState &state)
+RecordKind kindOfGame(const GameState &state)
 {
     return state.isNetworkGame() ? RecordKind::Network : RecordKind(state.gDifficulty);
 }
 
-GameResult ResultOfGame(const GameState &state, GameOutcome outcome)
+GameResult resultOfGame(const GameState &state, GameOutcome outcome)
 {
     GameResult result;
     result.outcome = outcome;
@@ -47,12 +47,12 @@ GameResult ResultOfGame(const GameState &state, GameOutcome outcome)
     return result;
 }
 
-bool CountGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
+bool countGame(const QString &recordFile, const GameState &state, GameOutcome outcome,
                QString *error)
 {
-    if (!RecordableGame(state) || state.gPlayerName.isEmpty())
+    if (!recordableGame(state) || state.gPlayerName.isEmpty())
         return false;
-    return MakeFolderOf(recordFile, error) && RecordBook::update(recordFile, [&](RecordBook &book) {
-        book.count(state.gPlayerName, KindOfGame(state), ResultOfGame(state, outcome));
+    return makeFolderOf(recordFile, error) && RecordBook::update(recordFile, [&](RecordBook &book) {
+        book.count(state.gPlayerName, kindOfGame(state), resultOfGame(state, outcome));
     }, error);
 }

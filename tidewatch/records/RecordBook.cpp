@@ -48,7 +48,7 @@ bool readNumber(const QByteArray &field, qint64 &value)
 
 } // namespace
 
-QString RecordKindName(RecordKind kind)
+QString recordKindName(RecordKind kind)
 {
     const int index = kindIndex(kind);
     return index >= 0 && index < kRecordKinds ? QString::fromLatin1(kKindNames[std::size_t(index)])

@@ -34,10 +34,10 @@ std::unique_ptr<frmMain> Main(const StartupFiles &files)
 {
     auto window = std::make_unique<frmMain>();
     window->flow().accounts().load(files.accounts);
-    window->PlaceMenuPanels();
+    window->placeMenuPanels();
     // The flow begins with no game, no game type, the separator, two empty fleets and
     // reveal mode off: the start values of its state.
-    window->StartRadar(files.radar);
+    window->startRadar(files.radar);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen && windowSystemLetsProgramsPlaceWindows(QGuiApplication::platformName()))

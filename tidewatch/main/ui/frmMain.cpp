@@ -24,15 +24,10 @@
 #include "records/ui/RecordsView.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
@@ -116,7 +111,7 @@ void frmMain::buildPlayScreens()
     mParts.difficulty = new DifficultyPanel(this, mFlow, *mParts.gameType);
     mParts.server->build();
     mParts.client = new ClientPanel(this, mFlow);
-    PlaceMenuPanels();
+    placeMenuPanels();
     mParts.ownBoard = new BoardPanel(this, QStringLiteral("picContainerPlayer1"),
                                      QStringLiteral("Your Fleet"), 120, mFlow.player1Grid(),
                                      QStringLiteral("imgPlayer1Grid"));
@@ -150,10 +145,10 @@ void frmMain::connectSockets()
             [&network](qint64 bytesTotal) { network.dataArrived(bytesTotal); });
     connect(wskGame, &Winsock::Error, this,
             [&network](const QString &description) { network.socketFailed(description); });
-    connect(wskGame, &Winsock::PeerClosed, this, [&network] { network.peerClosed(); });
+    connect(wskGame, &Winsock::peerClosed, this, [&network] { network.peerClosed(); });
 }
 
-void frmMain::PlaceMenuPanels()
+void frmMain::placeMenuPanels()
 {
     const int outerWidth = width() * Twips::kPerPixel + kFrameWidthTwips;
     const int outerHeight = height() * Twips::kPerPixel + kFrameHeightTwips;
@@ -201,41 +196,19 @@ void frmMain::setStatus(const QString &text)
     mParts.status->setText(text);
 }
 
-void frmMain::warn(const QString &text)
+void frmMain::warn(const QString &text, std::function<void()> closed)
 {
-    ShowWarning(this, text);
+    showWarning(this, text, std::move(closed));
 }
 
-void frmMain::inform(const QString &text)
+void frmMain::inform(const QString &text, std::function<void()> closed)
 {
-    ShowInformation(this, text);
+    showInformation(this, text, std::move(closed));
 }
 
 void frmMain::playCue(Cue cue)
 {
     mSound.PlayWave(cueName(cue));
-}
-
-// WaitSeconds: ends at the first whole-second tick that lies `seconds` after the
-// current whole second, like reading the clock to the second; the window keeps working.
-bool frmMain::pause(int seconds)
-{
-    if (seconds <= 0)
-        return !mClosing;
-    const qint64 nowMs = QDateTime::currentMSecsSinceEpoch();
-    const qint64 endMs = (nowMs / 1000 + seconds) * 1000;
-    QPointer<frmMain> self(this);
-    QEventLoop pause;
-    QTimer::singleShot(int(endMs - nowMs), &pause, &QEventLoop::quit);
-    pause.exec();
-    return self && !mClosing;
-}
-
-bool frmMain::letEventsThrough()
-{
-    QPointer<frmMain> self(this);
-    QCoreApplication::processEvents();
-    return self && !mClosing;
 }
 
 void frmMain::setDifficultyCaptions(const QStringList &captions)
@@ -249,9 +222,10 @@ void frmMain::clearChoices()
     mParts.difficulty->clearChoice();
 }
 
-void frmMain::showRecords(const QString &player, const QString &recordFile, const QString &note)
+void frmMain::showRecords(const QString &player, const QString &recordFile, const QString &note,
+                          std::function<void()> closed)
 {
-    ShowRecords(this, player, recordFile, note);
+    openRecordsView(this, player, recordFile, note, std::move(closed));
 }
 
 void frmMain::setRecordNotice(const QString &text)
@@ -259,7 +233,7 @@ void frmMain::setRecordNotice(const QString &text)
     mParts.recordNotice->setText(text);
 }
 
-void frmMain::StartRadar(const QString &radarFile)
+void frmMain::startRadar(const QString &radarFile)
 {
     mRadarFile = radarFile; // loaded by warmUpForPlay, before any screen shows the radar
 }
@@ -282,9 +256,9 @@ void frmMain::warmUpForPlay()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // Closing ends the program at once; a handler paused in WaitSeconds sees this
-    // and stops instead of playing on against a window that is going away.
-    mClosing = true;
+    // Closing ends the program at once: the computer's shot or a step still to come
+    // must not play on against a window that is going away.
+    mFlow.windowClosed();
     mParts.server->withdraw();
     event->accept();
 }

@@ -30,8 +30,8 @@ public:
 
     // Start-up steps that need the window. The radar file is loaded when the player
     // leaves the log-in screen.
-    void PlaceMenuPanels();
-    void StartRadar(const QString &radarFile);
+    void placeMenuPanels();
+    void startRadar(const QString &radarFile);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -52,14 +52,13 @@ private:
     // ShellView
     void showScreen(Screen screen) override;
     void setStatus(const QString &text) override;
-    void warn(const QString &text) override;
-    void inform(const QString &text) override;
+    void warn(const QString &text, std::function<void()> closed) override;
+    void inform(const QString &text, std::function<void()> closed) override;
     void playCue(Cue cue) override;
-    bool letEventsThrough() override;
-    bool pause(int seconds) override;
     void setDifficultyCaptions(const QStringList &captions) override;
     void clearChoices() override;
-    void showRecords(const QString &player, const QString &recordFile, const QString &note) override;
+    void showRecords(const QString &player, const QString &recordFile, const QString &note,
+                     std::function<void()> closed) override;
     void setRecordNotice(const QString &text) override;
 
     CuePlayer mSound;
@@ -70,5 +69,4 @@ private:
     GameFlow mFlow;
     QString mRadarFile;
     bool mWarmedUp = false;
-    bool mClosing = false;
 };

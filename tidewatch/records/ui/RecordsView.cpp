@@ -42,7 +42,7 @@ QTableWidget *recordTable(const QString &player, const RecordBook &book, QWidget
     table->setTabKeyNavigation(false); // Tab leaves the table for the Close button
     QStringList rows;
     for (int kind = 1; kind <= kRecordKinds; ++kind) {
-        rows << RecordKindName(RecordKind(kind));
+        rows << recordKindName(RecordKind(kind));
         const QStringList cells = cellsOf(book.tally(player, RecordKind(kind)));
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
@@ -88,8 +88,8 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     table->setFocus();
 }
 
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
-                 const QString &note)
+void openRecordsView(QWidget *parent, const QString &player, const QString &recordFile,
+                 const QString &note, std::function<void()> closed)
 {
     RecordBook book;
     QString problem;
@@ -98,6 +98,9 @@ void ShowRecords(QWidget *parent, const QString &player, const QString &recordFi
         notes << QStringLiteral("The records could not be read: %1.").arg(problem);
     if (!note.isEmpty())
         notes << note;
-    RecordsView view(player, book, notes.join(QLatin1Char('\n')), parent);
-    view.exec();
+    auto *view = new RecordsView(player, book, notes.join(QLatin1Char('\n')), parent);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    if (closed)
+        QObject::connect(view, &QDialog::finished, view, [closed = std::move(closed)] { closed(); });
+    view->open();
 }

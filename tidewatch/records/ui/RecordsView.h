@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class RecordBook;
 
 // One player's records in a modal view, like a game's high-score table: a row per
@@ -17,7 +19,7 @@ public:
                 QWidget *parent);
 };
 
-// Reads the record file and shows the player's records until the view is closed, with
-// `note` on games they lack.
-void ShowRecords(QWidget *parent, const QString &player, const QString &recordFile,
-                 const QString &note);
+// Reads the record file and shows the player's records, with `note` on games they lack,
+// blocking the window until the view is closed; then `closed` runs.
+void openRecordsView(QWidget *parent, const QString &player, const QString &recordFile,
+                 const QString &note, std::function<void()> closed);

@@ -7,22 +7,26 @@
 
 namespace {
 
-void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text)
+void showBox(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+             std::function<void()> closed)
 {
-    QMessageBox box(icon, QStringLiteral("Orvane Tidewatch"), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText); // peer names can reach a box: never render markup
-    WindowStyle::applyToBox(&box);
-    box.exec();
+    auto *box = new QMessageBox(icon, QStringLiteral("Orvane Tidewatch"), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText); // peer names can reach a box: never render markup
+    WindowStyle::applyToBox(box);
+    if (closed)
+        QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] { closed(); });
+    box->open();
 }
 
 } // namespace
 
-void ShowWarning(QWidget *parent, const QString &text)
+void showWarning(QWidget *parent, const QString &text, std::function<void()> closed)
 {
-    showBox(parent, QMessageBox::Warning, text);
+    showBox(parent, QMessageBox::Warning, text, std::move(closed));
 }
 
-void ShowInformation(QWidget *parent, const QString &text)
+void showInformation(QWidget *parent, const QString &text, std::function<void()> closed)
 {
-    showBox(parent, QMessageBox::Information, text);
+    showBox(parent, QMessageBox::Information, text, std::move(closed));
 }

@@ -3,8 +3,11 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
-// Every message box of the game goes through here: modal, one OK button.
-void ShowWarning(QWidget *parent, const QString &text);     // exclamation icon
-void ShowInformation(QWidget *parent, const QString &text); // information icon
+// Every message box of the game goes through here: one OK button, blocking its window
+// but not the caller; `closed` runs once the player has closed it.
+void showWarning(QWidget *parent, const QString &text, std::function<void()> closed);     // exclamation icon
+void showInformation(QWidget *parent, const QString &text, std::function<void()> closed); // information icon

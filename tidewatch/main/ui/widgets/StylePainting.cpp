@@ -16,12 +16,12 @@ constexpr int kFieldRadius = 3;
 
 } // namespace
 
-int FieldBorder(const QStyleOption *option)
+int fieldBorder(const QStyleOption *option)
 {
     return option->state & QStyle::State_HasFocus ? kFocusBorder : 1;
 }
 
-void PaintRoundedBox(QPainter &painter, const QRectF &rect, qreal radius, const QBrush &fill,
+void paintRoundedBox(QPainter &painter, const QRectF &rect, qreal radius, const QBrush &fill,
                      const QColor &border, qreal borderWidth)
 {
     painter.save();
@@ -55,7 +55,7 @@ void PaintRoundedBox(QPainter &painter, const QRectF &rect, qreal radius, const 
     painter.restore();
 }
 
-void PaintButton(const QStyleOption *option, QPainter *painter, bool inBox)
+void paintButton(const QStyleOption *option, QPainter *painter, bool inBox)
 {
     const QStyle::State state = option->state;
     QColor fill = kButton;
@@ -72,18 +72,18 @@ void PaintButton(const QStyleOption *option, QPainter *painter, bool inBox)
         if (state & QStyle::State_HasFocus)
             border = kFocus, width = kFocusBorder;
     }
-    PaintRoundedBox(*painter, option->rect, kButtonRadius, fill, border, width);
+    paintRoundedBox(*painter, option->rect, kButtonRadius, fill, border, width);
 }
 
-void PaintField(const QStyleOption *option, QPainter *painter)
+void paintField(const QStyleOption *option, QPainter *painter)
 {
-    const int border = FieldBorder(option);
-    PaintRoundedBox(*painter, option->rect, kFieldRadius, option->palette.base(),
+    const int border = fieldBorder(option);
+    paintRoundedBox(*painter, option->rect, kFieldRadius, option->palette.base(),
                     border == kFocusBorder ? kFocus : kFieldBorder, border);
 }
 
 // The player list's drop-down button: a raised bevel in shades of the field colour.
-void PaintDropDown(const QRect &rect, QPainter *painter)
+void paintDropDown(const QRect &rect, QPainter *painter)
 {
     const auto line = [painter](int x1, int y1, int x2, int y2, const QColor &colour) {
         painter->setPen(colour);
@@ -103,7 +103,7 @@ void PaintDropDown(const QRect &rect, QPainter *painter)
     painter->restore();
 }
 
-void PaintIndicator(const QStyleOption *option, QPainter *painter)
+void paintIndicator(const QStyleOption *option, QPainter *painter)
 {
     const QRectF ring(option->rect.x(), option->rect.y() + (option->rect.height() - kIndicatorSize) / 2,
                       kIndicatorSize, kIndicatorSize);
@@ -115,6 +115,6 @@ void PaintIndicator(const QStyleOption *option, QPainter *painter)
         dot = gradient;
     }
     const bool enabled = option->state & QStyle::State_Enabled;
-    PaintRoundedBox(*painter, ring, kIndicatorSize / 2.0, dot,
+    paintRoundedBox(*painter, ring, kIndicatorSize / 2.0, dot,
                     enabled ? kIndicatorBorder : kIndicatorDisabledBorder, 1);
 }

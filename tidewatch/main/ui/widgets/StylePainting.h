@@ -17,11 +17,11 @@ inline constexpr int kDropDownWidth = 16;
 
 // A rounded box with a border of its own colour; the window's panels, buttons and
 // fields are all drawn this way. A translucent fill stays clear of the border.
-void PaintRoundedBox(QPainter &painter, const QRectF &rect, qreal radius, const QBrush &fill,
+void paintRoundedBox(QPainter &painter, const QRectF &rect, qreal radius, const QBrush &fill,
                      const QColor &border, qreal borderWidth);
 // A field's border is wider while it has the focus.
-int FieldBorder(const QStyleOption *option);
-void PaintButton(const QStyleOption *option, QPainter *painter, bool inBox);
-void PaintField(const QStyleOption *option, QPainter *painter);
-void PaintDropDown(const QRect &rect, QPainter *painter);
-void PaintIndicator(const QStyleOption *option, QPainter *painter);
+int fieldBorder(const QStyleOption *option);
+void paintButton(const QStyleOption *option, QPainter *painter, bool inBox);
+void paintField(const QStyleOption *option, QPainter *painter);
+void paintDropDown(const QRect &rect, QPainter *painter);
+void paintIndicator(const QStyleOption *option, QPainter *painter);

@@ -25,7 +25,7 @@ SteelPanel::SteelPanel(QWidget *parent, const QString &name, const QString &role
 void SteelPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    PaintRoundedBox(painter, rect(), 6, StyleColours::kPanel, StyleColours::kPanelBorder, 1);
+    paintRoundedBox(painter, rect(), 6, StyleColours::kPanel, StyleColours::kPanelBorder, 1);
 }
 
 namespace WidgetFactory {

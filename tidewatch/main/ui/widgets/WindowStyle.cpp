@@ -191,19 +191,19 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
 {
     switch (element) {
     case PE_PanelButtonCommand:
-        return PaintButton(option, painter, inBox(widget));
+        return paintButton(option, painter, inBox(widget));
     case PE_FrameDefaultButton:
         return; // the focus border alone shows which button Enter presses
     case PE_IndicatorRadioButton:
-        return PaintIndicator(option, painter);
+        return paintIndicator(option, painter);
     case PE_PanelLineEdit:
         // A combo box's own line edit lies inside the combo box's field.
         if (qstyleoption_cast<const QStyleOptionFrame *>(option)->lineWidth > 0)
-            PaintField(option, painter);
+            paintField(option, painter);
         return;
     case PE_Frame:
         if (isField(widget))
-            return PaintField(option, painter);
+            return paintField(option, painter);
         break;
     default:
         break;
@@ -217,7 +217,7 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption *option
     const bool focusedOption = option->state & State_HasFocus
         && (element == CE_RadioButton || element == CE_RadioButtonLabel);
     if (focusedOption && element == CE_RadioButton)
-        PaintRoundedBox(*painter, option->rect, kOptionRadius, kOptionFocus, kOptionFocus, 0);
+        paintRoundedBox(*painter, option->rect, kOptionRadius, kOptionFocus, kOptionFocus, 0);
     if (focusedOption && element == CE_RadioButtonLabel) {
         auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
         QStyleOptionButton focused(*button);
@@ -240,10 +240,10 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 {
     if (control != CC_ComboBox)
         return QProxyStyle::drawComplexControl(control, option, painter, widget);
-    PaintField(option, painter);
+    paintField(option, painter);
     QStyleOption arrow(*option);
     arrow.rect = subControlRect(control, option, SC_ComboBoxArrow, widget);
-    PaintDropDown(arrow.rect, painter);
+    paintDropDown(arrow.rect, painter);
     drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
 }
 
@@ -252,7 +252,7 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 {
     if (control != CC_ComboBox || part == SC_ComboBoxListBoxPopup)
         return QProxyStyle::subControlRect(control, option, part, widget);
-    const int border = FieldBorder(option);
+    const int border = fieldBorder(option);
     const QRect inside = option->rect.adjusted(border, border, -border, -border);
     const QRect dropDown(inside.right() - kDropDownWidth + 1, inside.top(), kDropDownWidth, inside.height());
     switch (part) {
@@ -274,7 +274,7 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
         return kIndicatorSize;
     case PM_DefaultFrameWidth:
         if (isField(widget))
-            return option ? FieldBorder(option) : 1;
+            return option ? fieldBorder(option) : 1;
         break;
     case PM_ButtonShiftHorizontal:
     case PM_ButtonShiftVertical:
