@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 
 // What a catalogue's folder holds in place of the German probe file.
-enum class ProbeFile { Real, Missing, Garbage, Fifo };
+enum class ProbeFile { Real, Missing, Garbage, Fifo, BesideNoOwnTexts };
 
 class TranslationsTest : public QObject
 {
@@ -71,6 +71,7 @@ void TranslationsTest::aCatalogueThatCannotBeReadStaysEnglish_data()
     QTest::newRow("file missing") << ProbeFile::Missing << "de" << "Fire";
     QTest::newRow("file of garbage") << ProbeFile::Garbage << "de" << "Fire";
     QTest::newRow("a FIFO, which must not block") << ProbeFile::Fifo << "de" << "Fire";
+    QTest::newRow("the program's own texts missing: no other either") << ProbeFile::BesideNoOwnTexts << "de" << "Fire";
 }
 
 void TranslationsTest::aCatalogueThatCannotBeReadStaysEnglish()
@@ -95,12 +96,18 @@ void TranslationsTest::aCatalogueThatCannotBeReadStaysEnglish()
     case ProbeFile::Fifo:
         QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
         break;
+    case ProbeFile::BesideNoOwnTexts:
+        QVERIFY2(QFile::copy(built, file), qPrintable(built));
+        break;
     case ProbeFile::Missing:
         break;
     }
+    std::vector<Translations::Catalogue> catalogues{{QStringLiteral("probe"), folder.path()}};
+    if (probe == ProbeFile::BesideNoOwnTexts)
+        catalogues.push_back({QStringLiteral("own"), folder.path()});
 
     {
-        const Translations translations(language, {{QStringLiteral("probe"), folder.path()}});
+        const Translations translations(language, catalogues);
         QCOMPARE(QCoreApplication::translate("Probe", "Fire"), fire);
         QCOMPARE(translations.loaded().isEmpty(), fire == QLatin1String("Fire"));
     }

@@ -72,8 +72,9 @@ QString Translations::choose(const QStringList &requested)
 
 Translations::Translations(const QString &language, const std::vector<Catalogue> &catalogues)
 {
-    if (language.isEmpty())
+    if (language.isEmpty() || catalogues.empty())
         return;
+    std::vector<std::pair<QString, std::unique_ptr<QTranslator>>> found;
     for (const Catalogue &catalogue : catalogues) {
         const QFileInfo file(QDir(catalogue.folder).filePath(catalogue.name + QLatin1Char('_') + language
                                                              + QStringLiteral(".qm")));
@@ -81,10 +82,16 @@ Translations::Translations(const QString &language, const std::vector<Catalogue>
         if (!file.isFile() || file.size() > kMaxTranslationBytes)
             continue;
         auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(file.absoluteFilePath()) || !QCoreApplication::installTranslator(translator.get()))
-            continue;
-        m_translators.emplace_back(catalogue.name, std::move(translator));
+        if (translator->load(file.absoluteFilePath()) && !translator->isEmpty())
+            found.emplace_back(catalogue.name, std::move(translator));
     }
+    // Without the program's own texts in the language, Qt's buttons in it would sit
+    // beside English sentences: the whole window stays English instead.
+    if (found.empty() || found.back().first != catalogues.back().name)
+        return;
+    for (auto &[name, translator] : found)
+        if (QCoreApplication::installTranslator(translator.get()))
+            m_translators.emplace_back(name, std::move(translator));
 }
 
 Translations::~Translations()

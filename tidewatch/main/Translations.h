@@ -33,7 +33,9 @@ public:
     static QString choose(const QStringList &requested);
 
     // Loads `language`'s file of every catalogue and installs it in the application.
-    // A catalogue whose file is missing or unreadable stays English: no failure.
+    // A catalogue whose file is missing, unreadable or empty stays English: no failure.
+    // The last catalogue is the program's own: where it has no texts in the language,
+    // none is installed, so one window never mixes two languages.
     Translations(const QString &language, const std::vector<Catalogue> &catalogues);
     // Removes the translators again.
     ~Translations();
