@@ -62,6 +62,9 @@ public:
 private:
     std::vector<std::unique_ptr<QProcess>> mRunning;
 };
+// A daemon answers in well under a second; this bound only ends a test whose daemon
+// never does, and leaves room for a machine busy with the rest of the suite.
+constexpr int kHeardWithinMs = 30000;
 const char *const kNoPublisher = "avahi-publish did not start: install avahi-utils";
 
 // Runs `program` to its end; empty when it ran and succeeded, else what went wrong.
@@ -126,14 +129,14 @@ private slots:
     {
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), kHeardWithinMs);
 
         click(*server, QStringLiteral("cmdMultiplayerServerCancel"));
         QTRY_VERIFY_WITH_TIMEOUT(!lists(*client, QStringLiteral("Sally")), 5000);
         QCOMPARE(listed(*client), QStringList{QStringLiteral("Looking for games...")});
 
         click(*server, QStringLiteral("cmdNext"));
-        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), kHeardWithinMs);
         // Picked with the keyboard, as a mouse player double-clicks it.
         auto *list = control<QListWidget>(*client, QStringLiteral("lstNetworkGames"));
         list->setFocus();
@@ -155,9 +158,9 @@ private slots:
                               QStringLiteral("1987")}),
                  kNoPublisher);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sam")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sam")), kHeardWithinMs);
         auto server = playerOnScreen(mDir, QStringLiteral("Sam"), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(listed(*client).filter(QRegularExpression(QStringLiteral("^Sam on "))).size(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(listed(*client).filter(QRegularExpression(QStringLiteral("^Sam on "))).size(), 2, kHeardWithinMs);
     }
 
     void aHostileAnnouncementIsShownAsOneShortLine()
@@ -168,7 +171,7 @@ private slots:
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
         // Its line break and tab shown as marks, cut to forty characters.
         const QString shown = QStringLiteral("<b>Eve</b>\u240Asays\u2409") + QString(24, QLatin1Char('x'));
-        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QRegularExpression::escape(shown)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QRegularExpression::escape(shown)), kHeardWithinMs);
         QCOMPARE(listed(*client).filter(QStringLiteral("Eve")).size(), 1);
     }
 
@@ -213,7 +216,7 @@ private slots:
         QCOMPARE(control<QLineEdit>(*client, QStringLiteral("txtMultiplayerClientHostConnect"))->text(),
                  QStringLiteral("127.0.0.1"));
         flood.withdraw();
-        QTRY_COMPARE_WITH_TIMEOUT(listed(*client), QStringList{sally}, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(listed(*client), QStringList{sally}, kHeardWithinMs);
     }
 
     // Beside a real "Sally" on this computer, one more announcement; "%1" is this
@@ -258,14 +261,14 @@ private slots:
         Publishers other;
         QVERIFY2(other.host(QStringLiteral("fakehost.local"), QStringLiteral("127.0.0.2")), kNoPublisher);
         QVERIFY(other.game(service, player, host, port));
-        QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), 1, 10000); // heard before Sally
+        QTRY_COMPARE_WITH_TIMEOUT(announcedGames(), 1, kHeardWithinMs); // heard before Sally
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         const auto shown = [&] {
             QStringList sorted = listed(*client);
             sorted.sort();
             return sorted;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), rows, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), rows, kHeardWithinMs);
         QTest::qWait(500); // nothing more comes late
         QCOMPARE(shown(), rows);
     }
@@ -274,7 +277,7 @@ private slots:
     {
         auto server = playerOnScreen(mDir, QStringLiteral("Sally"), 1);
         auto client = playerOnScreen(mDir, QStringLiteral("Clark"), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(lists(*client, QStringLiteral("Sally")), kHeardWithinMs);
         QCOMPARE(run(QStringLiteral("avahi-daemon"), {QStringLiteral("--kill")}), QString());
         QTRY_COMPARE(listed(*client), QStringList{QStringLiteral("Games on the network cannot be listed here.")});
         QCOMPARE(run(QStringLiteral("avahi-daemon"), {QStringLiteral("--no-drop-root"), QStringLiteral("--no-chroot"),
