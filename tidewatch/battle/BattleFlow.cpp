@@ -52,7 +52,8 @@ void BattleFlow::singlePlayerTurn(qint16 cell)
     shoot(Shooter::Player, cell);
     mGame.random().reseedFromClock();
     mGame.setTurn(false);
-    mGame.setStatus(QStringLiteral("Opponents Turn"));
+    //: Status line while the computer aims (no apostrophe, as the game always wrote it)
+    mGame.setStatus(tr("Opponents Turn"));
     if (mGame.state().gRevealMode)
         computerReplies();
     else
@@ -66,7 +67,8 @@ void BattleFlow::computerReplies()
                           &mAdmiralSight,
                           [this](qint16 shot) { return shoot(Shooter::Computer, shot); }};
     computerReply(state.gDifficulty, target, mHard, mGame.random());
-    mGame.setStatus(QStringLiteral("Your Turn (") + state.gPlayerName + QStringLiteral(")"));
+    //: %1 is the player's own name
+    mGame.setStatus(tr("Your Turn (%1)").arg(state.gPlayerName));
     mGame.setTurn(true);
     endOfGameTest();
 }
@@ -76,14 +78,14 @@ void BattleFlow::networkTurn(qint16 cell)
     mGame.setTurn(false);
     mOutbox.fire(cell);
     shoot(Shooter::Player, cell);
-    mGame.setStatus(QStringLiteral("Opponents Turn (") + mGame.opponentShown()
-                    + QStringLiteral(")"));
+    //: %1 is the other player's name
+    mGame.setStatus(tr("Opponents Turn (%1)").arg(mGame.opponentShown()));
 }
 
 void BattleFlow::peerFired(qint16 cell)
 {
     mGame.setTurn(true);
-    mGame.setStatus(QStringLiteral("Your Turn"));
+    mGame.setStatus(tr("Your Turn"));
     shoot(Shooter::Peer, cell);
 }
 
@@ -91,9 +93,10 @@ void BattleFlow::peerWon()
 {
     mGame.endGame(GameOutcome::Lost);
     revealOpponentFleet();
-    mGame.setStatus(QStringLiteral("Opponent Won"));
+    mGame.setStatus(opponentWon());
     mGame.showScreen(Screen::GameOver);
-    mGame.inform(QStringLiteral("Game Over. You Lose"), [this] { mGame.playCue(Cue::YouLose); });
+    //: Shown when the other player announces the win (written without a full stop)
+    mGame.inform(tr("Game Over. You Lose"), [this] { mGame.playCue(Cue::YouLose); });
 }
 
 void BattleFlow::revealOpponentFleet()
@@ -114,7 +117,7 @@ void BattleFlow::endOfGameTest()
         mGame.endGame(GameOutcome::Won);
         revealOpponentFleet();
         const auto announceWin = [this] {
-            announceEnd(QStringLiteral("You Won"), QStringLiteral("Game Over. You Win."), Cue::Clap);
+            announceEnd(tr("You Won"), tr("Game Over. You Win."), Cue::Clap);
         };
         if (state.isNetworkGame()) {
             // The board shows the sinking before the peer hears of it.
@@ -130,9 +133,14 @@ void BattleFlow::endOfGameTest()
     if (IsFleetDestroyed(state.gPlayerShips)) {
         mGame.endGame(GameOutcome::Lost);
         revealOpponentFleet();
-        announceEnd(QStringLiteral("Opponent Won"), QStringLiteral("Game Over. You Lose."),
+        announceEnd(opponentWon(), tr("Game Over. You Lose."),
                     Cue::YouLose);
     }
+}
+
+QString BattleFlow::opponentWon()
+{
+    return tr("Opponent Won");
 }
 
 void BattleFlow::announceEnd(const QString &status, const QString &box, Cue cue)

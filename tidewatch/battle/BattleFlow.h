@@ -4,6 +4,8 @@
 #include "battle/ShotRule.h"
 #include "board/Cue.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class AdmiralSight;
@@ -15,6 +17,8 @@ struct HardLevelFields;
 // computer's and the peer's, takes the one road of shoot().
 class BattleFlow
 {
+    Q_DECLARE_TR_FUNCTIONS(BattleFlow)
+
 public:
     enum class Shooter { Player, Computer, Peer };
 
@@ -38,6 +42,7 @@ public:
     void computerBegins();
 
 private:
+    static QString opponentWon();
     ShotResult shoot(Shooter shooter, qint16 cell);
     void singlePlayerTurn(qint16 cell);
     void computerReplies();

@@ -7,6 +7,11 @@
 #include "board/ShipKinds.h"
 #include "board/GameState.h"
 
+QString PlacementFlow::title()
+{
+    return tr("Place Your Ships");
+}
+
 PlacementFlow::PlacementFlow(GameState &state, PlacementView &view, BoardModel &ownGrid)
     : mState(state)
     , mView(view)

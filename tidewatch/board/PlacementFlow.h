@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
+#include <QCoreApplication>
 
 class BoardModel;
 class PlacementView;
@@ -12,7 +12,12 @@ struct GameState;
 // by a press. Which options are on and whether "Finish" is follows from the fleet.
 class PlacementFlow
 {
+    Q_DECLARE_TR_FUNCTIONS(PlacementFlow)
+
 public:
+    // The panel's title, also the status line while the fleet is placed.
+    static QString title();
+
     PlacementFlow(GameState &state, PlacementView &view, BoardModel &ownGrid);
 
     // The player picks an option: 0 "Clear Ship", 1..5 a ship not yet placed.

@@ -11,6 +11,8 @@
 #include "net/PeerText.h"
 #include "records/GameRecording.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct DifficultyCaption
@@ -19,16 +21,21 @@ struct DifficultyCaption
     const char *reveal;
     const char *plays; // the same level under either caption
 };
+// The level names are the records' too: one text each, in the "Levels" context.
 constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {"Easy", "No Brain", "Fires at random and may fire at the same cell twice."},
-    {"Moderate", "Peanut Sized Brain", "Fires at random, never at the same cell twice."},
-    {"Hard", "Human", "Searches at random and, after a hit, follows the ship along its column."},
-    {"Impossible", "Brainbox", "Never misses."},
-    {"Admiral", "Mastermind",
-     "Fires where a ship most likely lies, by every hit, miss and sinking it has seen."},
+    {QT_TRANSLATE_NOOP("Levels", "Easy"), QT_TRANSLATE_NOOP("GameFlow", "No Brain"),
+     QT_TRANSLATE_NOOP("GameFlow", "Fires at random and may fire at the same cell twice.")},
+    {QT_TRANSLATE_NOOP("Levels", "Moderate"), QT_TRANSLATE_NOOP("GameFlow", "Peanut Sized Brain"),
+     QT_TRANSLATE_NOOP("GameFlow", "Fires at random, never at the same cell twice.")},
+    {QT_TRANSLATE_NOOP("Levels", "Hard"), QT_TRANSLATE_NOOP("GameFlow", "Human"),
+     QT_TRANSLATE_NOOP("GameFlow",
+                       "Searches at random and, after a hit, follows the ship along its column.")},
+    {QT_TRANSLATE_NOOP("Levels", "Impossible"), QT_TRANSLATE_NOOP("GameFlow", "Brainbox"),
+     QT_TRANSLATE_NOOP("GameFlow", "Never misses.")},
+    {QT_TRANSLATE_NOOP("Levels", "Admiral"), QT_TRANSLATE_NOOP("GameFlow", "Mastermind"),
+     QT_TRANSLATE_NOOP("GameFlow",
+                       "Fires where a ship most likely lies, by every hit, miss and sinking it has seen.")},
 };
-
-const QString kOpponent = QStringLiteral("Opponent");
 
 } // namespace
 
@@ -81,7 +88,7 @@ void GameFlow::startPlacement(qint32 gameType)
     mShell.setRecordNotice({});
     enterPhase(GameState::PlacingShips);
     mPlacementView.setNoFit(0, 0);
-    setStatus(QStringLiteral("Place Your Ships"));
+    setStatus(PlacementFlow::title());
     showScreen(Screen::Placement);
 }
 
@@ -104,6 +111,13 @@ void GameFlow::endGame(GameOutcome outcome)
         mShell.setRecordNotice(UncountedGames::endOfGameLine(error));
     }
     enterPhase(GameState::NoGame);
+}
+
+// Until the other player's fleet names them.
+QString GameFlow::unnamedOpponent()
+{
+    //: The other player's name until their fleet arrives
+    return tr("Opponent");
 }
 
 QString GameFlow::opponentShown() const
@@ -168,7 +182,7 @@ QStringList GameFlow::difficultyCaptions(bool reveal)
 {
     QStringList captions;
     for (const DifficultyCaption &caption : kDifficultyCaptions)
-        captions << QString::fromLatin1(reveal ? caption.reveal : caption.normal);
+        captions << (reveal ? tr(caption.reveal) : QCoreApplication::translate("Levels", caption.normal));
     return captions;
 }
 
@@ -184,7 +198,7 @@ QString GameFlow::levelDescription(int level)
 {
     if (level < 1 || level > int(std::size(kDifficultyCaptions)))
         return {};
-    return QString::fromLatin1(kDifficultyCaptions[level - 1].plays);
+    return tr(kDifficultyCaptions[level - 1].plays);
 }
 
 void GameFlow::about()
@@ -213,12 +227,12 @@ void GameFlow::next(int gameType)
         mState.gGameType = GameState::Server;
         showScreen(Screen::Server);
         mNetwork.listen();
-        mState.gOpponentName = kOpponent;
+        mState.gOpponentName = unnamedOpponent();
         break;
     case GameState::Client:
         mState.gGameType = GameState::Client;
         showScreen(Screen::Client);
-        mState.gOpponentName = kOpponent;
+        mState.gOpponentName = unnamedOpponent();
         break;
     default:
         break;
@@ -250,7 +264,7 @@ void GameFlow::finishPlacing()
         mPlacementView.setNoFit(0, 0);
         ClearGrid(mPlayer2Grid);
         placeComputerFleet(mState.gOpponentShips, mPlayer2Grid, mState.gRevealMode, *mRandom);
-        startBattle(true, QStringLiteral("Game Ready... Your Turn"));
+        startBattle(true, tr("Game Ready... Your Turn"));
         mBattle.computerBegins();
     } else if (mState.isNetworkGame()) {
         mPlacementView.setPlacementCursor(PlacementCursor::Arrow);

@@ -12,6 +12,8 @@
 #include "net/NetworkFlow.h"
 #include "records/UncountedGames.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class ChatView;
@@ -41,6 +43,8 @@ struct GameViews
 // The phase, the turn, the screen and the status line each change in one function here.
 class GameFlow final : public GameTable
 {
+    Q_DECLARE_TR_FUNCTIONS(GameFlow)
+
 public:
     GameFlow(const GameViews &views, GameLink &link, std::function<qint64()> clock = {});
     ~GameFlow();
@@ -82,6 +86,7 @@ public:
 
     // GameTable
     Screen screen() const override { return mScreen; }
+    static QString unnamedOpponent();
     QString opponentShown() const override;
     void startPlacement(qint32 gameType) override;
     void startBattle(bool myTurn, const QString &status) override;

@@ -6,6 +6,7 @@
 #include "board/ShipKinds.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <array>
@@ -15,12 +16,12 @@ namespace {
 QString pictureName(CellPicture picture)
 {
     switch (picture.kind) {
-    case CellPicture::Kind::Hit: return QStringLiteral("hit");
-    case CellPicture::Kind::Miss: return QStringLiteral("miss");
+    case CellPicture::Kind::Hit: return QCoreApplication::translate("BoardAccessible", "hit");
+    case CellPicture::Kind::Miss: return QCoreApplication::translate("BoardAccessible", "miss");
     case CellPicture::Kind::ShipSegment: return ShipKinds::name(picture.ship);
     case CellPicture::Kind::Water: break;
     }
-    return QStringLiteral("water");
+    return QCoreApplication::translate("BoardAccessible", "water");
 }
 
 class CellInterface : public QAccessibleInterface, public QAccessibleActionInterface
@@ -162,7 +163,8 @@ QString cellName(int index, CellPicture picture)
 
 QString noFitNote(int ship)
 {
-    return ShipKinds::name(ship) + QStringLiteral(" does not fit here");
+    //: Read out on the cell where the chosen ship does not fit; %1 is the ship
+    return QCoreApplication::translate("BoardAccessible", "%1 does not fit here").arg(ShipKinds::name(ship));
 }
 
 } // namespace BoardAccessible

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/ui/PlacementPanel.h"
 
+#include "board/PlacementFlow.h"
 #include "board/ShipKinds.h"
 #include "board/ui/BoardAccessible.h"
 #include "board/ui/BoardPanel.h"
@@ -16,7 +17,7 @@
 
 PlacementPanel::PlacementPanel(QWidget *window, GameFlow &flow)
     : SteelPanel(window, QStringLiteral("picContainerShipPlace"),
-                 QStringLiteral("Place Your Ships"), 5400, 1440, 4785, 5150)
+                 PlacementFlow::title(), 5400, 1440, 4785, 5150)
     , mFlow(flow)
 {
 }
@@ -25,7 +26,7 @@ void PlacementPanel::build(BoardPanel &ownBoard)
 {
     using namespace WidgetFactory;
     mOwnBoard = &ownBoard;
-    title(this, QStringLiteral("Place Your Ships"), 240, 120, 4305);
+    title(this, PlacementFlow::title(), 240, 120, 4305);
     optSelectedShipGroup = new QButtonGroup(this);
     for (int ship = ShipKinds::kShipCount; ship >= 1; --ship) {
         const int top = 480 + (ShipKinds::kShipCount - ship) * 360;
@@ -38,16 +39,16 @@ void PlacementPanel::build(BoardPanel &ownBoard)
         optSelectedShipGroup->addButton(optSelectedShip[ship], ship);
     }
     QRadioButton *optSelectedShipClear = option(this, QStringLiteral("optSelectedShipClear"),
-                                                QStringLiteral("Clear Ship"), 1680, 2280, 2055, 255);
+                                                tr("Clear Ship"), 1680, 2280, 2055, 255);
     optSelectedShipGroup->addButton(optSelectedShipClear, 0);
     optSelectedShip[5]->setChecked(true);
     QPushButton *cmdPlaceForMe = button(this, QStringLiteral("cmdPlaceForMe"),
-                                        QStringLiteral("Place for Me"), 1680, 4560, 1680, 375);
-    cmdPlaceForMe->setToolTip(QStringLiteral("Places every ship not yet placed at random."));
+                                        tr("Place for Me"), 1680, 4560, 1680, 375);
+    cmdPlaceForMe->setToolTip(tr("Places every ship not yet placed at random."));
     cmdPlaceForMe->setAccessibleDescription(cmdPlaceForMe->toolTip());
     connect(cmdPlaceForMe, &QPushButton::clicked, this, [this] { mFlow.placeForMe(); });
     cmdFinishPlacingShips = button(this, QStringLiteral("cmdFinishPlacingShips"),
-                                   QStringLiteral("Finish"), 3480, 4560, 1095, 375);
+                                   tr("Finish"), 3480, 4560, 1095, 375);
     cmdFinishPlacingShips->setEnabled(false);
     // Selected by click, arrow key or a screen reader's toggle: all count as a click.
     connect(optSelectedShipGroup, &QButtonGroup::idToggled, this,

@@ -16,6 +16,8 @@ class QRadioButton;
 // Place for Me and Finish. The pointer and the keyboard place on the own board.
 class PlacementPanel final : public SteelPanel, public PlacementView
 {
+    Q_OBJECT
+
 public:
     // The flow may be built after its views; the panel calls it only from its controls,
     // which build() makes with the play screens.

@@ -21,12 +21,12 @@ AboutView::AboutView(QWidget *window, GameFlow &flow, Reelpane &radar)
     using namespace WidgetFactory;
     imgAbout1 = label(window, QStringLiteral("imgAbout1"), QString(), 3000, 2160, 1440, 1440);
     imgAbout1->setPixmap(Artwork::pixmap(QStringLiteral("about")));
-    imgAbout1->setAccessibleName(QStringLiteral("Tidewatch emblem"));
+    imgAbout1->setAccessibleName(tr("Tidewatch emblem"));
     imgAbout1->installEventFilter(this);
     lblAbout1 = label(window, QStringLiteral("lblAbout1"), QStringLiteral("Orvane Tidewatch"), 4680,
                       2160, 4500, 480);
     lblAbout2 = label(window, QStringLiteral("lblAbout2"),
-                      QStringLiteral("A sea battle for one or two players. Version 0.0.3"), 4680,
+                      tr("A sea battle for one or two players. Version 0.0.3"), 4680,
                       2700, 4500, 285);
     // The maker's address is the game's README on this machine: a player can open it
     // without a network, and it says who makes the game and how to play it.
@@ -38,10 +38,10 @@ AboutView::AboutView(QWidget *window, GameFlow &flow, Reelpane &radar)
     connect(webSite, &reelkit::LinkLabel::clicked, this,
             [this] { QDesktopServices::openUrl(QUrl(lblWebSite->text())); });
     lblWebSite = webSite;
-    cmdAboutOK = button(window, QStringLiteral("cmdAboutOK"), QStringLiteral("OK"), 4680, 3600,
+    cmdAboutOK = button(window, QStringLiteral("cmdAboutOK"), tr("OK"), 4680, 3600,
                         1095, 375);
     cmdAboutReelpane = button(window, QStringLiteral("cmdAboutReelpane"),
-                              QStringLiteral("About Reelpane"), 5895, 3600, 1800, 375);
+                              tr("About Reelpane"), 5895, 3600, 1800, 375);
     connect(cmdAboutOK, &QPushButton::clicked, this, [this] { mFlow.aboutClosed(); });
     connect(cmdAboutReelpane, &QPushButton::clicked, this,
             [&radar] { radar.Invoke(Reelpane::DispIdAbout); });

@@ -15,6 +15,8 @@ class Reelpane;
 // window, OK and About Reelpane. A double click on the emblem switches the reveal mode.
 class AboutView final : public QObject
 {
+    Q_OBJECT
+
 public:
     AboutView(QWidget *window, GameFlow &flow, Reelpane &radar);
 

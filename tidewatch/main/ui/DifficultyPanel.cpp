@@ -11,12 +11,12 @@
 
 DifficultyPanel::DifficultyPanel(QWidget *window, GameFlow &flow, const GameTypePanel &gameType)
     : SteelPanel(window, QStringLiteral("picContainerComputerDifficulty"),
-                 QStringLiteral("Select Computer Difficulty"), 0, 0, 3735, 2055)
+                 tr("Select Computer Difficulty"), 0, 0, 3735, 2055)
     , mFlow(flow)
     , mGameType(gameType)
 {
     using namespace WidgetFactory;
-    title(this, QStringLiteral("Select Computer Difficulty"), 120, 60, 3495);
+    title(this, tr("Select Computer Difficulty"), 120, 60, 3495);
     optComputerDifficulty = new QButtonGroup(this);
     const QStringList captions = GameFlow::difficultyCaptions(false);
     // Five levels between the title and the buttons.
@@ -27,11 +27,11 @@ DifficultyPanel::DifficultyPanel(QWidget *window, GameFlow &flow, const GameType
         level->setAccessibleDescription(level->toolTip());
         optComputerDifficulty->addButton(level, index);
     }
-    cmdStartGame = button(this, QStringLiteral("cmdStartGame"), QStringLiteral("Start Game"), 2280,
+    cmdStartGame = button(this, QStringLiteral("cmdStartGame"), tr("Start Game"), 2280,
                           1560, 1335, 375);
     cmdStartGame->setEnabled(false);
     QPushButton *cmdBackSinglePlayer = button(this, QStringLiteral("cmdBackSinglePlayer"),
-                                              QStringLiteral("< Back"), 120, 1560, 1095, 375);
+                                              tr("< Back"), 120, 1560, 1095, 375);
     MenuKeys::arrowsSelect(optComputerDifficulty);
     MenuKeys::enterPresses(this, cmdStartGame);
 

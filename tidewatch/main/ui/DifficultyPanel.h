@@ -11,6 +11,8 @@ class QPushButton;
 // The difficulty screen: the computer's five levels, Start Game and Back.
 class DifficultyPanel final : public SteelPanel
 {
+    Q_OBJECT
+
 public:
     DifficultyPanel(QWidget *window, GameFlow &flow, const GameTypePanel &gameType);
 

@@ -10,25 +10,24 @@
 #include <QRadioButton>
 
 GameTypePanel::GameTypePanel(QWidget *window, GameFlow &flow)
-    : SteelPanel(window, QStringLiteral("picContainerGameType"),
-                 QStringLiteral("Select Game Type"), 0, 0, 3735, 2055)
+    : SteelPanel(window, QStringLiteral("picContainerGameType"), tr("Select Game Type"), 0, 0, 3735,
+                 2055)
     , mFlow(flow)
 {
     using namespace WidgetFactory;
-    title(this, QStringLiteral("Select Game Type"), 120, 60, 3495);
+    title(this, tr("Select Game Type"), 120, 60, 3495);
     optGameType = new QButtonGroup(this);
-    const QStringList captions = {QStringLiteral("Single Player"),
-                                  QStringLiteral("Multiplayer (Server)"),
-                                  QStringLiteral("Multiplayer (Client)")};
+    const QStringList captions = {tr("Single Player"), tr("Multiplayer (Server)"),
+                                  tr("Multiplayer (Client)")};
     for (int index = 0; index < captions.size(); ++index)
         optGameType->addButton(option(this, QStringLiteral("optGameType%1").arg(index),
                                       captions[index], 240, 480 + index * 315, 3375, 285),
                                index);
     // Made in reading order, which Tab follows: the options, forward, then back.
-    cmdNext = button(this, QStringLiteral("cmdNext"), QStringLiteral("Next >"), 2520, 1560, 1095,
+    cmdNext = button(this, QStringLiteral("cmdNext"), tr("Next >"), 2520, 1560, 1095,
                      375);
     cmdNext->setEnabled(false);
-    QPushButton *cmdLogOff = button(this, QStringLiteral("cmdLogOff"), QStringLiteral("Log Off"),
+    QPushButton *cmdLogOff = button(this, QStringLiteral("cmdLogOff"), tr("Log Off"),
                                     120, 1560, 1095, 375);
     MenuKeys::arrowsSelect(optGameType);
     MenuKeys::enterPresses(this, cmdNext);

@@ -10,6 +10,8 @@ class QPushButton;
 // The game-type screen: single player, server or client, then Next; Log Off; Records.
 class GameTypePanel final : public SteelPanel
 {
+    Q_OBJECT
+
 public:
     GameTypePanel(QWidget *window, GameFlow &flow);
 

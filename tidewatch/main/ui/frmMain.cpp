@@ -84,7 +84,7 @@ void frmMain::buildWindow()
 
     mParts.radar = new Reelpane(this);
     mParts.radar->setObjectName(QStringLiteral("gifRadarAnimation"));
-    mParts.radar->setAccessibleName(QStringLiteral("Radar"));
+    mParts.radar->setAccessibleName(tr("Radar"));
     mParts.radar->setGeometry(Twips::rect(120, 120, 1095, 1095));
 }
 
@@ -93,10 +93,10 @@ void frmMain::buildGameControls()
     using WidgetFactory::label;
     mParts.topShip = label(this, QStringLiteral("imgTopShip"), QString(), 1560, 120, 8565, 1095);
     mParts.topShip->setPixmap(Artwork::pixmap(QStringLiteral("topship")));
-    mParts.topShip->setAccessibleName(QStringLiteral("Warship"));
+    mParts.topShip->setAccessibleName(tr("Warship"));
 
     mParts.mainMenu = WidgetFactory::button(this, QStringLiteral("cmdMainMenu"),
-                                            QStringLiteral("Main Menu"), 120, 6720, 1095, 375);
+                                            tr("Main Menu"), 120, 6720, 1095, 375);
     connect(mParts.mainMenu, &QPushButton::clicked, this, [this] { mFlow.mainMenu(); });
 
     mParts.status = label(this, QStringLiteral("lblStatus"), QString(), 4725, 6720, 5460, 375);
@@ -113,10 +113,10 @@ void frmMain::buildPlayScreens()
     mParts.client = new ClientPanel(this, mFlow);
     placeMenuPanels();
     mParts.ownBoard = new BoardPanel(this, QStringLiteral("picContainerPlayer1"),
-                                     QStringLiteral("Your Fleet"), 120, mFlow.player1Grid(),
+                                     tr("Your Fleet"), 120, mFlow.player1Grid(),
                                      QStringLiteral("imgPlayer1Grid"));
     mParts.opponentBoard = new BoardPanel(this, QStringLiteral("picContainerPlayer2"),
-                                          QStringLiteral("Opponent's Fleet"), 5400,
+                                          tr("Opponent's Fleet"), 5400,
                                           mFlow.player2Grid(), QStringLiteral("imgPlayer2Grid"));
     // Without a hot spot given, Qt puts it in the middle of the picture, at any scale.
     mParts.opponentBoard->setCursor(QCursor(Artwork::pixmap(QStringLiteral("cursor_crosshair"))));

@@ -89,7 +89,11 @@ void place(QWidget *field, const QString &name, QLabel *label, int left, int top
     field->setGeometry(Twips::rect(left, top, width, height));
     if (label) {
         label->setBuddy(field);
-        field->setAccessibleName(label->text().remove(QLatin1Char(':')));
+        // "Username:" reads as "Username"; a language may set its colon apart or write
+        // it full width ("Nom d'utilisateur :", "用户名：").
+        QString spoken = label->text();
+        spoken.remove(QLatin1Char(':')).remove(QChar(0xFF1A));
+        field->setAccessibleName(spoken.trimmed());
     }
 }
 
