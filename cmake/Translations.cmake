@@ -25,7 +25,7 @@ function(add_catalogue target catalogue)
     add_custom_target(update_translations)
   endif()
   add_custom_target(${catalogue}_update_translations
-    COMMAND Qt6::lupdate -locations none -no-obsolete ${arg_SCAN} -ts ${ts_files}
+    COMMAND Qt6::lupdate -locations none -no-obsolete -I ${arg_SCAN} ${arg_SCAN} -ts ${ts_files}
     VERBATIM)
   add_dependencies(update_translations ${catalogue}_update_translations)
 endfunction()

@@ -4,6 +4,8 @@
 #include "DesktopFont.h"
 #include "KeyboardFocus.h"
 #include "ModalCloser.h"
+#include "ReelkitTranslations.h"
+#include "TextFit.h"
 #include "UrlRecorder.h"
 #include "Reelpane.h"
 #include "Twips.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QUrl>
 
 namespace {
@@ -178,47 +182,43 @@ private slots:
         QVERIFY(!about); // pressed OK: the dialog is gone
     }
 
-    // Every text fits its place in both dialogs, whatever font size the desktop
-    // gives (0: the desktop's own).
+    // Every text fits its place in both dialogs, in every language the library ships,
+    // whatever font size the desktop gives (0: the desktop's own).
     void theDialogsFitTheirTextsAtAnyDesktopFont_data()
     {
-        QTest::addColumn<bool>("about");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("desktopPoints");
-        for (const int points : {0, 8, 10, 12, 14}) {
-            QTest::addRow("about, desktop font %d pt", points) << true << points;
-            QTest::addRow("error report, desktop font %d pt", points) << false << points;
-        }
+        for (const int points : {0, 8, 10, 12, 14})
+            QTest::addRow("English, desktop font %d pt", points) << QString() << points;
+        for (const QString &language : QString::fromLatin1(SHIPPED_LANGUAGES).split(QLatin1Char(' ')))
+            for (const int points : {8, 10, 12, 14})
+                QTest::addRow("%s, desktop font %d pt", qPrintable(language), points) << language << points;
     }
     void theDialogsFitTheirTextsAtAnyDesktopFont()
     {
-        QFETCH(bool, about);
+        QFETCH(QString, language);
         QFETCH(int, desktopPoints);
+        QTranslator qt, library;
+        if (!language.isEmpty()) {
+            QVERIFY(qt.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+            QVERIFY(library.load(QStringLiteral("reelkit_") + language, reelkit::translationsFolder()));
+            QCoreApplication::installTranslator(&qt);
+            QCoreApplication::installTranslator(&library);
+        }
         const DesktopFont desktopFont(desktopPoints);
         QStringList clipped;
-        whenModalShows([&](QWidget *dialog) {
-            for (const QWidget *control : dialog->findChildren<QWidget *>()) {
-                auto *label = qobject_cast<const QLabel *>(control);
-                auto *button = qobject_cast<const QPushButton *>(control);
-                const QString text = label ? label->text() : button ? button->text() : QString();
-                if (text.isEmpty())
-                    continue;
-                const int flags = Qt::TextShowMnemonic | (label && label->wordWrap() ? Qt::TextWordWrap : 0);
-                const QSize needed = QFontMetrics(control->font())
-                                         .boundingRect(QRect(0, 0, control->width(), 10000), flags, text)
-                                         .size()
-                    + (button ? QSize(4, 4) : QSize()); // inside a focus frame
-                const QRect inDialog(control->mapTo(dialog, QPoint()), control->size());
-                if (needed.width() > control->width() || needed.height() > control->height()
-                    || !dialog->rect().contains(inDialog))
-                    clipped << control->objectName();
-            }
-            click(dialog, about ? "cmdOK" : "cmdContinue");
-        });
-        Reelpane pane;
-        if (about)
-            pane.About();
-        else
-            reelkit::ReportError(QStringLiteral("a failure"), QStringLiteral("Reelpane.GifLoad()"));
+        for (const bool about : {true, false}) {
+            whenModalShows([&](QWidget *dialog) {
+                for (const QString &text : clippedTexts(dialog))
+                    clipped << dialog->objectName() + QStringLiteral(": ") + text;
+                click(dialog, about ? "cmdOK" : "cmdContinue");
+            });
+            Reelpane pane;
+            if (about)
+                pane.About();
+            else
+                reelkit::ReportError(QStringLiteral("a failure"), QStringLiteral("Reelpane.GifLoad()"));
+        }
         QCOMPARE(clipped, QStringList());
     }
 

@@ -4,9 +4,11 @@
 #include "DesktopFont.h"
 #include "FreePort.h"
 #include "KeyboardFocus.h"
+#include "TextFit.h"
 #include "UiHarness.h"
 
 #include "Reelpane.h"
+#include "main/Translations.h"
 
 #include <QDialog>
 
@@ -86,63 +88,60 @@ private:
 private slots:
     void initTestCase() { requireFreePort(Protocol::kPort); }
 
-    // No caption, label or status text is cut off by its control's edge, whatever
-    // font size the desktop gives the program (0: the desktop's own).
+    // No caption, label or status text is cut off by its control's edge, in any language
+    // the game ships, whatever font size the desktop gives the program (0: the
+    // desktop's own). One window walks every screen and the records dialog.
     void everyTextFitsItsControl_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("desktopPoints");
-        QTest::addColumn<bool>("logIn");
-        QTest::addColumn<QStringList>("clicks");
-        for (const int points : {0, 8, 10, 12, 14}) {
-            const auto row = [points](const char *screen) {
-                return &(QTest::newRow(qPrintable(QStringLiteral("%1, desktop font %2 pt").arg(screen).arg(points)))
-                         << points);
-            };
-            *row("log-in") << false << QStringList();
-            *row("about view") << false << QStringList{"cmdAbout"};
-            *row("game type") << true << QStringList();
-            *row("difficulty") << true << QStringList{"optGameType0", "cmdNext"};
-            *row("server") << true << QStringList{"optGameType1", "cmdNext"};
-            *row("client") << true << QStringList{"optGameType2", "cmdNext"};
-            *row("placement") << true << QStringList{"optGameType0", "cmdNext", "optComputerDifficulty1",
-                                                     "cmdStartGame"};
-        }
+        for (const int points : {0, 8, 10, 12, 14})
+            QTest::addRow("English, desktop font %d pt", points) << QString() << points;
+        for (const QString &language : Translations::shipped())
+            for (const int points : {8, 10, 12, 14})
+                QTest::addRow("%s, desktop font %d pt", qPrintable(language), points) << language << points;
     }
     void everyTextFitsItsControl()
     {
+        QFETCH(QString, language);
         QFETCH(int, desktopPoints);
-        QFETCH(bool, logIn);
-        QFETCH(QStringList, clicks);
+        const Translations translations(language, GameCatalogues());
+        if (!language.isEmpty())
+            QCOMPARE(translations.loaded(), QStringList({"qtbase", "reelkit", "tidewatch"}));
         const DesktopFont desktopFont(desktopPoints);
-        auto window = logIn ? loggedIn() : fresh();
-        for (const QString &name : clicks)
-            click(*window, name);
-        for (QWidget *control : window->findChildren<QWidget *>()) {
-            if (!control->isVisible())
-                continue;
-            const QFontMetrics metrics(control->font());
-            QRect room, needed;
-            if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
-                room = label->contentsRect();
-                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-                needed = metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 10000)), wrap,
-                                              label->text());
-            } else if (auto *button = qobject_cast<QPushButton *>(control)) {
-                room = button->rect().adjusted(2, 2, -2, -2); // inside a focus border
-                needed = QRect(room.topLeft(), QSize(metrics.horizontalAdvance(button->text()), metrics.height()));
-            } else if (auto *option = qobject_cast<QRadioButton *>(control)) {
-                room = option->rect();
-                const QStyle *style = option->style();
-                const int caption = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
-                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option)
-                    + metrics.horizontalAdvance(option->text());
-                needed = QRect(room.topLeft(), QSize(caption, metrics.height()));
-            } else {
-                continue;
-            }
-            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
-                     qPrintable(control->objectName() + QStringLiteral(": ") + control->property("text").toString()));
+        auto window = fresh();
+        QStringList clipped;
+        const auto look = [&](const QString &screen, const QWidget &shown) {
+            for (const QString &text : clippedTexts(&shown))
+                clipped << screen + QStringLiteral(": ") + text;
+        };
+        const std::pair<const char *, QStringList> walk[] = {
+            {"log-in", {}},
+            {"about view", {"cmdAbout"}},
+            {"game type", {"cmdAboutOK"}}, // logged in below
+            {"difficulty", {"optGameType0", "cmdNext"}},
+            {"server", {"cmdBackSinglePlayer", "optGameType1", "cmdNext"}},
+            {"client", {"cmdMultiplayerServerCancel", "optGameType2", "cmdNext"}},
+            {"placement", {"cmdMultiplayerClientCancel", "optGameType0", "cmdNext",
+                           "optComputerDifficulty1", "cmdStartGame"}},
+        };
+        for (const auto &[screen, clicks] : walk) {
+            for (const QString &name : clicks)
+                click(*window, name);
+            if (QLatin1String(screen) == QLatin1String("game type"))
+                createAndLogIn(*window, QStringLiteral("Pat"), QStringLiteral("pw"));
+            look(QLatin1String(screen), *window);
         }
+        placeFleetInFirstColumns(*window);
+        click(*window, QStringLiteral("cmdFinishPlacingShips"));
+        look(QStringLiteral("battle"), *window);
+        click(*window, QStringLiteral("cmdMainMenu"));
+        click(*window, QStringLiteral("cmdRecords"));
+        const auto records = [&window] { return window->findChild<QDialog *>(QStringLiteral("dlgRecords")); };
+        QTRY_VERIFY(records() && records()->isVisible());
+        look(QStringLiteral("records"), *records());
+        records()->reject();
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
     // The keyboard starts on each screen at its first control.

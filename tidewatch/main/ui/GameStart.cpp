@@ -19,15 +19,19 @@ StartupFiles StartupFiles::forThisProgram()
     return {paths.accounts, paths.readOnlyData + QStringLiteral("/radar.gif")};
 }
 
-std::unique_ptr<Translations> InstallTranslations()
+std::vector<Translations::Catalogue> GameCatalogues()
 {
     // Qt's own catalogue first: the game's, installed last, is asked first.
-    return std::make_unique<Translations>(
-        Translations::choose(QLocale::system().uiLanguages()),
-        std::vector<Translations::Catalogue>{
-            {QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+    return {{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
             {QStringLiteral("reelkit"), reelkit::translationsFolder()},
-            {QStringLiteral("tidewatch"), DataPaths::forThisProgram().readOnlyData + QStringLiteral("/translations")}});
+            {QStringLiteral("tidewatch"),
+             DataPaths::forThisProgram().readOnlyData + QStringLiteral("/translations")}};
+}
+
+std::unique_ptr<Translations> InstallTranslations()
+{
+    return std::make_unique<Translations>(Translations::choose(QLocale::system().uiLanguages()),
+                                          GameCatalogues());
 }
 
 std::unique_ptr<frmMain> Main(const StartupFiles &files)

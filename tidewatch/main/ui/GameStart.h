@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "main/Translations.h"
+
 #include <QString>
 
 #include <memory>
 
 class frmMain;
-class Translations;
 
 // The files start-up reads; the game finds them as DataPaths says.
 struct StartupFiles
@@ -24,3 +25,5 @@ std::unique_ptr<frmMain> Main(const StartupFiles &files = StartupFiles::forThisP
 // long as the result lives. Called before the window is built, so every text it sets
 // is already translated.
 std::unique_ptr<Translations> InstallTranslations();
+// Qt's, Reelkit's and the game's catalogues, where this program finds them.
+std::vector<Translations::Catalogue> GameCatalogues();
