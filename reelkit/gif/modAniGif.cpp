@@ -27,7 +27,8 @@ QByteArray readWholeFile(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw ReelkitError(file.errorString());
     if (file.size() > kMaxGifFileBytes)
-        throw ReelkitError(QCoreApplication::translate("ReelkitGif", "The file is too large (%1 bytes)").arg(file.size()));
+        throw ReelkitError(
+            QCoreApplication::translate("ReelkitGif", "The file is too large (%1 bytes)").arg(file.size()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ReelkitError(file.errorString());
@@ -57,8 +58,9 @@ void checkPictureBudget(QByteArrayView bytes, QByteArrayView header, qsizetype p
         const qsizetype q = findFrameMarker(bytes, pos);
         total += pixelsOf(q >= 0 ? innerChunk(bytes, pos, q) : lastChunk(bytes, pos));
         if (total > kMaxLoadedPictureBytes)
-            throw ReelkitError(QCoreApplication::translate("ReelkitGif", "The frames need more than %1 bytes of memory")
-                                   .arg(kMaxLoadedPictureBytes));
+            throw ReelkitError(
+                QCoreApplication::translate("ReelkitGif", "The frames need more than %1 bytes of memory")
+                    .arg(kMaxLoadedPictureBytes));
         if (q < 0)
             return;
         pos = q + kFrameMarkerLength;
@@ -135,7 +137,8 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
         const qsizetype m0 = findFrameMarker(bytes, 0);
         const QByteArrayView header = m0 >= 0 ? bytes.first(m0 + 2) : bytes.first(std::min<qsizetype>(n, 1));
         if (m0 < 0 || !header.startsWith(QByteArrayView("GIF"))) {
-            ReportError(QCoreApplication::translate("ReelkitGif", "This file is not a valid *.gif file"), kLabel);
+            ReportError(QCoreApplication::translate("ReelkitGif", "This file is not a valid *.gif file"),
+                        kLabel);
             return;
         }
 
@@ -147,8 +150,8 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
         qint32 k = 0;
         for (;;) {
             if (k >= kMaxFrameCounter)
-                throw ReelkitError(
-                    QCoreApplication::translate("ReelkitGif", "Overflow: more than %1 frame markers").arg(kMaxFrameCounter));
+                throw ReelkitError(QCoreApplication::translate("ReelkitGif", "Overflow: more than %1 frame markers")
+                                       .arg(kMaxFrameCounter));
             ++k;
             const qsizetype q = findFrameMarker(bytes, pos);
             if (q < 0) {

@@ -75,7 +75,8 @@ private slots:
         QTest::addColumn<bool>("about");
         QTest::addColumn<QString>("element"); // empty: the window title
         QTest::addColumn<QString>("shown");
-        QTest::newRow("about title") << true << QString() << QStringLiteral("[reelkit::frmAbout] About Orvane Reelpane");
+        QTest::newRow("about title")
+            << true << QString() << QStringLiteral("[reelkit::frmAbout] About Orvane Reelpane");
         QTest::newRow("product name stays a name")
             << true << QStringLiteral("lblAppName") << QStringLiteral("Orvane Reelpane");
         QTest::newRow("version filled at load")
