@@ -60,7 +60,7 @@ void FrameStepper::setEnabled(bool enabled)
 void FrameStepper::setInterval(qint32 milliseconds)
 {
     if (milliseconds < 0)
-        throw ReelkitError(QStringLiteral("Invalid property value: timer interval %1").arg(milliseconds));
+        throw ReelkitError(tr("Invalid property value: timer interval %1").arg(milliseconds));
     m_interval = milliseconds;
     applyTimer();
 }

@@ -103,7 +103,7 @@ void Reelpane::GifLoad(QString &sFilename)
 {
     reelkit::reportFailures(QStringLiteral("Reelpane.GifLoad()"), [&] {
         if (d->loading)
-            throw reelkit::ReelkitError(QStringLiteral("This control is still loading a file"));
+            throw reelkit::ReelkitError(tr("This control is still loading a file"));
         d->stepper.pause();
         const QPointer<Reelpane> alive(this);
         reelkit::LoadGifHooks hooks;

@@ -3,6 +3,7 @@
 
 #include "dialogs/frmException.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLocale>
@@ -53,10 +54,18 @@ QString buildReport(const QString &procedureLabel, const QString &errorText)
 {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
-    return QStringLiteral("Procedure: ") + procedureLabel + kLineBreak
-           + QStringLiteral("Date: ") + locale.toString(now.date(), QLocale::ShortFormat) + kLineBreak
-           + QStringLiteral("Time: ") + timeText(now.time(), locale) + kLineBreak
-           + QStringLiteral("Error: ") + errorText;
+    // One text per line: the CR LF between them belong to the report, not to a language.
+    //: Report line 1; %1 is the name of the procedure that failed, such as modAniGif.LoadGif()
+    return QCoreApplication::translate("ReelkitReport", "Procedure: %1").arg(procedureLabel) + kLineBreak
+           //: Report line 2; %1 is the date in the system's short format
+           + QCoreApplication::translate("ReelkitReport", "Date: %1")
+                 .arg(locale.toString(now.date(), QLocale::ShortFormat))
+           + kLineBreak
+           //: Report line 3; %1 is the time in the system's format
+           + QCoreApplication::translate("ReelkitReport", "Time: %1").arg(timeText(now.time(), locale))
+           + kLineBreak
+           //: Report line 4; %1 is the description of the failure
+           + QCoreApplication::translate("ReelkitReport", "Error: %1").arg(errorText);
 }
 
 QString timeText(const QTime &time, const QLocale &locale)

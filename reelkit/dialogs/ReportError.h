@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QLocale;
@@ -36,11 +37,12 @@ void reportFailures(const QString &label, Fn &&fn)
         fn();
         return;
     } catch (const std::bad_alloc &) {
-        text = QStringLiteral("Out of memory");
+        text = QCoreApplication::translate("ReelkitReport", "Out of memory");
     } catch (const std::exception &e) {
         text = QString::fromUtf8(e.what());
     } catch (...) {
-        text = QStringLiteral("Unknown failure");
+        //: Error description of a failure that carries no text of its own
+        text = QCoreApplication::translate("ReelkitReport", "Unknown failure");
     }
     ReportError(text, label);
 }

@@ -52,7 +52,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setPalette(classicDialogPalette());
-    setWindowTitle(QStringLiteral("About Orvane Reelpane"));
+    setWindowTitle(tr("About Orvane Reelpane"));
     setFixedSize(twipsToPixels(kDialogWidthTwips), twipsToPixels(3825));
     QFont designFont = font(); // the desktop's face, at the design's size
     designFont.setPointSize(kDesignPoints);
@@ -69,8 +69,9 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     bold.setBold(true);
     lblAppName->setFont(bold);
 
-    lblVersion = place(new QLabel(QStringLiteral("Version ?.?.?"), this), "lblVersion", twipsRect(960, 360, 930, 195));
-    place(new QLabel(QString::fromUtf8(kRightsNotice), this), "lblCopyright", twipsRect(960, 720, 3915, 195));
+    //: Version label before the dialog is shown; the version numbers replace it at once
+    lblVersion = place(new QLabel(tr("Version ?.?.?"), this), "lblVersion", twipsRect(960, 360, 930, 195));
+    place(new QLabel(tr(kRightsNotice), this), "lblCopyright", twipsRect(960, 720, 3915, 195));
 
     // The maker's site is the folder of everything the maker ships with the library;
     // the product page is its README.
@@ -82,7 +83,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     connect(lblWebSite, &LinkLabel::clicked, this, &frmAbout::lblWebSite_Click);
     connect(lblProductSite, &LinkLabel::clicked, this, &frmAbout::lblProductSite_Click);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto *cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(4200, 3360, 1095, 375));
     cmdOK->setDefault(true);
@@ -98,7 +99,10 @@ void frmAbout::showEvent(QShowEvent *event)
 
 void frmAbout::Form_Load()
 {
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    //: %1, %2, %3: major, minor and revision number of the library
+    lblVersion->setText(tr("Version %1.%2.%3")
+                            .arg(QString::number(kVersionMajor), QString::number(kVersionMinor),
+                                 QString::number(kVersionRevision)));
     lblVersion->adjustSize();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QtGlobal>
 
 class QLabel;
 
@@ -9,8 +10,10 @@ namespace reelkit {
 
 class LinkLabel;
 
-// The library is free software: the notice names its licence.
-inline constexpr char kRightsNotice[] = "\u00A9 2026 Orvane. LGPL-2.1-or-later.";
+// The library is free software: the notice names its licence. Translated where shown.
+//: Copyright line of the about box; keep the licence identifier LGPL-2.1-or-later as it is
+inline constexpr char kRightsNotice[] =
+    QT_TRANSLATE_NOOP("reelkit::frmAbout", "\u00A9 2026 Orvane. LGPL-2.1-or-later.");
 
 // The library's about box; the version text is filled in each time it is shown.
 class frmAbout : public QDialog

@@ -53,7 +53,8 @@ frmException::frmException(QWidget *parent) : QDialog(parent)
     resetMousePointer();
     setObjectName(QStringLiteral("frmException"));
     setPalette(classicDialogPalette());
-    setWindowTitle(QStringLiteral("Error Handler - Program Error [Reelkit.ocx]"));
+    //: Title of the library's error report; Reelkit.ocx is the library's file name
+    setWindowTitle(tr("Error Handler - Program Error [Reelkit.ocx]"));
     setFixedSize(twipsToPixels(7200), twipsToPixels(4410));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8.25);
@@ -66,9 +67,9 @@ frmException::frmException(QWidget *parent) : QDialog(parent)
     headerPalette.setColor(QPalette::Window, Qt::white);
     header->setPalette(headerPalette);
 
-    addLabel(this, "lblException", QStringLiteral("Error Handler"), twipsRect(360, 240, 0, 0), true, false);
-    addLabel(this, "Label1", QStringLiteral("Error Handler caught a Program Error."), twipsRect(600, 480, 0, 0),
-             false, false);
+    //: Bold heading of the error report
+    addLabel(this, "lblException", tr("Error Handler"), twipsRect(360, 240, 0, 0), true, false);
+    addLabel(this, "Label1", tr("Error Handler caught a Program Error."), twipsRect(600, 480, 0, 0), false, false);
 
     auto *image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -81,10 +82,11 @@ frmException::frmException(QWidget *parent) : QDialog(parent)
     separator->setGeometry(twipsRect(-120, 840, 7695, 35));
 
     addLabel(this, "Label2",
-             QStringLiteral("Orvane apologizes for the inconvenience caused but there has been an error raised "
-                            "by the application 'Reelkit.ocx'."),
+             tr("Orvane apologizes for the inconvenience caused but there has been an error raised "
+                "by the application 'Reelkit.ocx'."),
              twipsRect(360, 960, 6735, 495), false, true);
-    addLabel(this, "Label4", QStringLiteral("Error:"), twipsRect(360, 1680, 0, 0), true, false);
+    //: Bold label beside the box that holds the report
+    addLabel(this, "Label4", tr("Error:"), twipsRect(360, 1680, 0, 0), true, false);
 
     txtException = new QPlainTextEdit(this);
     txtException->setObjectName(QStringLiteral("txtException"));
@@ -92,12 +94,12 @@ frmException::frmException(QWidget *parent) : QDialog(parent)
     txtException->setGeometry(twipsRect(1320, 1680, 5775, 1215));
 
     addLabel(this, "Label3",
-             QStringLiteral("If the error continues please contact the Developer Team of this application and "
-                            "inform them about the error and the steps to reproduce it (if possible) otherwise "
-                            "what you were doing before the error occurred."),
+             tr("If the error continues please contact the Developer Team of this application and "
+                "inform them about the error and the steps to reproduce it (if possible) otherwise "
+                "what you were doing before the error occurred."),
              twipsRect(360, 3120, 6735, 855), false, true);
 
-    cmdContinue = new QPushButton(QStringLiteral("&Continue"), this);
+    cmdContinue = new QPushButton(tr("&Continue"), this);
     cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
     cmdContinue->setGeometry(twipsRect(6000, 3960, 1095, 330));
     cmdContinue->setDefault(true);

@@ -5,6 +5,7 @@
 #include "gif/GifStreamParser.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QSet>
 
@@ -107,11 +108,11 @@ QImage decodeFrameWithQt(QByteArrayView frameFile)
         throw ReelkitError(reader.errorString());
     const std::optional<QRect> rect = firstImageRect(frameFile);
     if (!rect)
-        throw ReelkitError(QStringLiteral("The GIF data holds no image"));
+        throw ReelkitError(GifStreamParser::noImageText());
     if (rect->isEmpty())
-        throw ReelkitError(QStringLiteral("The frame's image is empty"));
+        throw ReelkitError(GifStreamParser::emptyImageText());
     if (qint64(rect->width()) * rect->height() > kMaxFramePixels)
-        throw ReelkitError(QStringLiteral("The frame's image is too large"));
+        throw ReelkitError(QCoreApplication::translate("ReelkitGif", "The frame's image is too large"));
     QImage frame = screen.copy(*rect).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return frame;
 }

@@ -12,7 +12,7 @@ FrameElements::FrameElements() : m_elements(1) {}
 FrameElement &FrameElements::at(qsizetype index)
 {
     if (index < 0 || index >= count())
-        throw ReelkitError(QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        throw ReelkitError(tr("Control array element '%1' doesn't exist").arg(index));
     return m_elements[size_t(index)];
 }
 
@@ -55,7 +55,8 @@ qint32 FrameElements::delayOf(qsizetype index) const
     bool ok = false;
     const qint32 delay = tag.toInt(&ok);
     if (!ok)
-        throw ReelkitError(QStringLiteral("Type mismatch: frame %1 has no delay ('%2')").arg(index).arg(tag));
+        //: %1 is the frame's number, %2 the text that stands where its delay should be
+        throw ReelkitError(tr("Type mismatch: frame %1 has no delay ('%2')").arg(QString::number(index), tag));
     return delay;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: LGPL-2.1-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -23,6 +24,8 @@ struct FrameElement
 // always exists; the elements above it come and go with each load.
 class FrameElements
 {
+    Q_DECLARE_TR_FUNCTIONS(reelkit::FrameElements)
+
 public:
     FrameElements();
 

@@ -4,6 +4,7 @@
 #include "dialogs/ReelkitError.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 namespace reelkit {
 
@@ -18,13 +19,15 @@ inline qsizetype findFrameMarker(QByteArrayView bytes, qsizetype from)
 }
 
 // Little-endian 16-bit field; a field that runs past the end is a failure, never a
-// read out of range.
+// read out of range. fieldName is marked with QT_TRANSLATE_NOOP("ReelkitGif", ...).
 inline qint32 readU16(QByteArrayView bytes, qsizetype offset, const char *fieldName)
 {
     if (offset < 0 || offset + 1 >= bytes.size())
-        throw ReelkitError(QStringLiteral("The frame data ends before its %1 field (frame block of %2 bytes)")
-                               .arg(QLatin1String(fieldName))
-                               .arg(bytes.size()));
+        //: %1 is the field's name (delay, left position, top position); %n the block's size
+        throw ReelkitError(QCoreApplication::translate(
+                               "ReelkitGif", "The frame data ends before its %1 field (frame block of %n bytes)",
+                               nullptr, int(bytes.size()))
+                               .arg(QCoreApplication::translate("ReelkitGif", fieldName)));
     return qint32(quint8(bytes[offset])) + 256 * qint32(quint8(bytes[offset + 1]));
 }
 

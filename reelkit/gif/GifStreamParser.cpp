@@ -81,7 +81,7 @@ void GifStreamParser::step(const uchar *&p, const uchar *end)
     case Stage::Signature:
         if (collect(p, end, kSignatureBytes)) {
             if (std::memcmp(m_field.data(), "GIF", 3) != 0)
-                return fail(QStringLiteral("The data is not a GIF stream"));
+                return fail(tr("The data is not a GIF stream"));
             m_stage = Stage::ScreenDescriptor;
         }
         return;
@@ -142,9 +142,10 @@ void GifStreamParser::readRecordType(uchar type)
     else if (type == kImageSeparator)
         m_stage = Stage::ImageDescriptor;
     else if (type == kTrailer)
-        fail(QStringLiteral("The GIF data holds no image"));
+        fail(noImageText());
     else
-        fail(QStringLiteral("The GIF data holds a block of unknown type %1 before its first image").arg(type));
+        //: %1 is the block's type byte as a decimal number
+        fail(tr("The GIF data holds a block of unknown type %1 before its first image").arg(type));
 }
 
 // Only the first sub-block of a graphic control extension, of its standard four
@@ -179,13 +180,15 @@ void GifStreamParser::readImageDescriptor()
 void GifStreamParser::startImage(int codeSize)
 {
     if (m_width == 0 || m_height == 0)
-        return fail(QStringLiteral("The frame's image is empty"));
+        return fail(emptyImageText());
     if (qint64(m_width) * m_height > kMaxFramePixels)
-        return fail(QStringLiteral("The frame's image of %1 x %2 pixels is too large").arg(m_width).arg(m_height));
+        //: %1 x %2: width and height of the image in pixels
+        return fail(tr("The frame's image of %1 x %2 pixels is too large")
+                        .arg(QString::number(m_width), QString::number(m_height)));
     if (m_localColours == 0 && m_globalColours == 0)
-        return fail(QStringLiteral("The frame has no colour table"));
+        return fail(tr("The frame has no colour table"));
     if (codeSize < 1 || codeSize > 8)
-        return fail(QStringLiteral("The frame's image data has an invalid code size %1").arg(codeSize));
+        return fail(tr("The frame's image data has an invalid code size %1").arg(codeSize));
     m_colours = m_localColours > 0 ? colourTable(m_field.data(), m_localColours, codeSize, m_transparentIndex)
                                    : colourTable(m_globalTable.data(), m_globalColours, codeSize, m_transparentIndex);
     m_lzw.emplace(codeSize, m_width, m_height, m_interlaced);
@@ -207,7 +210,7 @@ void GifStreamParser::readImageBlock(const uchar *&p, const uchar *end)
 void GifStreamParser::completeImage()
 {
     if (m_lzw->pixelsWritten() < m_width)
-        return fail(QStringLiteral("The frame's image data ends before its first row"));
+        return fail(tr("The frame's image data ends before its first row"));
     m_picture = m_lzw->takePicture(uchar(std::max(m_transparentIndex, 0)));
     m_picture.setColorTable(m_colours);
     m_lzw.reset();
@@ -228,7 +231,7 @@ QImage GifStreamParser::finish()
     if (m_stage == Stage::Failed)
         throw ReelkitError(m_failure);
     if (m_stage != Stage::Done)
-        throw ReelkitError(QStringLiteral("The GIF data ends before its first image"));
+        throw ReelkitError(tr("The GIF data ends before its first image"));
     return m_picture;
 }
 

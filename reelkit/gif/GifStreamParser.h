@@ -4,6 +4,7 @@
 #include "gif/LzwDecoder.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -20,7 +21,13 @@ namespace reelkit {
 // header) goes on with each frame's bytes without reading the piece again.
 class GifStreamParser
 {
+    Q_DECLARE_TR_FUNCTIONS(reelkit::GifStreamParser)
+
 public:
+    // Failures that Qt's own decoder reports in the same words.
+    static QString noImageText() { return tr("The GIF data holds no image"); }
+    static QString emptyImageText() { return tr("The frame's image is empty"); }
+
     void feed(QByteArrayView bytes);
 
     // True once more bytes can change nothing: the first image is complete, or the

@@ -27,7 +27,8 @@ QByteArray readWholeFile(const QString &fileName)
     if (!file.open(QIODevice::ReadOnly))
         throw ReelkitError(file.errorString());
     if (file.size() > kMaxGifFileBytes)
-        throw ReelkitError(QStringLiteral("The file is too large (%1 bytes)").arg(file.size()));
+        throw ReelkitError(
+            QCoreApplication::translate("ReelkitGif", "The file is too large (%1 bytes)").arg(file.size()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw ReelkitError(file.errorString());
@@ -57,8 +58,9 @@ void checkPictureBudget(QByteArrayView bytes, QByteArrayView header, qsizetype p
         const qsizetype q = findFrameMarker(bytes, pos);
         total += pixelsOf(q >= 0 ? innerChunk(bytes, pos, q) : lastChunk(bytes, pos));
         if (total > kMaxLoadedPictureBytes)
-            throw ReelkitError(QStringLiteral("The frames need more than %1 bytes of memory")
-                                   .arg(kMaxLoadedPictureBytes));
+            throw ReelkitError(
+                QCoreApplication::translate("ReelkitGif", "The frames need more than %1 bytes of memory")
+                    .arg(kMaxLoadedPictureBytes));
         if (q < 0)
             return;
         pos = q + kFrameMarkerLength;
@@ -77,16 +79,19 @@ public:
     // completely before its element is touched, so a failure leaves no half frame.
     void addFrame(qint32 k, QByteArrayView chunk)
     {
-        const qint32 delay = readU16(chunk, 3, "delay");
+        //: Name of a frame's field, shown in "The frame data ends before its %1 field"
+        const qint32 delay = readU16(chunk, 3, QT_TRANSLATE_NOOP("ReelkitGif", "delay"));
         qint32 x = 0;
         qint32 y = 0;
         if (k >= 2) {
-            x = readU16(chunk, 8, "left position");
-            y = readU16(chunk, 10, "top position");
+            //: Name of a frame's field, shown in "The frame data ends before its %1 field"
+            x = readU16(chunk, 8, QT_TRANSLATE_NOOP("ReelkitGif", "left position"));
+            //: Name of a frame's field, shown in "The frame data ends before its %1 field"
+            y = readU16(chunk, 10, QT_TRANSLATE_NOOP("ReelkitGif", "top position"));
         }
         QImage picture = m_decode(chunk);
         if (picture.isNull())
-            throw ReelkitError(QStringLiteral("The frame could not be decoded"));
+            throw ReelkitError(QCoreApplication::translate("ReelkitGif", "The frame could not be decoded"));
 
         FrameElement &element = k >= 2 ? m_elements.append() : m_elements.at(0);
         if (k >= 2) {
@@ -116,7 +121,8 @@ bool pump(const LoadGifHooks &hooks)
 bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hooks)
 {
     if (sFilename.isEmpty() || !QFileInfo(sFilename).isFile()) {
-        ReportError(QLatin1Char('\'') + sFilename + QStringLiteral("' not found"), kLabel);
+        //: %1 is the path of the GIF file
+        ReportError(QCoreApplication::translate("ReelkitGif", "'%1' not found").arg(sFilename), kLabel);
         return false;
     }
 
@@ -131,7 +137,8 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
         const qsizetype m0 = findFrameMarker(bytes, 0);
         const QByteArrayView header = m0 >= 0 ? bytes.first(m0 + 2) : bytes.first(std::min<qsizetype>(n, 1));
         if (m0 < 0 || !header.startsWith(QByteArrayView("GIF"))) {
-            ReportError(QStringLiteral("This file is not a valid *.gif file"), kLabel);
+            ReportError(QCoreApplication::translate("ReelkitGif", "This file is not a valid *.gif file"),
+                        kLabel);
             return;
         }
 
@@ -143,7 +150,8 @@ bool LoadGif(QString &sFilename, FrameElements &imgMain, const LoadGifHooks &hoo
         qint32 k = 0;
         for (;;) {
             if (k >= kMaxFrameCounter)
-                throw ReelkitError(QStringLiteral("Overflow: more than %1 frame markers").arg(kMaxFrameCounter));
+                throw ReelkitError(QCoreApplication::translate("ReelkitGif", "Overflow: more than %1 frame markers")
+                                       .arg(kMaxFrameCounter));
             ++k;
             const qsizetype q = findFrameMarker(bytes, pos);
             if (q < 0) {
