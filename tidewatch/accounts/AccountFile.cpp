@@ -5,6 +5,7 @@
 #include "accounts/PlainFile.h"
 #include "accounts/TypedText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,9 @@ constexpr qint64 kScanChunk = 64 * 1024;
 // How the file is called in messages.
 QString accountFileName(const QString &path)
 {
-    return QStringLiteral("the account file %1").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    //: How error texts name the account file; %1 is its path
+    return QCoreApplication::translate("AccountFile", "the account file %1")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 // Stands in for the partner of a line left unpaired at the file's end. It is longer
@@ -108,12 +111,13 @@ bool refuse(QString *error, const QString &text)
 QString valueProblem(const QString &value)
 {
     if (hasLineBreak(value))
-        return QStringLiteral("a name or password cannot hold a line break");
+        return QCoreApplication::translate("AccountFile", "a name or password cannot hold a line break");
     if (!isLatin1(value))
-        return QStringLiteral("a name or password can only use Latin-1 characters");
+        return QCoreApplication::translate("AccountFile", "a name or password can only use Latin-1 characters");
     if (value.size() > kMaxAccountLineLength)
-        return QStringLiteral("a name or password is longer than %1 characters")
-            .arg(kMaxAccountLineLength);
+        //: %n is the longest a name or password may be, in characters
+        return QCoreApplication::translate("AccountFile", "a name or password is longer than %n characters", nullptr,
+                                           int(kMaxAccountLineLength));
     return {};
 }
 
@@ -167,8 +171,8 @@ bool appendAccount(const QString &path, const QString &name, const QString &pass
         return refuse(error, file.error());
     // The file holds passwords in plain text.
     if (file.makeOwnerOnly() && notice)
-        *notice = QStringLiteral("The account file %1 was readable by other users; "
-                                 "it is now readable by you only.")
+        *notice = QCoreApplication::translate("AccountFile", "The account file %1 was readable by other users; "
+                                                             "it is now readable by you only.")
                       .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 
     const FileEnd end = scanFileEnd(file.descriptor());

@@ -9,7 +9,7 @@
 LoginFlow::LoginFlow(GameTable &game, LoginView &view)
     : mGame(game)
     , mView(view)
-    , mCaption(LoginRules::kCaptionCreate)
+    , mCaption(LoginRules::createCaption())
 {
 }
 
@@ -29,7 +29,7 @@ void LoginFlow::nameChanged(const QString &name)
 
 void LoginFlow::submit(const QString &name, const QString &password)
 {
-    if (mCaption == LoginRules::kCaptionCreate)
+    if (mCaption == LoginRules::createCaption())
         createAccount(name, password);
     else
         logIn(name, password);
@@ -41,7 +41,7 @@ void LoginFlow::logIn(const QString &name, const QString &password)
     const int position = LoginRules::findAccount(state.gPlayerNames, state.gPlayerPasswords, name,
                                                  password);
     if (position == 0) {
-        mGame.warn(QStringLiteral("The Entered Password is Incorrect or Invalid"));
+        mGame.warn(tr("The Entered Password is Incorrect or Invalid"));
         return;
     }
     state.gPlayerName = state.gPlayerNames[position - 1];
@@ -60,7 +60,8 @@ void LoginFlow::createAccount(const QString &name, const QString &password)
     QString error;
     QString notice;
     if (!appendAccount(mAccountFile, name, password, &error, &notice)) {
-        mGame.warn(QStringLiteral("The account could not be saved: ") + error);
+        //: A message box; %1 says why, as in "the disk is full"
+        mGame.warn(tr("The account could not be saved: %1").arg(error));
         return;
     }
     if (!notice.isEmpty())

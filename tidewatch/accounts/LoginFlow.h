@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class GameTable;
@@ -10,6 +11,8 @@ class LoginView;
 // in, creating an account and logging off.
 class LoginFlow
 {
+    Q_DECLARE_TR_FUNCTIONS(LoginFlow)
+
 public:
     LoginFlow(GameTable &game, LoginView &view);
 

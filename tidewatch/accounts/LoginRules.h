@@ -1,16 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // The log-in panel's decisions, free of widgets.
 namespace LoginRules {
 
-inline const QString kCaptionLogin = QStringLiteral("Login");
-inline const QString kCaptionCreate = QStringLiteral("Create Player");
+// The log-in button's captions, in English; the button shows them translated.
+//: The log-in button when the name typed is an account's
+inline constexpr char kCaptionLoginText[] = QT_TRANSLATE_NOOP("LoginRules", "Login");
+//: The log-in button when the name typed is new
+inline constexpr char kCaptionCreateText[] = QT_TRANSLATE_NOOP("LoginRules", "Create Player");
+inline const QString kCaptionLogin = QString::fromLatin1(kCaptionLoginText);
+inline const QString kCaptionCreate = QString::fromLatin1(kCaptionCreateText);
 
-// "Login" when the typed name equals an account name exactly, else "Create Player".
+inline QString createCaption() { return QCoreApplication::translate("LoginRules", kCaptionCreateText); }
+
+// "Login" when the typed name equals an account name exactly, else "Create Player", translated.
 QString captionFor(const QStringList &names, const QString &typedName);
 
 // 1-based position of the first account whose name and password both match; 0 if none.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accounts/PlainFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,9 +61,10 @@ int writeFully(int fd, const QByteArray &bytes)
 QString describeFileFailure(int code)
 {
     if (code == ENOSPC || code == EDQUOT)
-        return QStringLiteral("the disk is full");
+        //: Why a file could not be written, as in "The account could not be saved: the disk is full"
+        return QCoreApplication::translate("PlainFile", "the disk is full");
     if (code == EROFS)
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("PlainFile", "the disk is read-only");
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
@@ -71,7 +73,7 @@ bool makeFolderOf(const QString &filePath, QString *error)
     const QString folder = QFileInfo(filePath).absolutePath();
     if (QDir().mkpath(folder))
         return true;
-    *error = QStringLiteral("the folder %1 could not be created").arg(QDir::toNativeSeparators(folder));
+    *error = QCoreApplication::translate("PlainFile", "the folder %1 could not be created").arg(QDir::toNativeSeparators(folder));
     return false;
 }
 
@@ -108,7 +110,7 @@ bool PlainFile::folderWritable()
     if (::stat(name.constData(), &info) != 0)
         return fail(errno);
     if (markedReadOnly(info) || ::access(name.constData(), W_OK) != 0)
-        return refuse(QStringLiteral("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder)));
+        return refuse(tr("the folder %1 is read-only").arg(QDir::toNativeSeparators(folder)));
     return true;
 }
 
@@ -127,8 +129,9 @@ bool PlainFile::openDescriptor()
     if (mFd >= 0)
         ::close(mFd);
     const QByteArray name = QFile::encodeName(mPath);
-    const QString notPlain = QStringLiteral("%1 is not a plain file").arg(mName);
-    const QString readOnly = QStringLiteral("%1 is read-only").arg(mName);
+    //: %1 names the file, as in "the account file /home/sam/.tidewatch/accounts.txt"
+    const QString notPlain = tr("%1 is not a plain file").arg(mName);
+    const QString readOnly = tr("%1 is read-only").arg(mName);
     const int never = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC; // follow a link, or wait
     const int flags = mMode == Mode::Read    ? O_RDONLY
                       : mMode == Mode::Append ? O_RDWR | O_APPEND
@@ -144,7 +147,7 @@ bool PlainFile::openDescriptor()
     if (mFd < 0) {
         const int code = errno;
         if (code == ELOOP && isSymbolicLink(name))
-            return refuse(QStringLiteral("%1 is a symbolic link, not a plain file").arg(mName));
+            return refuse(tr("%1 is a symbolic link, not a plain file").arg(mName));
         if (code == EISDIR || code == ENXIO)
             return refuse(notPlain);
         if ((code == EACCES || code == EPERM) && mMode != Mode::Read && isRegularFile(name))
@@ -184,7 +187,7 @@ bool PlainFile::lockExclusive()
             return fail(errno);
         QThread::msleep(kLockRetryMs);
     }
-    return refuse(QStringLiteral("%1 is in use by another program").arg(mName));
+    return refuse(tr("%1 is in use by another program").arg(mName));
 }
 
 bool PlainFile::makeOwnerOnly()

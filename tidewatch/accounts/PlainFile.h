@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // One open regular file, by its POSIX descriptor. Opening never waits: a FIFO or a
@@ -10,6 +11,8 @@
 // is ever read or written through one.
 class PlainFile
 {
+    Q_DECLARE_TR_FUNCTIONS(PlainFile)
+
 public:
     // Append adds to the end of the file; Replace reads it and puts a new whole file in
     // its place (replace()), which needs a writable folder as well.

@@ -3,13 +3,16 @@
 
 #include "net/PeerText.h"
 
+#include <QCoreApplication>
+
 namespace ChatLogLimits {
 
 QString shown(const QString &line)
 {
     if (line.size() <= kLineChars)
         return line;
-    return PeerText::cut(line, kLineChars) + QStringLiteral(" \u2026 (line cut)");
+    //: The end of a chat log line too long to show whole; %1 is its beginning
+    return QCoreApplication::translate("ChatLogLimits", "%1 … (line cut)").arg(PeerText::cut(line, kLineChars));
 }
 
 bool overBudget(qsizetype characters, qsizetype lines)

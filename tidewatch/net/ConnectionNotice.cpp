@@ -3,6 +3,8 @@
 
 #include "board/GameState.h"
 
+#include <QCoreApplication>
+
 namespace ConnectionNotice {
 
 Where where(const GameState &state)
@@ -14,7 +16,8 @@ Where where(const GameState &state)
 
 QString chatLine(const QString &notice)
 {
-    return QStringLiteral("(") + notice + QStringLiteral(")");
+    //: A chat log line telling of the connection, set apart from what the players typed
+    return QCoreApplication::translate("ConnectionNotice", "(%1)").arg(notice);
 }
 
 } // namespace ConnectionNotice

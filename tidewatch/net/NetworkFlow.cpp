@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString kRejectedNote = QStringLiteral("(A message from the opponent was rejected.)");
 const QString kSlap = QStringLiteral("/slap");
 } // namespace
 
@@ -38,9 +37,8 @@ NetworkFlow::NetworkFlow(GameTable &game, ServerView &server, ChatView &chat, Ga
 
 void NetworkFlow::listen()
 {
-    mServer.setServerStatus(QStringLiteral("Status: Waiting for Connection"));
-    mServer.setServerAddress(QStringLiteral("Your Computer: ") + mLink.localHostName()
-                           + QStringLiteral(" (") + mLink.localIP() + QStringLiteral(")"));
+    mServer.setServerStatus(waitingForConnection());
+    mServer.setServerAddress(yourComputer(QStringLiteral("%1 (%2)").arg(mLink.localHostName(), mLink.localIP())));
     mLink.listen();
     mConnectionUp = false;
     forgetConnection();
@@ -49,7 +47,7 @@ void NetworkFlow::listen()
 void NetworkFlow::connectTo(const QString &host)
 {
     if (isBlank(host)) {
-        mGame.warn(QStringLiteral("No host was entered."));
+        mGame.warn(tr("No host was entered."));
         return;
     }
     mConnectionUp = false;
@@ -76,14 +74,14 @@ void NetworkFlow::connectionRequested(qintptr requestID)
     if (!welcome)
         return;
     forgetConnection();
-    mServer.setServerStatus(QStringLiteral("Status: Connected"));
+    mServer.setServerStatus(tr("Status: Connected"));
     mGate.run([this] { enterPlacementScreen(GameState::Server); });
 }
 
 void NetworkFlow::listenerFailed(const QString &description)
 {
     if (!mLink.listening())
-        mServer.setServerStatus(QStringLiteral("Status: Not Listening"));
+        mServer.setServerStatus(tr("Status: Not Listening"));
     socketFailed(description);
 }
 
@@ -100,7 +98,8 @@ void NetworkFlow::connected()
 void NetworkFlow::socketFailed(const QString &description)
 {
     mGate.run([this, description] {
-        mGame.warn(QStringLiteral("Winsock Error: ") + description, [this] {
+        //: A message box; %1 says what went wrong with the connection
+        mGame.warn(tr("Winsock Error: %1").arg(description), [this] {
             if (mConnectionUp && !mLink.connected())
                 connectionLost(QString());
         });
@@ -115,7 +114,7 @@ void NetworkFlow::peerClosed()
     mGate.run([this] {
         if (!mConnectionUp)
             return; // already reported, with the error that broke the connection
-        connectionLost(QStringLiteral("The opponent has closed the connection."));
+        connectionLost(tr("The opponent has closed the connection."));
     });
 }
 
@@ -145,7 +144,8 @@ void NetworkFlow::endLostGame()
     if (mGame.state().gGamePhase == GameState::PlacingShips)
         ClearGrid(mOpponentGrid); // no battle was fought: the opponent board has nothing to show
     mGame.endGame(GameOutcome::NotFinished);
-    mGame.setStatus(QStringLiteral("Connection Lost"));
+    //: Status line of the game-over screen
+    mGame.setStatus(tr("Connection Lost"));
     mGame.showScreen(Screen::GameOver);
 }
 
@@ -163,16 +163,16 @@ void NetworkFlow::CheckGameReady()
     if (!state.gShipsPlaced)
         return;
     if (!state.gOpponentShipsPlaced) {
-        mGame.setStatus(QStringLiteral("Waiting for Opponent... (") + mGame.opponentShown()
-                        + QStringLiteral(")"));
+        //: Status line; %1 is the opponent's name
+        mGame.setStatus(tr("Waiting for Opponent... (%1)").arg(mGame.opponentShown()));
         return;
     }
     if (state.gGameType == GameState::Server)
-        mGame.startBattle(true, QStringLiteral("Game Ready... Your Turn (") + state.gPlayerName
-                                    + QStringLiteral(")"));
+        //: Status line; %1 is the player's own name
+        mGame.startBattle(true, tr("Game Ready... Your Turn (%1)").arg(state.gPlayerName));
     else
-        mGame.startBattle(false, QStringLiteral("Game Ready... Opponents Turn (")
-                                     + mGame.opponentShown() + QStringLiteral(")"));
+        //: Status line; %1 is the opponent's name. "Opponents" without an apostrophe is how the game has always said it
+        mGame.startBattle(false, tr("Game Ready... Opponents Turn (%1)").arg(mGame.opponentShown()));
 }
 
 void NetworkFlow::forgetConnection()
@@ -277,10 +277,11 @@ void NetworkFlow::applyBatch(Inbound::Batch batch)
     }
     flushChat();
     if (batch.rejected > 0)
-        appendChatLine(kRejectedNote);
+        //: A chat log line
+        appendChatLine(tr("(A message from the opponent was rejected.)"));
     if (batch.overflow)
-        connectionLost(QStringLiteral("The opponent sent data that is not part of the game. "
-                                      "The connection has been closed."));
+        connectionLost(tr("The opponent sent data that is not part of the game. "
+                          "The connection has been closed."));
 }
 
 void NetworkFlow::appendChatLine(const QString &line)
@@ -343,11 +344,12 @@ void NetworkFlow::receive(const Protocol::Chat &message)
 {
     if (message.text == kSlap) {
         // shown with its batch
-        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(" slapped you!"));
+        //: A chat log line; %1 is the opponent's name
+        mChatBatch.add(tr("%1 slapped you!").arg(PeerText::shownName(message.name)));
         mGame.playCue(Cue::Slap);
     } else {
         // shown with its batch
-        mChatBatch.add(PeerText::shownName(message.name) + QStringLiteral(": ") + PeerText::isolated(message.text));
+        mChatBatch.add(chatLine(PeerText::shownName(message.name), PeerText::isolated(message.text)));
     }
 }
 
@@ -360,9 +362,29 @@ bool NetworkFlow::chatEntered(const QString &typed)
     const QString text = Protocol::asSent(typed);
     const GameState &state = mGame.state();
     if (text == kSlap)
-        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(" slapped ") + mGame.opponentShown());
+        //: A chat log line: the player's name, then the opponent's
+        appendChatLine(tr("%1 slapped %2").arg(PeerText::isolated(state.gPlayerName), mGame.opponentShown()));
     else
-        appendChatLine(PeerText::isolated(state.gPlayerName) + QStringLiteral(": ") + PeerText::isolated(text));
+        appendChatLine(chatLine(PeerText::isolated(state.gPlayerName), PeerText::isolated(text)));
     send(Protocol::Chat{state.gPlayerName, text});
     return true;
+}
+
+QString NetworkFlow::waitingForConnection()
+{
+    //: The server screen's status line
+    return tr("Status: Waiting for Connection");
+}
+
+QString NetworkFlow::yourComputer(const QString &address)
+{
+    //: The server screen: %1 is this computer's host name and IP address, or 0.0.0.0 before it listens
+    return tr("Your Computer: %1").arg(address);
+}
+
+// One pattern, with both values filled in one step: a name or text holding "%2" stays as typed.
+QString NetworkFlow::chatLine(const QString &name, const QString &text)
+{
+    //: A chat log line: who wrote, then what they wrote
+    return tr("%1: %2").arg(name, text);
 }

@@ -7,6 +7,7 @@
 #include "net/ModalGate.h"
 #include "net/Protocol.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -24,7 +25,13 @@ class ServerView;
 // they bring waits while one of the game's message boxes is up.
 class NetworkFlow
 {
+    Q_DECLARE_TR_FUNCTIONS(NetworkFlow)
+
 public:
+    // The server screen's texts, shown before the flow first fills them in too.
+    static QString waitingForConnection();
+    static QString yourComputer(const QString &address);
+
     // `clock` gives milliseconds that never go back; a test drives its own.
     NetworkFlow(GameTable &game, ServerView &server, ChatView &chat, GameLink &link,
                 BattleFlow &battle, BoardModel &opponentGrid, std::function<qint64()> clock = {});
@@ -55,6 +62,7 @@ public:
     void CheckGameReady();
 
 private:
+    static QString chatLine(const QString &name, const QString &text);
     bool connectionWelcome() const;
     void enterPlacementScreen(qint32 gameType);
     void connectionLost(const QString &warning);

@@ -62,7 +62,7 @@ SocketBackend *Winsock::backend()
     const auto create = reinterpret_cast<SocketBackendFactory>(
         resolveModuleSymbol(moduleName(), kSocketBackendFactoryName, &reasons));
     if (!create) {
-        raiseError(QStringLiteral("The network library %1 could not be loaded: %2").arg(moduleName(), reasons));
+        raiseError(tr("The network library %1 could not be loaded: %2").arg(moduleName(), reasons));
         return nullptr;
     }
     mBackend.reset(create(events));

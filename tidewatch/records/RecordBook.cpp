@@ -3,6 +3,7 @@
 
 #include "accounts/PlainFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,11 +18,16 @@ namespace {
 constexpr qint64 kMaxCount = 1'000'000'000'000;
 constexpr int kNumberFields = 7;
 
-// The file's word for each kind, in RecordKind order.
+// The file's word for each kind, in RecordKind order; the file keeps it whatever the language.
 constexpr std::array<const char *, kRecordKinds> kKindWords = {
     "easy", "moderate", "hard", "impossible", "admiral", "network"};
+// What a player reads, translated when shown.
 constexpr std::array<const char *, kRecordKinds> kKindNames = {
-    "Easy", "Moderate", "Hard", "Impossible", "Admiral", "Network"};
+    QT_TRANSLATE_NOOP("Levels", "Easy"),       QT_TRANSLATE_NOOP("Levels", "Moderate"),
+    QT_TRANSLATE_NOOP("Levels", "Hard"),       QT_TRANSLATE_NOOP("Levels", "Impossible"),
+    QT_TRANSLATE_NOOP("Levels", "Admiral"),
+    //: The records' row for games played over the network
+    QT_TRANSLATE_NOOP("Levels", "Network")};
 
 // How the file is called in messages: by its own name, short enough for one line.
 QString fileName(const QString &path)
@@ -51,8 +57,9 @@ bool readNumber(const QByteArray &field, qint64 &value)
 QString recordKindName(RecordKind kind)
 {
     const int index = kindIndex(kind);
-    return index >= 0 && index < kRecordKinds ? QString::fromLatin1(kKindNames[std::size_t(index)])
-                                              : QString();
+    return index >= 0 && index < kRecordKinds
+               ? QCoreApplication::translate("Levels", kKindNames[std::size_t(index)])
+               : QString();
 }
 
 void Tally::add(const GameResult &game)
@@ -190,7 +197,8 @@ bool RecordBook::readFrom(PlainFile &plain, const QString &name, QString *error)
     }
     const QByteArray text = file.read(kMaxFileBytes + 1);
     if (text.size() > kMaxFileBytes) {
-        *error = QStringLiteral("%1 is too large to be a record file").arg(name);
+        //: %1 is the record file's name
+        *error = QCoreApplication::translate("RecordBook", "%1 is too large to be a record file").arg(name);
         return false;
     }
     parse(text);

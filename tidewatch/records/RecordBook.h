@@ -15,7 +15,7 @@ class PlainFile;
 // The kinds of game a record is kept for: the computer's levels 1..5, then network.
 enum class RecordKind : int { Easy = 1, Moderate, Hard, Impossible, Admiral, Network };
 constexpr int kRecordKinds = 6;
-QString recordKindName(RecordKind kind); // "Easy" .. "Admiral", "Network"
+QString recordKindName(RecordKind kind); // "Easy" .. "Admiral", "Network", translated
 
 // A game's end with the local player's own shots and hits.
 struct GameResult

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -9,6 +10,8 @@
 // in a note, so the player never takes old counts for the whole story.
 class UncountedGames
 {
+    Q_DECLARE_TR_FUNCTIONS(UncountedGames)
+
 public:
     // The one line for the end of a game that could not be counted.
     static QString endOfGameLine(const QString &reason);

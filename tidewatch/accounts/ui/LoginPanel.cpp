@@ -11,31 +11,32 @@
 #include <QSignalBlocker>
 
 LoginPanel::LoginPanel(QWidget *window, GameFlow &flow)
-    : SteelPanel(window, QStringLiteral("picContainerLogin"), QStringLiteral("Login"), 0, 0, 3735,
+    //: The log-in screen's name for a screen reader, and its title
+    : SteelPanel(window, QStringLiteral("picContainerLogin"), tr("Login", "screen title"), 0, 0, 3735,
                  2055)
     , mFlow(flow)
 {
     using namespace WidgetFactory;
-    title(this, QStringLiteral("Login"), 120, 60, 3495);
+    title(this, accessibleName(), 120, 60, 3495);
 
-    QLabel *nameLabel = label(this, QString(), QStringLiteral("Username:"), 120, 510, 1080, 285);
+    QLabel *nameLabel = label(this, QString(), tr("Username:"), 120, 510, 1080, 285);
     cboPlayers = new QComboBox(this);
     cboPlayers->setEditable(true);
     cboPlayers->setInsertPolicy(QComboBox::NoInsert); // Enter must not add items behind our back
     cboPlayers->setCompleter(nullptr); // names are exact: "Bob" must not become "Bobby"
     place(cboPlayers, QStringLiteral("cboPlayers"), nameLabel, 1200, 480, 2400, 330);
 
-    QLabel *passwordLabel = label(this, QString(), QStringLiteral("Password:"), 120, 990, 1080,
+    QLabel *passwordLabel = label(this, QString(), tr("Password:"), 120, 990, 1080,
                                   285);
     txtPassword = new QLineEdit(this);
     txtPassword->setEchoMode(QLineEdit::Password);
     place(txtPassword, QStringLiteral("txtPassword"), passwordLabel, 1200, 960, 2400, 330);
 
-    cmdLogin = button(this, QStringLiteral("cmdLogin"), LoginRules::kCaptionCreate, 120, 1560,
+    cmdLogin = button(this, QStringLiteral("cmdLogin"), LoginRules::createCaption(), 120, 1560,
                       1560, 375);
-    QPushButton *cmdAbout = button(this, QStringLiteral("cmdAbout"), QStringLiteral("About"), 1740,
+    QPushButton *cmdAbout = button(this, QStringLiteral("cmdAbout"), tr("About"), 1740,
                                    1560, 900, 375);
-    QPushButton *cmdExit = button(this, QStringLiteral("cmdExit"), QStringLiteral("Exit"), 2700,
+    QPushButton *cmdExit = button(this, QStringLiteral("cmdExit"), tr("Exit"), 2700,
                                   1560, 915, 375);
 
     connect(cboPlayers, &QComboBox::editTextChanged, this, &LoginPanel::cboPlayers_Change);

@@ -3,6 +3,7 @@
 
 #include "net/PeerText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -20,14 +21,16 @@ QStringList rowTexts(const std::vector<NetworkGame> &games)
     QStringList rows;
     QHash<QString, int> readings;
     for (const NetworkGame &game : games) {
-        rows << PeerText::isolated(game.player) + QStringLiteral(" on ") + PeerText::isolated(game.host)
-                    + QStringLiteral(" (") + game.address + QLatin1Char(')');
+        //: A row of the games found: the player's name, their computer's name, its address
+        rows << QCoreApplication::translate("NetworkGame", "%1 on %2 (%3)")
+                    .arg(PeerText::isolated(game.player), PeerText::isolated(game.host), game.address);
         ++readings[readAs(rows.back())];
     }
     for (qsizetype row = 0; row < rows.size(); ++row) {
         if (readings.value(readAs(rows[row])) > 1)
-            rows[row] += QStringLiteral(", announced as \u201C") + PeerText::isolated(games[std::size_t(row)].service)
-                         + QStringLiteral("\u201D");
+            //: A row that reads like another, then the name the game was announced under
+            rows[row] = QCoreApplication::translate("NetworkGame", "%1, announced as “%2”")
+                            .arg(rows[row], PeerText::isolated(games[std::size_t(row)].service));
     }
     return rows;
 }

@@ -27,11 +27,11 @@ void ChatPane::build()
     txtChatBoxMsgs->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     WidgetFactory::place(txtChatBoxMsgs, QStringLiteral("txtChatBoxMsgs"), nullptr, 1560, 120,
                          8535, 765);
-    txtChatBoxMsgs->setAccessibleName(QStringLiteral("Chat log"));
+    txtChatBoxMsgs->setAccessibleName(tr("Chat log"));
 
     txtChatBox = new QLineEdit(mWindow);
     WidgetFactory::place(txtChatBox, QStringLiteral("txtChatBox"), nullptr, 1560, 960, 8535, 285);
-    txtChatBox->setAccessibleName(QStringLiteral("Chat message"));
+    txtChatBox->setAccessibleName(tr("Chat message"));
     connect(txtChatBox, &QLineEdit::returnPressed, this, [this] {
         // Not clear(): that keeps every key of every line sent in the undo history for the
         // whole run. A new line starts with a fresh history.

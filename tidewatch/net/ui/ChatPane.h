@@ -3,6 +3,7 @@
 
 #include "net/NetworkView.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 class GameFlow;
@@ -13,6 +14,8 @@ class QWidget;
 // The chat of a network game, straight on the window: the log and the line to send.
 class ChatPane final : public QObject, public ChatView
 {
+    Q_DECLARE_TR_FUNCTIONS(ChatPane)
+
 public:
     // The flow may be built after its views; the pane calls it only from its controls,
     // which build() makes with the play screens.

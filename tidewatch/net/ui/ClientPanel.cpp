@@ -3,6 +3,7 @@
 
 #include "main/GameFlow.h"
 #include "main/ui/widgets/MenuKeys.h"
+#include "net/ui/MultiplayerTexts.h"
 #include "net/discovery/GameBrowser.h"
 #include "net/ui/NetworkGamesList.h"
 
@@ -13,25 +14,26 @@
 
 ClientPanel::ClientPanel(QWidget *window, GameFlow &flow)
     : SteelPanel(window, QStringLiteral("picContainerMultiPlayerClient"),
-                 QStringLiteral("Multiplayer client"), 0, 0, 3735, 2055)
+                 tr("Multiplayer client"), 0, 0, 3735, 2055)
     , mFlow(flow)
 {
     using namespace WidgetFactory;
-    title(this, QStringLiteral("Multiplayer"), 120, 60, 3495);
-    QLabel *hostLabel = label(this, QString(), QStringLiteral("Server Computer:"), 120, 510, 1620,
+    title(this, MultiplayerTexts::title(), 120, 60, 3495);
+    QLabel *hostLabel = label(this, QString(), tr("Server Computer:"), 120, 510, 1620,
                               285);
     txtMultiplayerClientHostConnect = new QLineEdit(this);
     place(txtMultiplayerClientHostConnect, QStringLiteral("txtMultiplayerClientHostConnect"),
           hostLabel, 1800, 480, 1815, 330);
     QLabel *lblMultiplayerClientStatus = label(
         this, QStringLiteral("lblMultiplayerClientStatus"),
-        QStringLiteral("Status: Waiting for you to press Connect"), 120, 960, 3495, 540);
+        tr("Status: Waiting for you to press Connect"), 120, 960, 3495, 540);
     lblMultiplayerClientStatus->setWordWrap(true); // one line is a little short for it
+    //: Button that connects to the server computer typed
     QPushButton *cmdMultiplayerClientStartGame = button(
-        this, QStringLiteral("cmdMultiplayerClientStartGame"), QStringLiteral("Connect"), 120,
+        this, QStringLiteral("cmdMultiplayerClientStartGame"), tr("Connect"), 120,
         1560, 1095, 375);
     QPushButton *cmdMultiplayerClientCancel = button(
-        this, QStringLiteral("cmdMultiplayerClientCancel"), QStringLiteral("Cancel"), 2520, 1560,
+        this, QStringLiteral("cmdMultiplayerClientCancel"), MultiplayerTexts::cancel(), 2520, 1560,
         1095, 375);
     MenuKeys::enterPresses(this, cmdMultiplayerClientStartGame);
     connect(cmdMultiplayerClientStartGame, &QPushButton::clicked, this,

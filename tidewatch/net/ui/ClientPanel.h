@@ -3,6 +3,8 @@
 
 #include "main/ui/widgets/WidgetFactory.h"
 
+#include <QCoreApplication>
+
 class GameFlow;
 class QLineEdit;
 
@@ -10,6 +12,8 @@ class QLineEdit;
 // and Cancel.
 class ClientPanel final : public SteelPanel
 {
+    Q_DECLARE_TR_FUNCTIONS(ClientPanel)
+
 public:
     ClientPanel(QWidget *window, GameFlow &flow);
 

@@ -16,20 +16,19 @@ constexpr int kGapTwips = 120;
 constexpr int kPanelHeightTwips = 1860;
 constexpr int kAddressRole = Qt::UserRole;
 
-const QString kTitle = QStringLiteral("Games on the network");
-
 } // namespace
 
 NetworkGamesList::NetworkGamesList(QWidget *clientPanel, GameBrowser *browser)
     : QObject(clientPanel)
     , mClientPanel(clientPanel)
-    , mPanel(WidgetFactory::panel(clientPanel->parentWidget(), QStringLiteral("picContainerNetworkGames"), kTitle,
+    , mPanel(WidgetFactory::panel(clientPanel->parentWidget(), QStringLiteral("picContainerNetworkGames"),
+                                  tr("Games on the network"),
                                   0, 0, clientPanel->width() * Twips::kPerPixel, kPanelHeightTwips))
     , mList(new QListWidget(mPanel))
     , mBrowser(browser)
 {
     mBrowser->setParent(this);
-    QLabel *title = WidgetFactory::title(mPanel, kTitle + QLatin1Char(':'), 120, 60, 3495);
+    QLabel *title = WidgetFactory::title(mPanel, tr("Games on the network:"), 120, 60, 3495);
     WidgetFactory::place(mList, QStringLiteral("lstNetworkGames"), title, 120, 420, 3495, 1320);
     // A row wider than the list wraps: nothing is hidden behind a scroll bar.
     mList->setWordWrap(true);
@@ -94,7 +93,7 @@ void NetworkGamesList::refresh()
     };
     switch (mBrowser->status()) {
     case GameBrowser::Status::Unavailable:
-        return note(QStringLiteral("Games on the network cannot be listed here."));
+        return note(tr("Games on the network cannot be listed here."));
     case GameBrowser::Status::Stopped:
         return;
     case GameBrowser::Status::Looking:
@@ -102,7 +101,7 @@ void NetworkGamesList::refresh()
     }
     const std::vector<NetworkGame> games = mBrowser->games();
     if (games.empty())
-        return note(QStringLiteral("Looking for games..."));
+        return note(tr("Looking for games..."));
     const QStringList rows = rowTexts(games);
     for (std::size_t game = 0; game < games.size(); ++game) {
         auto *item = new QListWidgetItem(rows[qsizetype(game)], mList);

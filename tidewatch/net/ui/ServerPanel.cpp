@@ -3,6 +3,8 @@
 
 #include "main/GameFlow.h"
 #include "main/ui/widgets/MenuKeys.h"
+#include "net/ui/MultiplayerTexts.h"
+#include "net/NetworkFlow.h"
 #include "net/Protocol.h"
 #include "net/discovery/GamePublisher.h"
 
@@ -12,7 +14,7 @@
 
 ServerPanel::ServerPanel(QWidget *window, GameFlow &flow)
     : SteelPanel(window, QStringLiteral("picContainerMultiPlayerServer"),
-                 QStringLiteral("Multiplayer server"), 0, 0, 3735, 2055)
+                 tr("Multiplayer server"), 0, 0, 3735, 2055)
     , mFlow(flow)
 {
 }
@@ -20,19 +22,18 @@ ServerPanel::ServerPanel(QWidget *window, GameFlow &flow)
 void ServerPanel::build()
 {
     using namespace WidgetFactory;
-    title(this, QStringLiteral("Multiplayer"), 120, 60, 3495);
+    title(this, MultiplayerTexts::title(), 120, 60, 3495);
     lblMultiplayerServerIP = label(this, QStringLiteral("lblMultiplayerServerIP"),
-                                   QStringLiteral("Your Computer: 0.0.0.0"), 120, 480, 3495, 675);
+                                   NetworkFlow::yourComputer(QStringLiteral("0.0.0.0")), 120, 480, 3495, 675);
     lblMultiplayerServerIP->setWordWrap(true); // a long host name takes up to three lines
     lblMultiplayerServerIP->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMultiplayerServerStatus = label(this, QStringLiteral("lblMultiplayerServerStatus"),
-                                       QStringLiteral("Status: Waiting for Connection"), 120, 1200,
-                                       3495, 285);
+                                       NetworkFlow::waitingForConnection(), 120, 1200, 3495, 285);
     QPushButton *cmdMultiplayerServerStartGame = button(
-        this, QStringLiteral("cmdMultiplayerServerStartGame"), QStringLiteral("Start Game"), 120,
+        this, QStringLiteral("cmdMultiplayerServerStartGame"), tr("Start Game"), 120,
         1560, 1335, 375);
     cmdMultiplayerServerCancel = button(this, QStringLiteral("cmdMultiplayerServerCancel"),
-                                        QStringLiteral("Cancel"), 2520, 1560, 1095, 375);
+                                        MultiplayerTexts::cancel(), 2520, 1560, 1095, 375);
     MenuKeys::enterPresses(this, cmdMultiplayerServerStartGame);
     connect(cmdMultiplayerServerCancel, &QPushButton::clicked, this,
             [this] { mFlow.backToGameType(); });

@@ -4,6 +4,8 @@
 #include "main/ui/widgets/WidgetFactory.h"
 #include "net/NetworkView.h"
 
+#include <QCoreApplication>
+
 class GameFlow;
 class GamePublisher;
 class QLabel;
@@ -13,6 +15,8 @@ class QPushButton;
 // While it shows and the game listens, the game is announced on the network.
 class ServerPanel final : public SteelPanel, public ServerView
 {
+    Q_DECLARE_TR_FUNCTIONS(ServerPanel)
+
 public:
     // The flow may be built after its views; the panel calls it only from its controls,
     // which build() makes with the play screens.

@@ -2,6 +2,7 @@
 #include "records/ui/RecordsControls.h"
 
 #include "main/ui/widgets/WidgetFactory.h"
+#include "records/ui/RecordsView.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +12,7 @@ namespace RecordsControls {
 QPushButton *recordsButton(QWidget *gameTypePanel)
 {
     return WidgetFactory::button(gameTypePanel, QStringLiteral("cmdRecords"),
-                                 QStringLiteral("Records"), 1320, 1560, 1095, 375);
+                                 RecordsView::title(), 1320, 1560, 1095, 375);
 }
 
 // Its text is all a screen reader needs: the label has no name of its own.

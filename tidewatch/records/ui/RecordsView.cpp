@@ -3,6 +3,7 @@
 
 #include "records/RecordBook.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,16 +12,35 @@
 
 namespace {
 
-const QStringList kColumns = {QStringLiteral("Played"),      QStringLiteral("Won"),
-                              QStringLiteral("Lost"),        QStringLiteral("Not finished"),
-                              QStringLiteral("Fewest shots"), QStringLiteral("Hits")};
+// Column headers, translated when the table is made.
+constexpr const char *kColumns[] = {
+    QT_TRANSLATE_NOOP("RecordsView", "Played"),       QT_TRANSLATE_NOOP("RecordsView", "Won"),
+    QT_TRANSLATE_NOOP("RecordsView", "Lost"),         QT_TRANSLATE_NOOP("RecordsView", "Not finished"),
+    QT_TRANSLATE_NOOP("RecordsView", "Fewest shots"),
+    //: Column header: the share of shots that hit
+    QT_TRANSLATE_NOOP("RecordsView", "Hits")};
+
+QStringList columnHeaders()
+{
+    QStringList headers;
+    for (const char *column : kColumns)
+        headers << QCoreApplication::translate("RecordsView", column);
+    return headers;
+}
+
+QString recordsOf(const QString &player)
+{
+    //: The records view's heading; %1 is the player's name
+    return QCoreApplication::translate("RecordsView", "Records of %1").arg(player);
+}
 
 QString hitShare(const Tally &tally)
 {
     if (tally.shots == 0)
         return QStringLiteral("-");
-    return QString::number(100.0 * double(tally.hits) / double(tally.shots), 'f', 1)
-        + QStringLiteral(" %");
+    //: A share of shots, as in "37.5 %"
+    return QCoreApplication::translate("RecordsView", "%1 %")
+        .arg(QString::number(100.0 * double(tally.hits) / double(tally.shots), 'f', 1));
 }
 
 QStringList cellsOf(const Tally &tally)
@@ -33,10 +53,11 @@ QStringList cellsOf(const Tally &tally)
 
 QTableWidget *recordTable(const QString &player, const RecordBook &book, QWidget *parent)
 {
-    auto *table = new QTableWidget(kRecordKinds, int(kColumns.size()), parent);
+    const QStringList headers = columnHeaders();
+    auto *table = new QTableWidget(kRecordKinds, int(headers.size()), parent);
     table->setObjectName(QStringLiteral("tblRecords"));
-    table->setAccessibleName(QStringLiteral("Records of ") + player);
-    table->setHorizontalHeaderLabels(kColumns);
+    table->setAccessibleName(recordsOf(player));
+    table->setHorizontalHeaderLabels(headers);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
     table->setTabKeyNavigation(false); // Tab leaves the table for the Close button
@@ -66,9 +87,9 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgRecords"));
-    setWindowTitle(QStringLiteral("Records"));
+    setWindowTitle(title());
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("Records of ") + player, this);
+    auto *heading = new QLabel(recordsOf(player), this);
     heading->setTextFormat(Qt::PlainText);
     layout->addWidget(heading);
     if (!problem.isEmpty()) {
@@ -88,6 +109,12 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     table->setFocus();
 }
 
+QString RecordsView::title()
+{
+    //: Title of the records view and caption of the button that opens it
+    return tr("Records");
+}
+
 void openRecordsView(QWidget *parent, const QString &player, const QString &recordFile,
                  const QString &note, std::function<void()> closed)
 {
@@ -95,7 +122,7 @@ void openRecordsView(QWidget *parent, const QString &player, const QString &reco
     QString problem;
     QStringList notes;
     if (!book.read(recordFile, &problem))
-        notes << QStringLiteral("The records could not be read: %1.").arg(problem);
+        notes << RecordsView::tr("The records could not be read: %1.").arg(problem);
     if (!note.isEmpty())
         notes << note;
     auto *view = new RecordsView(player, book, notes.join(QLatin1Char('\n')), parent);

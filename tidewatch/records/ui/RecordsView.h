@@ -17,6 +17,9 @@ class RecordsView : public QDialog
 public:
     RecordsView(const QString &player, const RecordBook &book, const QString &problem,
                 QWidget *parent);
+
+    // The view's title, and the caption of the button that opens it.
+    static QString title();
 };
 
 // Reads the record file and shows the player's records, with `note` on games they lack,
