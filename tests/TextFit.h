@@ -11,7 +11,7 @@
 
 // What of a window or dialog a player could not read whole: each shown label, button,
 // option or check box whose text needs more room than the control gives it, or that
-// reaches past the window's edge. "name: text" for each.
+// reaches past the window's edge. "name: text (needs WxH px, has WxH)" for each.
 inline QStringList clippedTexts(const QWidget *root)
 {
     QStringList clipped;
@@ -49,7 +49,9 @@ inline QStringList clippedTexts(const QWidget *root)
         const QRect inRoot(control->mapTo(root, QPoint()), control->size());
         if (needed.width() > room.width() || needed.height() > room.height()
             || !root->rect().contains(inRoot))
-            clipped << control->objectName() + QStringLiteral(": ") + text;
+            clipped << QStringLiteral("%1: %2 (needs %3x%4 px, has %5x%6)")
+                           .arg(control->objectName(), text)
+                           .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
     }
     return clipped;
 }

@@ -219,7 +219,7 @@ private slots:
             else
                 reelkit::ReportError(QStringLiteral("a failure"), QStringLiteral("Reelpane.GifLoad()"));
         }
-        QCOMPARE(clipped, QStringList());
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
     }
 
     void theLinksOpenTheirOwnCaptionsAndTheDialogStays()

@@ -58,12 +58,14 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         const QStringList english = {"Login", "Username:", "Username", "Password:", "Password",
                                      "Create Player", "About", "Exit"};
+        const QStringList german = {"Anmeldung", "Name:", "Name", "Passwort:", "Passwort",
+                                    "Spieler anlegen", "Über", "Beenden"};
         QTest::newRow("C") << QStringList{"LC_ALL=C"} << english;
         QTest::newRow("POSIX") << QStringList{"LANG=POSIX"} << english;
         QTest::newRow("en_US.UTF-8") << QStringList{"LANG=en_US.UTF-8"} << english;
         QTest::newRow("en_GB before German") << QStringList{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"} << english;
-        QTest::newRow("de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << GERMAN_LOG_IN;
-        QTest::newRow("German by LANGUAGE") << QStringList{"LANGUAGE=de", "LANG=C.UTF-8"} << GERMAN_LOG_IN;
+        QTest::newRow("de_DE.UTF-8") << QStringList{"LANG=de_DE.UTF-8"} << german;
+        QTest::newRow("German by LANGUAGE") << QStringList{"LANGUAGE=de", "LANG=C.UTF-8"} << german;
     }
     void theLogInScreenSpeaksTheDesktopsLanguage()
     {
