@@ -104,7 +104,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>Tipus no coincident: el fotograma %1 no té retard ('%2')</translation>
+            <translation>Els tipus no coincideixen: el fotograma %1 no té retard ('%2')</translation>
         </message>
     </context>
     <context>

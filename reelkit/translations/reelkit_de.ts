@@ -80,7 +80,7 @@
         </message>
         <message>
             <source>Out of memory</source>
-            <translation>Kein Speicher mehr</translation>
+            <translation>Nicht genügend Speicher</translation>
         </message>
         <message>
             <source>Unknown failure</source>
@@ -104,7 +104,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>Typenkonflikt: Frame %1 hat keine Verzögerung („%2“)</translation>
+            <translation>Typen unverträglich: Frame %1 hat keine Verzögerung („%2“)</translation>
         </message>
     </context>
     <context>
@@ -208,7 +208,7 @@
         </message>
         <message>
             <source>If the error continues please contact the Developer Team of this application and inform them about the error and the steps to reproduce it (if possible) otherwise what you were doing before the error occurred.</source>
-            <translation>Wenn der Fehler weiterhin auftritt, wenden Sie sich bitte an das Entwicklerteam dieser Anwendung und beschreiben Sie den Fehler und die Schritte, um ihn zu reproduzieren (wenn möglich), oder sonst, was Sie vor dem Fehler getan haben.</translation>
+            <translation>Wenn der Fehler weiterhin auftritt, wende dich bitte an das Entwicklerteam dieser Anwendung und beschreibe den Fehler und die Schritte, um ihn zu reproduzieren (wenn möglich), oder sonst, was du vor dem Fehler getan hast.</translation>
         </message>
         <message>
             <source>&amp;Continue</source>

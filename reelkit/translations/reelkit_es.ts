@@ -85,7 +85,7 @@
         <message>
             <source>Unknown failure</source>
             <extracomment>Error description of a failure that carries no text of its own</extracomment>
-            <translation>Fallo desconocido</translation>
+            <translation>Error desconocido</translation>
         </message>
     </context>
     <context>

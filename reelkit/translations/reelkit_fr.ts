@@ -92,7 +92,7 @@
         <name>Reelpane</name>
         <message>
             <source>This control is still loading a file</source>
-            <translation>Ce contrôle charge encore un fichier</translation>
+            <translation>Ce composant charge encore un fichier</translation>
         </message>
     </context>
     <context>

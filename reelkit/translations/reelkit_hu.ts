@@ -91,7 +91,7 @@
         <name>Reelpane</name>
         <message>
             <source>This control is still loading a file</source>
-            <translation>Ez a vezérlő még egy fájlt tölt be</translation>
+            <translation>A vezérlő még egy fájl betöltésén dolgozik</translation>
         </message>
     </context>
     <context>

@@ -25,17 +25,17 @@
         <message>
             <source>delay</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>遅延</translation>
+            <translation>遅延時間</translation>
         </message>
         <message>
             <source>left position</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>左位置</translation>
+            <translation>左端位置</translation>
         </message>
         <message>
             <source>top position</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>上位置</translation>
+            <translation>上端位置</translation>
         </message>
         <message>
             <source>The frame could not be decoded</source>
@@ -103,7 +103,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>型が一致しません：フレーム %1 に遅延がありません ('%2')</translation>
+            <translation>型が一致しません：フレーム %1 に遅延時間がありません ('%2')</translation>
         </message>
     </context>
     <context>

@@ -25,7 +25,7 @@
         <message>
             <source>delay</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>지연</translation>
+            <translation>지연 시간</translation>
         </message>
         <message>
             <source>left position</source>
@@ -103,7 +103,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>형식 불일치: 프레임 %1에 지연 값이 없습니다 ('%2')</translation>
+            <translation>형식 불일치: 프레임 %1에 지연 시간이 없습니다 ('%2')</translation>
         </message>
     </context>
     <context>

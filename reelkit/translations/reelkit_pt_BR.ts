@@ -85,7 +85,7 @@
         <message>
             <source>Unknown failure</source>
             <extracomment>Error description of a failure that carries no text of its own</extracomment>
-            <translation>Falha desconhecida</translation>
+            <translation>Erro desconhecido</translation>
         </message>
     </context>
     <context>
@@ -195,7 +195,7 @@
         </message>
         <message>
             <source>Error Handler caught a Program Error.</source>
-            <translation>O gerenciador de erros capturou um erro do programa.</translation>
+            <translation>O gerenciador de erros detectou um erro do programa.</translation>
         </message>
         <message>
             <source>Orvane apologizes for the inconvenience caused but there has been an error raised by the application 'Reelkit.ocx'.</source>

@@ -194,7 +194,7 @@
         </message>
         <message>
             <source>Error Handler caught a Program Error.</source>
-            <translation>Hata İşleyici bir Program Hatası yakaladı.</translation>
+            <translation>Hata İşleyici bir program hatası yakaladı.</translation>
         </message>
         <message>
             <source>Orvane apologizes for the inconvenience caused but there has been an error raised by the application 'Reelkit.ocx'.</source>
@@ -207,7 +207,7 @@
         </message>
         <message>
             <source>If the error continues please contact the Developer Team of this application and inform them about the error and the steps to reproduce it (if possible) otherwise what you were doing before the error occurred.</source>
-            <translation>Hata sürerse lütfen bu uygulamanın Geliştirici Ekibiyle iletişime geçin ve onlara hatayı ve (mümkünse) yeniden oluşturma adımlarını, değilse hatadan önce ne yaptığınızı bildirin.</translation>
+            <translation>Hata sürerse lütfen bu uygulamanın geliştirici ekibiyle iletişime geçin ve onlara hatayı ve (mümkünse) yeniden oluşturma adımlarını, değilse hatadan önce ne yaptığınızı bildirin.</translation>
         </message>
         <message>
             <source>&amp;Continue</source>

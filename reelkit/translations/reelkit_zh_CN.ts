@@ -25,7 +25,7 @@
         <message>
             <source>delay</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>延迟</translation>
+            <translation>延迟时间</translation>
         </message>
         <message>
             <source>left position</source>
@@ -84,7 +84,7 @@
         <message>
             <source>Unknown failure</source>
             <extracomment>Error description of a failure that carries no text of its own</extracomment>
-            <translation>未知故障</translation>
+            <translation>未知错误</translation>
         </message>
     </context>
     <context>
@@ -103,7 +103,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>类型不匹配：第 %1 帧没有延迟（“%2”）</translation>
+            <translation>类型不匹配：第 %1 帧没有延迟时间（“%2”）</translation>
         </message>
     </context>
     <context>
@@ -198,7 +198,7 @@
         </message>
         <message>
             <source>Orvane apologizes for the inconvenience caused but there has been an error raised by the application 'Reelkit.ocx'.</source>
-            <translation>Orvane 对造成的不便深表歉意，应用程序“Reelkit.ocx”引发了一个错误。</translation>
+            <translation>应用程序“Reelkit.ocx”发生错误，Orvane 对所造成的不便深表歉意。</translation>
         </message>
         <message>
             <source>Error:</source>

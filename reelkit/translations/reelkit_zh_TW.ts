@@ -25,7 +25,7 @@
         <message>
             <source>delay</source>
             <extracomment>Name of a frame's field, shown in "The frame data ends before its %1 field"</extracomment>
-            <translation>延遲</translation>
+            <translation>延遲時間</translation>
         </message>
         <message>
             <source>left position</source>
@@ -84,7 +84,7 @@
         <message>
             <source>Unknown failure</source>
             <extracomment>Error description of a failure that carries no text of its own</extracomment>
-            <translation>未知的故障</translation>
+            <translation>未知的錯誤</translation>
         </message>
     </context>
     <context>
@@ -103,7 +103,7 @@
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
             <extracomment>%1 is the frame's number, %2 the text that stands where its delay should be</extracomment>
-            <translation>類型不符：第 %1 個影格沒有延遲（「%2」）</translation>
+            <translation>類型不符：第 %1 個影格沒有延遲時間（「%2」）</translation>
         </message>
     </context>
     <context>
@@ -198,7 +198,7 @@
         </message>
         <message>
             <source>Orvane apologizes for the inconvenience caused but there has been an error raised by the application 'Reelkit.ocx'.</source>
-            <translation>Orvane 對造成的不便深表歉意，應用程式「Reelkit.ocx」發生了錯誤。</translation>
+            <translation>應用程式「Reelkit.ocx」發生錯誤，Orvane 對造成的不便深表歉意。</translation>
         </message>
         <message>
             <source>Error:</source>

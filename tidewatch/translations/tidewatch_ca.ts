@@ -337,7 +337,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>El nom d'usuari o la contrasenya no poden contenir ¶ (separa les parts dels missatges de xarxa)</translation>
+            <translation>El nom d'usuari o la contrasenya no poden contenir ¶ (separa els camps dels missatges de xarxa)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>

@@ -197,7 +197,7 @@
         </message>
         <message>
             <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Søger tilfældigt og følger efter et træf skibet ned langs kolonnen.</translation>
+            <translation>Søger tilfældigt og følger skibet ned langs kolonnen, når den har ramt.</translation>
         </message>
         <message>
             <source>Brainbox</source>
@@ -213,7 +213,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Skyder, hvor et skib mest sandsynligt ligger, ud fra alle træf, forbiskud og sænkninger, den har set.</translation>
+            <translation>Skyder, hvor et skib mest sandsynligt ligger, ud fra alle træf, forbiskud og sænkede skibe, den har set.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -501,7 +501,7 @@
         </message>
         <message>
             <source>Place for Me</source>
-            <translation>Placér for mig</translation>
+            <translation>Tilfældigt</translation>
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
@@ -561,19 +561,19 @@
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>Spillet</translation>
+            <translation>Spillede</translation>
         </message>
         <message>
             <source>Won</source>
-            <translation>Vundet</translation>
+            <translation>Vundne</translation>
         </message>
         <message>
             <source>Lost</source>
-            <translation>Tabt</translation>
+            <translation>Tabte</translation>
         </message>
         <message>
             <source>Not finished</source>
-            <translation>Ikke afsluttet</translation>
+            <translation>Ikke afsluttede</translation>
         </message>
         <message>
             <source>Fewest shots</source>

@@ -72,23 +72,23 @@
         <message>
             <source>Game Over. You Lose</source>
             <extracomment>Shown when the other player announces the win (written without a full stop)</extracomment>
-            <translation>Spielende. Verloren</translation>
+            <translation>Spiel vorbei. Du hast verloren</translation>
         </message>
         <message>
             <source>You Won</source>
-            <translation>Gewonnen</translation>
+            <translation>Du hast gewonnen</translation>
         </message>
         <message>
             <source>Game Over. You Win.</source>
-            <translation>Spielende. Du gewinnst.</translation>
+            <translation>Spiel vorbei. Du hast gewonnen.</translation>
         </message>
         <message>
             <source>Game Over. You Lose.</source>
-            <translation>Spielende. Du verlierst.</translation>
+            <translation>Spiel vorbei. Du hast verloren.</translation>
         </message>
         <message>
             <source>Opponent Won</source>
-            <translation>Gegner gewinnt</translation>
+            <translation>Der Gegner hat gewonnen</translation>
         </message>
     </context>
     <context>
@@ -99,7 +99,7 @@
         </message>
         <message>
             <source>miss</source>
-            <translation>Wasser</translation>
+            <translation>Fehlschuss</translation>
         </message>
         <message>
             <source>water</source>
@@ -181,7 +181,7 @@
         </message>
         <message>
             <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>Schießt zufällig und trifft evtl. dasselbe Feld zweimal.</translation>
+            <translation>Schießt zufällig und kann zweimal auf dasselbe Feld schießen.</translation>
         </message>
         <message>
             <source>Peanut Sized Brain</source>
@@ -213,7 +213,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Schießt dorthin, wo am wahrscheinlichsten ein Schiff liegt – nach allen bisherigen Treffern, Fehlschüssen und Versenkungen.</translation>
+            <translation>Schießt dorthin, wo am wahrscheinlichsten ein Schiff liegt – nach allen bisherigen Treffern, Fehlschüssen und versenkten Schiffen.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -342,7 +342,7 @@
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
             <extracomment>%1 is the number of accounts the file can hold</extracomment>
-            <translation>Es können keine weiteren Spieler angelegt werden: Die Grenze ist %1</translation>
+            <translation>Es können keine weiteren Spieler angelegt werden: Das Maximum ist %1</translation>
         </message>
         <message numerus="yes">
             <source>A Username or Password Can Be at Most %n Characters Long</source>
@@ -402,7 +402,7 @@
         <message>
             <source>Connection Lost</source>
             <extracomment>Status line of the game-over screen</extracomment>
-            <translation>Verbindung verloren</translation>
+            <translation>Verbindung unterbrochen</translation>
         </message>
         <message>
             <source>Waiting for Opponent... (%1)</source>
@@ -483,7 +483,7 @@
         </message>
         <message>
             <source>Looking for games...</source>
-            <translation>Suche Spiele...</translation>
+            <translation>Suche nach Spielen...</translation>
         </message>
     </context>
     <context>
@@ -501,7 +501,7 @@
         </message>
         <message>
             <source>Place for Me</source>
-            <translation>Für mich setzen</translation>
+            <translation>Zufällig setzen</translation>
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
@@ -582,7 +582,7 @@
         <message>
             <source>Hits</source>
             <extracomment>Column header: the share of shots that hit</extracomment>
-            <translation>Treffer</translation>
+            <translation>Trefferquote</translation>
         </message>
         <message>
             <source>Records of %1</source>

@@ -162,7 +162,7 @@
         <name>DifficultyPanel</name>
         <message>
             <source>Select Computer Difficulty</source>
-            <translation>Dificultad del ordenador</translation>
+            <translation>Elige la dificultad</translation>
         </message>
         <message>
             <source>Start Game</source>
@@ -337,7 +337,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>Un nombre de usuario o una contraseña no puede contener ¶ (separa las partes de los mensajes de red)</translation>
+            <translation>Un nombre de usuario o una contraseña no puede contener ¶ (separa los campos de los mensajes de red)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
@@ -388,7 +388,7 @@
         </message>
         <message>
             <source>Status: Not Listening</source>
-            <translation>Estado: sin escuchar</translation>
+            <translation>Estado: no está escuchando</translation>
         </message>
         <message>
             <source>Winsock Error: %1</source>

@@ -9,7 +9,7 @@
         </message>
         <message>
             <source>A sea battle for one or two players. Version 0.0.3</source>
-            <translation>Meritaistelu yhdelle tai kahdelle. Versio 0.0.3</translation>
+            <translation>Meritaistelu 1–2 pelaajalle. Versio 0.0.3</translation>
         </message>
         <message>
             <source>OK</source>
@@ -426,7 +426,7 @@
         </message>
         <message>
             <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
-            <translation>Vastustaja lähetti tietoja, jotka eivät kuulu peliin. Yhteys on suljettu.</translation>
+            <translation>Vastustaja lähetti dataa, joka ei kuulu peliin. Yhteys on suljettu.</translation>
         </message>
         <message>
             <source>%1 slapped you!</source>
@@ -643,7 +643,7 @@
         <message>
             <source>Not counted in your records: %1.</source>
             <extracomment>The end of a game that could not be counted; %1 says why</extracomment>
-            <translation>Ei laskettu tilastoihisi: %1.</translation>
+            <translation>Ei laskettu mukaan tilastoihisi: %1.</translation>
         </message>
         <message>
             <source>1 game</source>

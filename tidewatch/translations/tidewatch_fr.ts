@@ -108,7 +108,7 @@
         <message>
             <source>%1 does not fit here</source>
             <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
-            <translation>%1 ne tient pas ici</translation>
+            <translation>%1 ne rentre pas ici</translation>
         </message>
     </context>
     <context>
@@ -337,7 +337,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>Un nom ou un mot de passe ne peut pas contenir ¶ (il sépare les parties des messages réseau)</translation>
+            <translation>Un nom ou un mot de passe ne peut pas contenir ¶ (il sépare les éléments des messages réseau)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
@@ -505,7 +505,7 @@
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
-            <translation>Place au hasard tous les navires pas encore placés.</translation>
+            <translation>Place au hasard les navires qui ne sont pas encore placés.</translation>
         </message>
         <message>
             <source>Finish</source>

@@ -94,11 +94,11 @@
         <name>BoardAccessible</name>
         <message>
             <source>hit</source>
-            <translation>talált</translation>
+            <translation>találat</translation>
         </message>
         <message>
             <source>miss</source>
-            <translation>mellé</translation>
+            <translation>mellélövés</translation>
         </message>
         <message>
             <source>water</source>
@@ -137,7 +137,7 @@
         </message>
         <message>
             <source>Server Computer:</source>
-            <translation>Szerver gép:</translation>
+            <translation>Szervergép:</translation>
         </message>
         <message>
             <source>Status: Waiting for you to press Connect</source>
@@ -378,7 +378,7 @@
         <name>NetworkFlow</name>
         <message>
             <source>No host was entered.</source>
-            <translation>Nem adtad meg a szerver gépet.</translation>
+            <translation>Nem adtad meg a szervergépet.</translation>
         </message>
         <message>
             <source>Status: Connected</source>
@@ -424,7 +424,7 @@
         </message>
         <message>
             <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
-            <translation>Az ellenfél a játékhoz nem tartozó adatot küldött. A kapcsolat lezárva.</translation>
+            <translation>Az ellenfél a játékhoz nem tartozó adatot küldött. A kapcsolat megszakadt.</translation>
         </message>
         <message>
             <source>%1 slapped you!</source>

@@ -115,7 +115,7 @@
         <message>
             <source>%1 … (line cut)</source>
             <extracomment>The end of a chat log line too long to show whole; %1 is its beginning</extracomment>
-            <translation>%1 …(行を省略)</translation>
+            <translation>%1 …（以下省略）</translation>
         </message>
     </context>
     <context>
@@ -559,7 +559,7 @@
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>対戦</translation>
+            <translation>対戦数</translation>
         </message>
         <message>
             <source>Won</source>
@@ -657,7 +657,7 @@
         <message>
             <source>Not counted here: %1 played since Tidewatch started (%2).</source>
             <extracomment>The records view's note; %1 is a number of games, %2 why they were not counted</extracomment>
-            <translation>ここに記録されていないもの：Tidewatch の起動後に遊んだ %1 (%2)。</translation>
+            <translation>Tidewatch の起動後に遊んだ %1 はここに記録されていません (%2)。</translation>
         </message>
     </context>
     <context>

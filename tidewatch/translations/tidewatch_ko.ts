@@ -336,7 +336,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>사용자 이름이나 암호에는 ¶를 쓸 수 없습니다 (네트워크 메시지의 구분 기호입니다)</translation>
+            <translation>사용자 이름이나 암호에는 ¶ 기호를 쓸 수 없습니다 (네트워크 메시지를 구분하는 데 쓰입니다)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
@@ -386,7 +386,7 @@
         </message>
         <message>
             <source>Status: Not Listening</source>
-            <translation>상태: 대기 안 함</translation>
+            <translation>상태: 대기하지 않음</translation>
         </message>
         <message>
             <source>Winsock Error: %1</source>
@@ -429,17 +429,17 @@
         <message>
             <source>%1 slapped you!</source>
             <extracomment>A chat log line; %1 is the opponent's name</extracomment>
-            <translation>%1 님이 당신을 때렸습니다!</translation>
+            <translation>%1 님이 당신의 뺨을 때렸습니다!</translation>
         </message>
         <message>
             <source>%1 slapped %2</source>
             <extracomment>A chat log line: the player's name, then the opponent's</extracomment>
-            <translation>%1 님이 %2 님을 때렸습니다</translation>
+            <translation>%1 님이 %2 님의 뺨을 때렸습니다</translation>
         </message>
         <message>
             <source>Status: Waiting for Connection</source>
             <extracomment>The server screen's status line</extracomment>
-            <translation>상태: 연결 기다리는 중</translation>
+            <translation>상태: 연결 대기 중</translation>
         </message>
         <message>
             <source>Your Computer: %1</source>
@@ -469,15 +469,15 @@
         <name>NetworkGamesList</name>
         <message>
             <source>Games on the network</source>
-            <translation>네트워크의 게임</translation>
+            <translation>네트워크 게임</translation>
         </message>
         <message>
             <source>Games on the network:</source>
-            <translation>네트워크의 게임:</translation>
+            <translation>네트워크 게임:</translation>
         </message>
         <message>
             <source>Games on the network cannot be listed here.</source>
-            <translation>여기에서는 네트워크의 게임 목록을 볼 수 없습니다.</translation>
+            <translation>여기에서는 네트워크 게임 목록을 볼 수 없습니다.</translation>
         </message>
         <message>
             <source>Looking for games...</source>
@@ -495,7 +495,7 @@
         <name>PlacementPanel</name>
         <message>
             <source>Clear Ship</source>
-            <translation>배 치우기</translation>
+            <translation>배 제거</translation>
         </message>
         <message>
             <source>Place for Me</source>
@@ -559,7 +559,7 @@
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>경기</translation>
+            <translation>경기 수</translation>
         </message>
         <message>
             <source>Won</source>
@@ -575,7 +575,7 @@
         </message>
         <message>
             <source>Fewest shots</source>
-            <translation>최소 발사</translation>
+            <translation>최소 발사 수</translation>
         </message>
         <message>
             <source>Hits</source>

@@ -72,23 +72,23 @@
         <message>
             <source>Game Over. You Lose</source>
             <extracomment>Shown when the other player announces the win (written without a full stop)</extracomment>
-            <translation>Game over. Verloren</translation>
+            <translation>Game over. Je hebt verloren</translation>
         </message>
         <message>
             <source>You Won</source>
-            <translation>Gewonnen</translation>
+            <translation>Je hebt gewonnen</translation>
         </message>
         <message>
             <source>Game Over. You Win.</source>
-            <translation>Game over. Je wint.</translation>
+            <translation>Game over. Je hebt gewonnen.</translation>
         </message>
         <message>
             <source>Game Over. You Lose.</source>
-            <translation>Game over. Je verliest.</translation>
+            <translation>Game over. Je hebt verloren.</translation>
         </message>
         <message>
             <source>Opponent Won</source>
-            <translation>Tegenstander wint</translation>
+            <translation>Tegenstander heeft gewonnen</translation>
         </message>
     </context>
     <context>
@@ -170,7 +170,7 @@
         </message>
         <message>
             <source>&lt; Back</source>
-            <translation>&lt; Vorige</translation>
+            <translation>&lt; Terug</translation>
         </message>
     </context>
     <context>
@@ -213,7 +213,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Schiet waar een schip het waarschijnlijkst ligt, op basis van elke treffer, misser en elk gezonken schip.</translation>
+            <translation>Schiet waar een schip het waarschijnlijkst ligt, op basis van alle treffers, missers en gezonken schepen die hij heeft gezien.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -431,12 +431,12 @@
         <message>
             <source>%1 slapped you!</source>
             <extracomment>A chat log line; %1 is the opponent's name</extracomment>
-            <translation>%1 heeft je geslagen!</translation>
+            <translation>%1 heeft je een klap gegeven!</translation>
         </message>
         <message>
             <source>%1 slapped %2</source>
             <extracomment>A chat log line: the player's name, then the opponent's</extracomment>
-            <translation>%1 heeft %2 geslagen</translation>
+            <translation>%1 heeft %2 een klap gegeven</translation>
         </message>
         <message>
             <source>Status: Waiting for Connection</source>
@@ -483,7 +483,7 @@
         </message>
         <message>
             <source>Looking for games...</source>
-            <translation>Spellen zoeken...</translation>
+            <translation>Zoeken naar spellen...</translation>
         </message>
     </context>
     <context>
@@ -501,7 +501,7 @@
         </message>
         <message>
             <source>Place for Me</source>
-            <translation>Plaats voor mij</translation>
+            <translation>Willekeurig</translation>
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
@@ -582,7 +582,7 @@
         <message>
             <source>Hits</source>
             <extracomment>Column header: the share of shots that hit</extracomment>
-            <translation>Raak</translation>
+            <translation>Treffers</translation>
         </message>
         <message>
             <source>Records of %1</source>

@@ -185,7 +185,7 @@
         </message>
         <message>
             <source>Peanut Sized Brain</source>
-            <translation>Cérebro de amendoim</translation>
+            <translation>Cérebro de ervilha</translation>
         </message>
         <message>
             <source>Fires at random, never at the same cell twice.</source>
@@ -197,7 +197,7 @@
         </message>
         <message>
             <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Procura ao acaso e, após um acerto, segue o navio ao longo da coluna.</translation>
+            <translation>Procura ao acaso e, após atingir um navio, segue-o ao longo da coluna.</translation>
         </message>
         <message>
             <source>Brainbox</source>
@@ -213,7 +213,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Atira onde é mais provável haver um navio, com base em cada acerto, tiro na água e afundamento que já viu.</translation>
+            <translation>Atira onde é mais provável haver um navio, com base em cada navio atingido, tiro na água e afundamento que já viu.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -337,7 +337,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>O nome de usuário ou a senha não pode conter ¶ (ele separa as partes das mensagens de rede)</translation>
+            <translation>O nome de usuário ou a senha não pode conter ¶ (ele separa os campos das mensagens de rede)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>

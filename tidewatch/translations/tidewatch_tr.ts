@@ -44,7 +44,7 @@
         </message>
         <message>
             <source>The account file %1 was readable by other users; it is now readable by you only.</source>
-            <translation>%1 hesap dosyasını diğer kullanıcılar okuyabiliyordu; artık yalnızca siz okuyabilirsiniz.</translation>
+            <translation>%1 hesap dosyasını diğer kullanıcılar okuyabiliyordu; artık yalnızca sen okuyabilirsin.</translation>
         </message>
     </context>
     <context>
@@ -52,26 +52,26 @@
         <message>
             <source>Opponents Turn</source>
             <extracomment>Status line while the computer aims (no apostrophe, as the game always wrote it)</extracomment>
-            <translation>Rakibin Sırası</translation>
+            <translation>Rakibin sırası</translation>
         </message>
         <message>
             <source>Your Turn (%1)</source>
             <extracomment>%1 is the player's own name</extracomment>
-            <translation>Sıra Sende (%1)</translation>
+            <translation>Sıra sende (%1)</translation>
         </message>
         <message>
             <source>Opponents Turn (%1)</source>
             <extracomment>%1 is the other player's name</extracomment>
-            <translation>Rakibin Sırası (%1)</translation>
+            <translation>Rakibin sırası (%1)</translation>
         </message>
         <message>
             <source>Your Turn</source>
-            <translation>Sıra Sende</translation>
+            <translation>Sıra sende</translation>
         </message>
         <message>
             <source>Game Over. You Lose</source>
             <extracomment>Shown when the other player announces the win (written without a full stop)</extracomment>
-            <translation>Oyun Bitti. Kaybettin</translation>
+            <translation>Oyun bitti. Kaybettin</translation>
         </message>
         <message>
             <source>You Won</source>
@@ -79,15 +79,15 @@
         </message>
         <message>
             <source>Game Over. You Win.</source>
-            <translation>Oyun Bitti. Kazandın.</translation>
+            <translation>Oyun bitti. Kazandın.</translation>
         </message>
         <message>
             <source>Game Over. You Lose.</source>
-            <translation>Oyun Bitti. Kaybettin.</translation>
+            <translation>Oyun bitti. Kaybettin.</translation>
         </message>
         <message>
             <source>Opponent Won</source>
-            <translation>Rakip Kazandı</translation>
+            <translation>Rakip kazandı</translation>
         </message>
     </context>
     <context>
@@ -141,7 +141,7 @@
         </message>
         <message>
             <source>Status: Waiting for you to press Connect</source>
-            <translation>Durum: Bağlan'a basmanız bekleniyor</translation>
+            <translation>Durum: Bağlan'a basman bekleniyor</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -161,7 +161,7 @@
         <name>DifficultyPanel</name>
         <message>
             <source>Select Computer Difficulty</source>
-            <translation>Bilgisayar Zorluğunu Seç</translation>
+            <translation>Zorluk Seviyesini Seç</translation>
         </message>
         <message>
             <source>Start Game</source>
@@ -196,7 +196,7 @@
         </message>
         <message>
             <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Rastgele arar, isabetten sonra gemiyi sütunu boyunca izler.</translation>
+            <translation>Rastgele arar, bir isabetin ardından gemiyi sütunu boyunca takip eder.</translation>
         </message>
         <message>
             <source>Brainbox</source>
@@ -221,7 +221,7 @@
         </message>
         <message>
             <source>Game Ready... Your Turn</source>
-            <translation>Oyun Hazır... Sıra Sende</translation>
+            <translation>Oyun hazır... Sıra sende</translation>
         </message>
     </context>
     <context>
@@ -283,7 +283,7 @@
         <name>LoginFlow</name>
         <message>
             <source>The Entered Password is Incorrect or Invalid</source>
-            <translation>Girilen Parola Yanlış veya Geçersiz</translation>
+            <translation>Girilen parola yanlış veya geçersiz</translation>
         </message>
         <message>
             <source>The account could not be saved: %1</source>
@@ -320,40 +320,40 @@
         <name>LoginRules</name>
         <message>
             <source>You Must Enter a Username</source>
-            <translation>Bir Kullanıcı Adı Girmelisiniz</translation>
+            <translation>Bir kullanıcı adı girmelisin</translation>
         </message>
         <message>
             <source>You Must Enter a Password</source>
-            <translation>Bir Parola Girmelisiniz</translation>
+            <translation>Bir parola girmelisin</translation>
         </message>
         <message>
             <source>A Username or Password Cannot Contain a Line Break</source>
-            <translation>Kullanıcı Adı veya Parola Satır Sonu İçeremez</translation>
+            <translation>Kullanıcı adı veya parola satır sonu içeremez</translation>
         </message>
         <message>
             <source>A Username or Password Can Only Use Western European (Latin-1) Characters</source>
-            <translation>Kullanıcı Adı veya Parola Yalnızca Batı Avrupa (Latin-1) Karakterleri İçerebilir</translation>
+            <translation>Kullanıcı adı veya parola yalnızca Batı Avrupa (Latin-1) karakterleri içerebilir</translation>
         </message>
         <message>
             <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>Kullanıcı Adı veya Parola ¶ İçeremez (Ağ İletilerinin Bölümlerini Ayırır)</translation>
+            <translation>Kullanıcı adı veya parola ¶ içeremez (ağ iletilerinin bölümlerini ayırır)</translation>
         </message>
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
             <extracomment>%1 is the number of accounts the file can hold</extracomment>
-            <translation>Daha Fazla Oyuncu Oluşturulamaz: Sınır %1</translation>
+            <translation>Daha fazla oyuncu oluşturulamaz: sınır %1</translation>
         </message>
         <message numerus="yes">
             <source>A Username or Password Can Be at Most %n Characters Long</source>
             <extracomment>%n is the longest a name or password may be, in characters</extracomment>
             <translation>
-                <numerusform>Kullanıcı Adı veya Parola En Fazla %n Karakter Olabilir</numerusform>
+                <numerusform>Kullanıcı adı veya parola en fazla %n karakter olabilir</numerusform>
             </translation>
         </message>
         <message>
             <source>Login</source>
             <extracomment>The log-in button when the name typed is an account's</extracomment>
-            <translation>Giriş</translation>
+            <translation>Giriş Yap</translation>
         </message>
         <message>
             <source>Create Player</source>
@@ -400,22 +400,22 @@
         <message>
             <source>Connection Lost</source>
             <extracomment>Status line of the game-over screen</extracomment>
-            <translation>Bağlantı Koptu</translation>
+            <translation>Bağlantı koptu</translation>
         </message>
         <message>
             <source>Waiting for Opponent... (%1)</source>
             <extracomment>Status line; %1 is the opponent's name</extracomment>
-            <translation>Rakip Bekleniyor... (%1)</translation>
+            <translation>Rakip bekleniyor... (%1)</translation>
         </message>
         <message>
             <source>Game Ready... Your Turn (%1)</source>
             <extracomment>Status line; %1 is the player's own name</extracomment>
-            <translation>Oyun Hazır... Sıra Sende (%1)</translation>
+            <translation>Oyun hazır... Sıra sende (%1)</translation>
         </message>
         <message>
             <source>Game Ready... Opponents Turn (%1)</source>
             <extracomment>Status line; %1 is the opponent's name. "Opponents" without an apostrophe is how the game has always said it</extracomment>
-            <translation>Oyun Hazır... Rakibin Sırası (%1)</translation>
+            <translation>Oyun hazır... Rakibin sırası (%1)</translation>
         </message>
         <message>
             <source>(A message from the opponent was rejected.)</source>
@@ -434,17 +434,17 @@
         <message>
             <source>%1 slapped %2</source>
             <extracomment>A chat log line: the player's name, then the opponent's</extracomment>
-            <translation>%1, %2 oyuncusuna tokat attı</translation>
+            <translation>%1, %2 adlı oyuncuya tokat attı</translation>
         </message>
         <message>
             <source>Status: Waiting for Connection</source>
             <extracomment>The server screen's status line</extracomment>
-            <translation>Durum: Bağlantı Bekleniyor</translation>
+            <translation>Durum: Bağlantı bekleniyor</translation>
         </message>
         <message>
             <source>Your Computer: %1</source>
             <extracomment>The server screen: %1 is this computer's host name and IP address, or 0.0.0.0 before it listens</extracomment>
-            <translation>Bilgisayarınız: %1</translation>
+            <translation>Bilgisayarın: %1</translation>
         </message>
         <message>
             <source>%1: %2</source>
@@ -499,7 +499,7 @@
         </message>
         <message>
             <source>Place for Me</source>
-            <translation>Benim İçin Diz</translation>
+            <translation>Rastgele Diz</translation>
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
@@ -641,7 +641,7 @@
         <message>
             <source>Not counted in your records: %1.</source>
             <extracomment>The end of a game that could not be counted; %1 says why</extracomment>
-            <translation>Rekorlarınıza sayılmadı: %1.</translation>
+            <translation>Rekorlarına sayılmadı: %1.</translation>
         </message>
         <message>
             <source>1 game</source>

@@ -9,7 +9,7 @@
         </message>
         <message>
             <source>A sea battle for one or two players. Version 0.0.3</source>
-            <translation>一款供一至两名玩家的海战游戏。版本 0.0.3</translation>
+            <translation>单人或双人海战游戏。版本 0.0.3</translation>
         </message>
         <message>
             <source>OK</source>
@@ -44,7 +44,7 @@
         </message>
         <message>
             <source>The account file %1 was readable by other users; it is now readable by you only.</source>
-            <translation>账户文件 %1 原本可被其他用户读取；现在仅你本人可读取。</translation>
+            <translation>账户文件 %1 原先可被其他用户读取，现已改为仅你本人可读。</translation>
         </message>
     </context>
     <context>
@@ -107,7 +107,7 @@
         <message>
             <source>%1 does not fit here</source>
             <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
-            <translation>%1 放不下</translation>
+            <translation>这里放不下%1</translation>
         </message>
     </context>
     <context>
@@ -180,7 +180,7 @@
         </message>
         <message>
             <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>随机开火，可能两次打同一格。</translation>
+            <translation>随机开火，可能重复打同一格。</translation>
         </message>
         <message>
             <source>Peanut Sized Brain</source>
@@ -320,11 +320,11 @@
         <name>LoginRules</name>
         <message>
             <source>You Must Enter a Username</source>
-            <translation>必须输入用户名</translation>
+            <translation>请输入用户名</translation>
         </message>
         <message>
             <source>You Must Enter a Password</source>
-            <translation>必须输入密码</translation>
+            <translation>请输入密码</translation>
         </message>
         <message>
             <source>A Username or Password Cannot Contain a Line Break</source>
@@ -341,7 +341,7 @@
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
             <extracomment>%1 is the number of accounts the file can hold</extracomment>
-            <translation>无法再创建玩家：上限为 %1</translation>
+            <translation>无法再创建玩家：上限为 %1 名</translation>
         </message>
         <message numerus="yes">
             <source>A Username or Password Can Be at Most %n Characters Long</source>
@@ -395,7 +395,7 @@
         </message>
         <message>
             <source>The opponent has closed the connection.</source>
-            <translation>对手已关闭连接。</translation>
+            <translation>对手已断开连接。</translation>
         </message>
         <message>
             <source>Connection Lost</source>
@@ -559,7 +559,7 @@
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>已玩</translation>
+            <translation>场次</translation>
         </message>
         <message>
             <source>Won</source>
@@ -575,7 +575,7 @@
         </message>
         <message>
             <source>Fewest shots</source>
-            <translation>最少射击</translation>
+            <translation>最少射击数</translation>
         </message>
         <message>
             <source>Hits</source>

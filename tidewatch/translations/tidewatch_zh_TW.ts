@@ -9,7 +9,7 @@
         </message>
         <message>
             <source>A sea battle for one or two players. Version 0.0.3</source>
-            <translation>供一至兩名玩家的海戰遊戲。版本 0.0.3</translation>
+            <translation>單人或雙人海戰遊戲。版本 0.0.3</translation>
         </message>
         <message>
             <source>OK</source>
@@ -44,7 +44,7 @@
         </message>
         <message>
             <source>The account file %1 was readable by other users; it is now readable by you only.</source>
-            <translation>帳號檔案 %1 原本可被其他使用者讀取；現在僅限你本人讀取。</translation>
+            <translation>帳號檔案 %1 原先可被其他使用者讀取，現已改為僅你本人可讀。</translation>
         </message>
     </context>
     <context>
@@ -107,7 +107,7 @@
         <message>
             <source>%1 does not fit here</source>
             <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
-            <translation>%1 放不下</translation>
+            <translation>這裡放不下%1</translation>
         </message>
     </context>
     <context>
@@ -180,7 +180,7 @@
         </message>
         <message>
             <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>隨機開火，可能兩次打同一格。</translation>
+            <translation>隨機開火，可能重複打同一格。</translation>
         </message>
         <message>
             <source>Peanut Sized Brain</source>
@@ -320,11 +320,11 @@
         <name>LoginRules</name>
         <message>
             <source>You Must Enter a Username</source>
-            <translation>必須輸入使用者名稱</translation>
+            <translation>請輸入使用者名稱</translation>
         </message>
         <message>
             <source>You Must Enter a Password</source>
-            <translation>必須輸入密碼</translation>
+            <translation>請輸入密碼</translation>
         </message>
         <message>
             <source>A Username or Password Cannot Contain a Line Break</source>
@@ -341,7 +341,7 @@
         <message>
             <source>No More Players Can Be Created: the Limit is %1</source>
             <extracomment>%1 is the number of accounts the file can hold</extracomment>
-            <translation>無法再建立玩家：上限為 %1</translation>
+            <translation>無法再建立玩家：上限為 %1 名</translation>
         </message>
         <message numerus="yes">
             <source>A Username or Password Can Be at Most %n Characters Long</source>
@@ -395,7 +395,7 @@
         </message>
         <message>
             <source>The opponent has closed the connection.</source>
-            <translation>對手已關閉連線。</translation>
+            <translation>對手已中斷連線。</translation>
         </message>
         <message>
             <source>Connection Lost</source>
@@ -559,7 +559,7 @@
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>已玩</translation>
+            <translation>場次</translation>
         </message>
         <message>
             <source>Won</source>
@@ -575,7 +575,7 @@
         </message>
         <message>
             <source>Fewest shots</source>
-            <translation>最少射擊</translation>
+            <translation>最少射擊數</translation>
         </message>
         <message>
             <source>Hits</source>
