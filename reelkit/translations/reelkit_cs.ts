@@ -46,7 +46,7 @@
         <message>
             <source>'%1' not found</source>
             <extracomment>%1 is the path of the GIF file</extracomment>
-            <translation>'%1' nenalezen</translation>
+            <translation>'%1' nebyl nalezen</translation>
         </message>
         <message>
             <source>This file is not a valid *.gif file</source>

@@ -46,7 +46,7 @@
         <message>
             <source>'%1' not found</source>
             <extracomment>%1 is the path of the GIF file</extracomment>
-            <translation>'%1' nije pronađeno</translation>
+            <translation>Nije pronađeno: '%1'</translation>
         </message>
         <message>
             <source>This file is not a valid *.gif file</source>

@@ -11,8 +11,8 @@
             <source>The frame data ends before its %1 field (frame block of %n bytes)</source>
             <extracomment>%1 is the field's name (delay, left position, top position); %n the block's size</extracomment>
             <translation>
-                <numerusform>Rammedata sluttar før feltet %1 (rammeblokk på %n byte)</numerusform>
-                <numerusform>Rammedata sluttar før feltet %1 (rammeblokk på %n byte)</numerusform>
+                <numerusform>Rammedataa sluttar før feltet %1 (rammeblokk på %n byte)</numerusform>
+                <numerusform>Rammedataa sluttar før feltet %1 (rammeblokk på %n byte)</numerusform>
             </translation>
         </message>
         <message>
@@ -99,7 +99,7 @@
         <name>reelkit::FrameElements</name>
         <message>
             <source>Control array element '%1' doesn't exist</source>
-            <translation>Kontrollelementet «%1» finst ikkje</translation>
+            <translation>Elementet «%1» i kontrolltabellen finst ikkje</translation>
         </message>
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
@@ -199,7 +199,7 @@
         </message>
         <message>
             <source>Orvane apologizes for the inconvenience caused but there has been an error raised by the application 'Reelkit.ocx'.</source>
-            <translation>Orvane orsakar bryet, men programmet «Reelkit.ocx» har utløyst ein feil.</translation>
+            <translation>Orvane beklagar, men programmet «Reelkit.ocx» har utløyst ein feil.</translation>
         </message>
         <message>
             <source>Error:</source>

@@ -182,7 +182,7 @@
         </message>
         <message>
             <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>Střílí náhodně a může střelit dvakrát na stejné pole.</translation>
+            <translation>Střílí náhodně a může vystřelit dvakrát na stejné pole.</translation>
         </message>
         <message>
             <source>Peanut Sized Brain</source>
@@ -198,7 +198,7 @@
         </message>
         <message>
             <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Hledá náhodně a po zásahu pokračuje za lodí podél jejího sloupce.</translation>
+            <translation>Hledá náhodně a po zásahu sleduje loď dál po jejím sloupci.</translation>
         </message>
         <message>
             <source>Brainbox</source>
@@ -214,7 +214,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Střílí tam, kde loď nejspíš leží, podle každého zásahu, minutí a potopení, které viděl.</translation>
+            <translation>Střílí tam, kde loď nejspíš leží, podle všech zásahů, střel vedle a potopení, které viděl.</translation>
         </message>
         <message>
             <source>Opponent</source>

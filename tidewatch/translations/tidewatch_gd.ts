@@ -55,7 +55,7 @@
         <message>
             <source>Opponents Turn</source>
             <extracomment>Status line while the computer aims (no apostrophe, as the game always wrote it)</extracomment>
-            <translation>Turas an nàmhaid</translation>
+            <translation>Turas an nàmhad</translation>
         </message>
         <message>
             <source>Your Turn (%1)</source>
@@ -65,7 +65,7 @@
         <message>
             <source>Opponents Turn (%1)</source>
             <extracomment>%1 is the other player's name</extracomment>
-            <translation>Turas an nàmhaid (%1)</translation>
+            <translation>Turas an nàmhad (%1)</translation>
         </message>
         <message>
             <source>Your Turn</source>
@@ -421,7 +421,7 @@
         <message>
             <source>Game Ready... Opponents Turn (%1)</source>
             <extracomment>Status line; %1 is the opponent's name. "Opponents" without an apostrophe is how the game has always said it</extracomment>
-            <translation>Geama deiseil... Turas an nàmhaid (%1)</translation>
+            <translation>Geama deiseil... Turas an nàmhad (%1)</translation>
         </message>
         <message>
             <source>(A message from the opponent was rejected.)</source>
@@ -558,7 +558,7 @@
         <message>
             <source>%1 is too large to be a record file</source>
             <extracomment>%1 is the record file's name</extracomment>
-            <translation>Tha %1 ro mhòr gu bhith na fhaidhle chlàran</translation>
+            <translation>tha %1 ro mhòr gu bhith na fhaidhle chlàran</translation>
         </message>
     </context>
     <context>
@@ -700,7 +700,7 @@
         </message>
         <message>
             <source>Opponent's Fleet</source>
-            <translation>Cabhlach an nàmhaid</translation>
+            <translation>Cabhlach an nàmhad</translation>
         </message>
     </context>
 </TS>

@@ -109,7 +109,7 @@
         <message>
             <source>%1 does not fit here</source>
             <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
-            <translation>%1 ne stane ovdje</translation>
+            <translation>%1 ovdje ne stane</translation>
         </message>
     </context>
     <context>
@@ -390,12 +390,12 @@
         </message>
         <message>
             <source>Status: Not Listening</source>
-            <translation>Stanje: ne osluškuje</translation>
+            <translation>Stanje: ne sluša</translation>
         </message>
         <message>
             <source>Winsock Error: %1</source>
             <extracomment>A message box; %1 says what went wrong with the connection</extracomment>
-            <translation>Winsock pogreška: %1</translation>
+            <translation>Pogreška Winsocka: %1</translation>
         </message>
         <message>
             <source>The opponent has closed the connection.</source>
@@ -556,26 +556,26 @@
         <message>
             <source>%1 is too large to be a record file</source>
             <extracomment>%1 is the record file's name</extracomment>
-            <translation>%1 je prevelika za datoteku rezultata</translation>
+            <translation>Datoteka %1 prevelika je za datoteku rezultata</translation>
         </message>
     </context>
     <context>
         <name>RecordsView</name>
         <message>
             <source>Played</source>
-            <translation>Odigrano</translation>
+            <translation>Odigrane</translation>
         </message>
         <message>
             <source>Won</source>
-            <translation>Pobjede</translation>
+            <translation>Dobivene</translation>
         </message>
         <message>
             <source>Lost</source>
-            <translation>Porazi</translation>
+            <translation>Izgubljene</translation>
         </message>
         <message>
             <source>Not finished</source>
-            <translation>Nedovršeno</translation>
+            <translation>Nedovršene</translation>
         </message>
         <message>
             <source>Fewest shots</source>
@@ -663,7 +663,7 @@
         <message>
             <source>Not counted here: %1 played since Tidewatch started (%2).</source>
             <extracomment>The records view's note; %1 is a number of games, %2 why they were not counted</extracomment>
-            <translation>Nije uračunato ovdje: %1 od pokretanja Tidewatcha (%2).</translation>
+            <translation>Ovdje nisu uračunate igre odigrane od pokretanja Tidewatcha: %1 (%2).</translation>
         </message>
     </context>
     <context>

@@ -29,7 +29,7 @@
         </message>
         <message>
             <source>a name or password cannot hold a line break</source>
-            <translation>un nome o una password non può contenere un a capo</translation>
+            <translation>un nome o una password non può contenere ritorni a capo</translation>
         </message>
         <message>
             <source>a name or password can only use Latin-1 characters</source>
@@ -53,7 +53,7 @@
         <message>
             <source>Opponents Turn</source>
             <extracomment>Status line while the computer aims (no apostrophe, as the game always wrote it)</extracomment>
-            <translation>Turno avversario</translation>
+            <translation>Turno dell'avversario</translation>
         </message>
         <message>
             <source>Your Turn (%1)</source>
@@ -63,7 +63,7 @@
         <message>
             <source>Opponents Turn (%1)</source>
             <extracomment>%1 is the other player's name</extracomment>
-            <translation>Turno avversario (%1)</translation>
+            <translation>Turno dell'avversario (%1)</translation>
         </message>
         <message>
             <source>Your Turn</source>
@@ -103,7 +103,7 @@
         </message>
         <message>
             <source>water</source>
-            <translation>acqua</translation>
+            <translation>mare</translation>
         </message>
         <message>
             <source>%1 does not fit here</source>
@@ -213,7 +213,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Spara dove è più probabile che ci sia una nave, in base a ogni colpo, acqua e affondamento visto.</translation>
+            <translation>Spara dove è più probabile che ci sia una nave, in base a ogni colpo a segno, tiro in acqua e affondamento che ha visto.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>A Username or Password Cannot Contain a Line Break</source>
-            <translation>Nome utente o password non possono contenere un a capo</translation>
+            <translation>Nome utente o password non possono contenere ritorni a capo</translation>
         </message>
         <message>
             <source>A Username or Password Can Only Use Western European (Latin-1) Characters</source>
@@ -417,7 +417,7 @@
         <message>
             <source>Game Ready... Opponents Turn (%1)</source>
             <extracomment>Status line; %1 is the opponent's name. "Opponents" without an apostrophe is how the game has always said it</extracomment>
-            <translation>Pronti... Turno avversario (%1)</translation>
+            <translation>Pronti... Turno dell'avversario (%1)</translation>
         </message>
         <message>
             <source>(A message from the opponent was rejected.)</source>
@@ -501,7 +501,7 @@
         </message>
         <message>
             <source>Place for Me</source>
-            <translation>Fallo tu</translation>
+            <translation>A caso</translation>
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
@@ -660,7 +660,7 @@
         <message>
             <source>Not counted here: %1 played since Tidewatch started (%2).</source>
             <extracomment>The records view's note; %1 is a number of games, %2 why they were not counted</extracomment>
-            <translation>Non conteggiate qui: %1 giocate dall'avvio di Tidewatch (%2).</translation>
+            <translation>Non conteggiate qui: %1 dall'avvio di Tidewatch (%2).</translation>
         </message>
     </context>
     <context>

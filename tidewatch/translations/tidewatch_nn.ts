@@ -142,12 +142,12 @@
         </message>
         <message>
             <source>Status: Waiting for you to press Connect</source>
-            <translation>Status: Ventar på at du trykkjer Kopla til</translation>
+            <translation>Status: Ventar på at du trykkjer Kople til</translation>
         </message>
         <message>
             <source>Connect</source>
             <extracomment>Button that connects to the server computer typed</extracomment>
-            <translation>Kopla til</translation>
+            <translation>Kople til</translation>
         </message>
     </context>
     <context>
@@ -397,17 +397,17 @@
         </message>
         <message>
             <source>The opponent has closed the connection.</source>
-            <translation>Motspelaren har lukka sambandet.</translation>
+            <translation>Motspelaren har lukka tilkoplinga.</translation>
         </message>
         <message>
             <source>Connection Lost</source>
             <extracomment>Status line of the game-over screen</extracomment>
-            <translation>Sambandet vart brote</translation>
+            <translation>Tilkoplinga vart broten</translation>
         </message>
         <message>
             <source>Waiting for Opponent... (%1)</source>
             <extracomment>Status line; %1 is the opponent's name</extracomment>
-            <translation>Ventar på motspelar ... (%1)</translation>
+            <translation>Ventar på motspelaren ... (%1)</translation>
         </message>
         <message>
             <source>Game Ready... Your Turn (%1)</source>
@@ -426,7 +426,7 @@
         </message>
         <message>
             <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
-            <translation>Motspelaren sende data som ikkje høyrer til spelet. Sambandet er lukka.</translation>
+            <translation>Motspelaren sende data som ikkje høyrer til spelet. Tilkoplinga er lukka.</translation>
         </message>
         <message>
             <source>%1 slapped you!</source>
@@ -505,7 +505,7 @@
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
-            <translation>Plasserer alle skip som ikkje er plasserte, tilfeldig.</translation>
+            <translation>Plasserer tilfeldig alle skip som ikkje er plasserte enno.</translation>
         </message>
         <message>
             <source>Finish</source>

@@ -548,7 +548,7 @@
         </message>
         <message>
             <source>%1 is in use by another program</source>
-            <translation>%1 je otvorený v inom programe</translation>
+            <translation>%1 používa iný program</translation>
         </message>
     </context>
     <context>
