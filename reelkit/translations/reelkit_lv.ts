@@ -54,7 +54,7 @@
         </message>
         <message>
             <source>Overflow: more than %1 frame markers</source>
-            <translation>Pārpilde: vairāk nekā %1 kadru marķieri</translation>
+            <translation>Pārpilde: vairāk nekā %1 kadru marķieru</translation>
         </message>
     </context>
     <context>
@@ -100,7 +100,7 @@
         <name>reelkit::FrameElements</name>
         <message>
             <source>Control array element '%1' doesn't exist</source>
-            <translation>Vadīklu masīva elements '%1' neeksistē</translation>
+            <translation>Vadīklu masīva elements '%1' nepastāv</translation>
         </message>
         <message>
             <source>Type mismatch: frame %1 has no delay ('%2')</source>
@@ -129,7 +129,7 @@
         <message>
             <source>The frame's image of %1 x %2 pixels is too large</source>
             <extracomment>%1 x %2: width and height of the image in pixels</extracomment>
-            <translation>Kadra attēls %1 x %2 pikseļi ir pārāk liels</translation>
+            <translation>Kadra attēls (%1 x %2 pikseļi) ir pārāk liels</translation>
         </message>
         <message>
             <source>The frame has no colour table</source>
@@ -187,7 +187,7 @@
         <message>
             <source>Error Handler - Program Error [Reelkit.ocx]</source>
             <extracomment>Title of the library's error report; Reelkit.ocx is the library's file name</extracomment>
-            <translation>Kļūdu apstrādātājs - programmas kļūda [Reelkit.ocx]</translation>
+            <translation>Kļūdu apstrādātājs – programmas kļūda [Reelkit.ocx]</translation>
         </message>
         <message>
             <source>Error Handler</source>

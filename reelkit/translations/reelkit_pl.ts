@@ -187,7 +187,7 @@
         <message>
             <source>Error Handler - Program Error [Reelkit.ocx]</source>
             <extracomment>Title of the library's error report; Reelkit.ocx is the library's file name</extracomment>
-            <translation>Obsługa błędów - Błąd programu [Reelkit.ocx]</translation>
+            <translation>Obsługa błędów – błąd programu [Reelkit.ocx]</translation>
         </message>
         <message>
             <source>Error Handler</source>

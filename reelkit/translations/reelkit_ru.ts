@@ -50,7 +50,7 @@
         </message>
         <message>
             <source>This file is not a valid *.gif file</source>
-            <translation>Это не корректный файл *.gif</translation>
+            <translation>Это некорректный файл *.gif</translation>
         </message>
         <message>
             <source>Overflow: more than %1 frame markers</source>
@@ -160,7 +160,7 @@
         <name>reelkit::frmAbout</name>
         <message>
             <source>About Orvane Reelpane</source>
-            <translation>О Orvane Reelpane</translation>
+            <translation>Об Orvane Reelpane</translation>
         </message>
         <message>
             <source>Version ?.?.?</source>

@@ -428,7 +428,7 @@
         </message>
         <message>
             <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
-            <translation>Pretinieks sūtīja datus, kas nav spēles daļa. Savienojums ir aizvērts.</translation>
+            <translation>Pretinieks nosūtīja datus, kas nav spēles daļa. Savienojums ir aizvērts.</translation>
         </message>
         <message>
             <source>%1 slapped you!</source>
@@ -438,7 +438,7 @@
         <message>
             <source>%1 slapped %2</source>
             <extracomment>A chat log line: the player's name, then the opponent's</extracomment>
-            <translation>%1 iepļaukāja %2</translation>
+            <translation>%1 iepļaukāja spēlētāju %2</translation>
         </message>
         <message>
             <source>Status: Waiting for Connection</source>

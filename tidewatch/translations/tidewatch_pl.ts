@@ -29,7 +29,7 @@
         </message>
         <message>
             <source>a name or password cannot hold a line break</source>
-            <translation>nazwa ani hasło nie może zawierać znaku nowego wiersza</translation>
+            <translation>nazwa ani hasło nie mogą zawierać znaku nowego wiersza</translation>
         </message>
         <message>
             <source>a name or password can only use Latin-1 characters</source>
@@ -46,7 +46,7 @@
         </message>
         <message>
             <source>The account file %1 was readable by other users; it is now readable by you only.</source>
-            <translation>Plik kont %1 mogli odczytać inni użytkownicy; teraz może go odczytać tylko właściciel.</translation>
+            <translation>Plik kont %1 mogli odczytać inni użytkownicy; teraz możesz go odczytać tylko ty.</translation>
         </message>
     </context>
     <context>
@@ -198,7 +198,7 @@
         </message>
         <message>
             <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Szuka losowo, a po trafieniu idzie za statkiem wzdłuż jego kolumny.</translation>
+            <translation>Szuka losowo, a po trafieniu podąża za statkiem wzdłuż jego kolumny.</translation>
         </message>
         <message>
             <source>Brainbox</source>
@@ -214,7 +214,7 @@
         </message>
         <message>
             <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Strzela tam, gdzie statek najpewniej stoi, biorąc pod uwagę każde widziane trafienie, pudło i zatopienie.</translation>
+            <translation>Strzela tam, gdzie najprawdopodobniej stoi statek, biorąc pod uwagę każde trafienie, pudło i zatopienie, jakie widział.</translation>
         </message>
         <message>
             <source>Opponent</source>
@@ -507,7 +507,7 @@
         </message>
         <message>
             <source>Places every ship not yet placed at random.</source>
-            <translation>Rozmieszcza losowo wszystkie statki, które nie zostały jeszcze rozmieszczone.</translation>
+            <translation>Rozmieszcza losowo wszystkie jeszcze nierozmieszczone statki.</translation>
         </message>
         <message>
             <source>Finish</source>

@@ -100,7 +100,7 @@
         </message>
         <message>
             <source>miss</source>
-            <translation>мимо</translation>
+            <translation>промах</translation>
         </message>
         <message>
             <source>water</source>
@@ -143,7 +143,7 @@
         </message>
         <message>
             <source>Status: Waiting for you to press Connect</source>
-            <translation>Статус: ожидание нажатия «Подключить»</translation>
+            <translation>Статус: ожидание нажатия «Войти»</translation>
         </message>
         <message>
             <source>Connect</source>
@@ -390,7 +390,7 @@
         </message>
         <message>
             <source>Status: Not Listening</source>
-            <translation>Статус: не слушает</translation>
+            <translation>Статус: подключения не принимаются</translation>
         </message>
         <message>
             <source>Winsock Error: %1</source>
@@ -481,7 +481,7 @@
         </message>
         <message>
             <source>Games on the network cannot be listed here.</source>
-            <translation>Игры в сети здесь показать нельзя.</translation>
+            <translation>Список сетевых игр здесь недоступен.</translation>
         </message>
         <message>
             <source>Looking for games...</source>
@@ -663,7 +663,7 @@
         <message>
             <source>Not counted here: %1 played since Tidewatch started (%2).</source>
             <extracomment>The records view's note; %1 is a number of games, %2 why they were not counted</extracomment>
-            <translation>Здесь не учтено: %1 с запуска Tidewatch (%2).</translation>
+            <translation>Здесь не учтены игры, сыгранные с запуска Tidewatch: %1 (%2).</translation>
         </message>
     </context>
     <context>
