@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts of the network game, the records and the log-in under a translation: what
+// The texts of the network game and the records under a translation: what
 // a peer sends fills its place and nothing else, and the files keep their English words.
-#include "accounts/LoginRules.h"
 #include "net/ChatLogLimits.h"
 #include "net/ConnectionNotice.h"
 #include "net/PeerText.h"
@@ -38,8 +37,6 @@ private:
          QStringLiteral("(%2) %1 missing")},
         {QStringLiteral("Levels|Easy"), QStringLiteral("Facile")},
         {QStringLiteral("Levels|Network"), QStringLiteral("Reseau")},
-        {QStringLiteral("LoginRules|Login"), QStringLiteral("Entrer")},
-        {QStringLiteral("LoginRules|Create Player"), QStringLiteral("Nouveau joueur")},
     };
 };
 
@@ -124,23 +121,6 @@ private slots:
         english.count(QStringLiteral("Sam"), RecordKind(kind), GameResult{GameOutcome::Won, 20, 17});
         QVERIFY(QCoreApplication::installTranslator(&mTranslator));
         QCOMPARE(translated, english.text());
-    }
-
-    void loginCaptionFollowsTheLanguage_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("account") << QStringLiteral("Alice") << QStringLiteral("Entrer");
-        QTest::newRow("new name") << QStringLiteral("Bob") << QStringLiteral("Nouveau joueur");
-    }
-    void loginCaptionFollowsTheLanguage()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, caption);
-        QCOMPARE(LoginRules::captionFor({QStringLiteral("Alice")}, typed), caption);
-        // The log-in flow tells creating from logging in by the caption shown.
-        QCOMPARE(LoginRules::captionFor({QStringLiteral("Alice")}, typed) == LoginRules::createCaption(),
-                 typed == QStringLiteral("Bob"));
     }
 
 private:

@@ -81,27 +81,6 @@ private slots:
             << true << QStringLiteral("lblAppName") << QStringLiteral("Orvane Reelpane");
         QTest::newRow("version filled at load")
             << true << QStringLiteral("lblVersion") << QStringLiteral("[reelkit::frmAbout] Version 0.0.3");
-        QTest::newRow("rights notice") << true << QStringLiteral("lblCopyright")
-                                       << QStringLiteral("[reelkit::frmAbout] \u00A9 2026 Orvane. LGPL-2.1-or-later.");
-        QTest::newRow("OK") << true << QStringLiteral("cmdOK") << QStringLiteral("[reelkit::frmAbout] OK");
-        QTest::newRow("report title") << false << QString()
-                                      << QStringLiteral("[reelkit::frmException] Error Handler - Program Error "
-                                                        "[Reelkit.ocx]");
-        QTest::newRow("heading") << false << QStringLiteral("lblException")
-                                 << QStringLiteral("[reelkit::frmException] Error Handler");
-        QTest::newRow("caught") << false << QStringLiteral("Label1")
-                                << QStringLiteral("[reelkit::frmException] Error Handler caught a Program Error.");
-        QTest::newRow("apology") << false << QStringLiteral("Label2")
-                                 << QStringLiteral("[reelkit::frmException] Orvane apologizes for the inconvenience "
-                                                   "caused but there has been an error raised by the application "
-                                                   "'Reelkit.ocx'.");
-        QTest::newRow("error label") << false << QStringLiteral("Label4")
-                                     << QStringLiteral("[reelkit::frmException] Error:");
-        QTest::newRow("advice") << false << QStringLiteral("Label3")
-                                << QStringLiteral("[reelkit::frmException] If the error continues please contact the "
-                                                  "Developer Team of this application and inform them about the error "
-                                                  "and the steps to reproduce it (if possible) otherwise what you were "
-                                                  "doing before the error occurred.");
         QTest::newRow("continue") << false << QStringLiteral("cmdContinue")
                                   << QStringLiteral("[reelkit::frmException] &Continue");
     }
