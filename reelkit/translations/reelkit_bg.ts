@@ -132,7 +132,7 @@
         </message>
         <message>
             <source>The frame has no colour table</source>
-            <translation>Кадърът няма таблица с цветове</translation>
+            <translation>Кадърът няма цветова таблица</translation>
         </message>
         <message>
             <source>The frame's image data has an invalid code size %1</source>

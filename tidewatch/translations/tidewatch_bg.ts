@@ -116,7 +116,7 @@
         <message>
             <source>%1 … (line cut)</source>
             <extracomment>The end of a chat log line too long to show whole; %1 is its beginning</extracomment>
-            <translation>%1 … (редът е отрязан)</translation>
+            <translation>%1 … (редът е съкратен)</translation>
         </message>
     </context>
     <context>
@@ -181,7 +181,7 @@
         </message>
         <message>
             <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>Стреля наслуки и може да стреля два пъти в едно и също поле.</translation>
+            <translation>Стреля наслуки и може два пъти да избере едно и също поле.</translation>
         </message>
         <message>
             <source>Peanut Sized Brain</source>
@@ -189,7 +189,7 @@
         </message>
         <message>
             <source>Fires at random, never at the same cell twice.</source>
-            <translation>Стреля наслуки, но никога два пъти в едно и също поле.</translation>
+            <translation>Стреля наслуки, но никога два пъти по едно и също поле.</translation>
         </message>
         <message>
             <source>Human</source>

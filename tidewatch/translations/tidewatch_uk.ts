@@ -674,7 +674,7 @@
         </message>
         <message>
             <source>There is no pending connection request %1.</source>
-            <translation>Немає запиту на з'єднання, що очікує %1.</translation>
+            <translation>Немає запиту на з'єднання в черзі %1.</translation>
         </message>
     </context>
     <context>
