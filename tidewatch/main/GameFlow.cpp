@@ -10,29 +10,27 @@
 #include "net/NetworkView.h"
 #include "net/PeerText.h"
 #include "records/GameRecording.h"
+#include "records/RecordBook.h"
 
-#include <QCoreApplication>
 
 namespace {
 
+// A level's name is the records' (recordKindName); reveal mode shows another.
 struct DifficultyCaption
 {
-    const char *normal;
     const char *reveal;
     const char *plays; // the same level under either caption
 };
-// The level names are the records' too: one text each, in the "Levels" context.
 constexpr DifficultyCaption kDifficultyCaptions[] = {
-    {QT_TRANSLATE_NOOP("Levels", "Easy"), QT_TRANSLATE_NOOP("GameFlow", "No Brain"),
+    {QT_TRANSLATE_NOOP("GameFlow", "No Brain"),
      QT_TRANSLATE_NOOP("GameFlow", "Fires at random and may fire at the same cell twice.")},
-    {QT_TRANSLATE_NOOP("Levels", "Moderate"), QT_TRANSLATE_NOOP("GameFlow", "Peanut Sized Brain"),
+    {QT_TRANSLATE_NOOP("GameFlow", "Peanut Sized Brain"),
      QT_TRANSLATE_NOOP("GameFlow", "Fires at random, never at the same cell twice.")},
-    {QT_TRANSLATE_NOOP("Levels", "Hard"), QT_TRANSLATE_NOOP("GameFlow", "Human"),
+    {QT_TRANSLATE_NOOP("GameFlow", "Human"),
      QT_TRANSLATE_NOOP("GameFlow",
                        "Searches at random and, after a hit, follows the ship along its column.")},
-    {QT_TRANSLATE_NOOP("Levels", "Impossible"), QT_TRANSLATE_NOOP("GameFlow", "Brainbox"),
-     QT_TRANSLATE_NOOP("GameFlow", "Never misses.")},
-    {QT_TRANSLATE_NOOP("Levels", "Admiral"), QT_TRANSLATE_NOOP("GameFlow", "Mastermind"),
+    {QT_TRANSLATE_NOOP("GameFlow", "Brainbox"), QT_TRANSLATE_NOOP("GameFlow", "Never misses.")},
+    {QT_TRANSLATE_NOOP("GameFlow", "Mastermind"),
      QT_TRANSLATE_NOOP("GameFlow",
                        "Fires where a ship most likely lies, by every hit, miss and sinking it has seen.")},
 };
@@ -181,8 +179,8 @@ bool GameFlow::waiting() const
 QStringList GameFlow::difficultyCaptions(bool reveal)
 {
     QStringList captions;
-    for (const DifficultyCaption &caption : kDifficultyCaptions)
-        captions << (reveal ? tr(caption.reveal) : QCoreApplication::translate("Levels", caption.normal));
+    for (int level = 1; level <= int(std::size(kDifficultyCaptions)); ++level)
+        captions << (reveal ? tr(kDifficultyCaptions[level - 1].reveal) : recordKindName(RecordKind(level)));
     return captions;
 }
 

@@ -1,703 +1,703 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="sk">
-    <context>
-        <name>AboutView</name>
-        <message>
-            <source>Tidewatch emblem</source>
-            <translation>Znak hry Tidewatch</translation>
-        </message>
-        <message>
-            <source>A sea battle for one or two players. Version 0.0.3</source>
-            <translation>Námorná bitka pre 1 alebo 2 hráčov. Verzia 0.0.3</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>About Reelpane</source>
-            <translation>O Reelpane</translation>
-        </message>
-    </context>
-    <context>
-        <name>AccountFile</name>
-        <message>
-            <source>the account file %1</source>
-            <extracomment>How error texts name the account file; %1 is its path</extracomment>
-            <translation>súbor účtov %1</translation>
-        </message>
-        <message>
-            <source>a name or password cannot hold a line break</source>
-            <translation>meno ani heslo nesmie obsahovať zalomenie riadka</translation>
-        </message>
-        <message>
-            <source>a name or password can only use Latin-1 characters</source>
-            <translation>meno a heslo môžu obsahovať iba znaky Latin-1</translation>
-        </message>
-        <message numerus="yes">
-            <source>a name or password is longer than %n characters</source>
-            <extracomment>%n is the longest a name or password may be, in characters</extracomment>
-            <translation>
-                <numerusform>meno alebo heslo je dlhšie ako %n znak</numerusform>
-                <numerusform>meno alebo heslo je dlhšie ako %n znaky</numerusform>
-                <numerusform>meno alebo heslo je dlhšie ako %n znakov</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>The account file %1 was readable by other users; it is now readable by you only.</source>
-            <translation>Súbor účtov %1 mohli čítať aj iní používatelia; teraz ho môžete čítať iba vy.</translation>
-        </message>
-    </context>
-    <context>
-        <name>BattleFlow</name>
-        <message>
-            <source>Opponents Turn</source>
-            <extracomment>Status line while the computer aims (no apostrophe, as the game always wrote it)</extracomment>
-            <translation>Ťah súpera</translation>
-        </message>
-        <message>
-            <source>Your Turn (%1)</source>
-            <extracomment>%1 is the player's own name</extracomment>
-            <translation>Váš ťah (%1)</translation>
-        </message>
-        <message>
-            <source>Opponents Turn (%1)</source>
-            <extracomment>%1 is the other player's name</extracomment>
-            <translation>Ťah súpera (%1)</translation>
-        </message>
-        <message>
-            <source>Your Turn</source>
-            <translation>Váš ťah</translation>
-        </message>
-        <message>
-            <source>Game Over. You Lose</source>
-            <extracomment>Shown when the other player announces the win (written without a full stop)</extracomment>
-            <translation>Koniec hry. Prehrali ste</translation>
-        </message>
-        <message>
-            <source>You Won</source>
-            <translation>Vyhrali ste</translation>
-        </message>
-        <message>
-            <source>Game Over. You Win.</source>
-            <translation>Koniec hry. Vyhrali ste.</translation>
-        </message>
-        <message>
-            <source>Game Over. You Lose.</source>
-            <translation>Koniec hry. Prehrali ste.</translation>
-        </message>
-        <message>
-            <source>Opponent Won</source>
-            <translation>Súper vyhral</translation>
-        </message>
-    </context>
-    <context>
-        <name>BoardAccessible</name>
-        <message>
-            <source>hit</source>
-            <translation>zásah</translation>
-        </message>
-        <message>
-            <source>miss</source>
-            <translation>vedľa</translation>
-        </message>
-        <message>
-            <source>water</source>
-            <translation>voda</translation>
-        </message>
-        <message>
-            <source>%1 does not fit here</source>
-            <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
-            <translation>%1 sa sem nezmestí</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChatLogLimits</name>
-        <message>
-            <source>%1 … (line cut)</source>
-            <extracomment>The end of a chat log line too long to show whole; %1 is its beginning</extracomment>
-            <translation>%1 … (riadok skrátený)</translation>
-        </message>
-    </context>
-    <context>
-        <name>ChatPane</name>
-        <message>
-            <source>Chat log</source>
-            <translation>Záznam chatu</translation>
-        </message>
-        <message>
-            <source>Chat message</source>
-            <translation>Správa do chatu</translation>
-        </message>
-    </context>
-    <context>
-        <name>ClientPanel</name>
-        <message>
-            <source>Multiplayer client</source>
-            <translation>Klient sieťovej hry</translation>
-        </message>
-        <message>
-            <source>Server Computer:</source>
-            <translation>Počítač servera:</translation>
-        </message>
-        <message>
-            <source>Status: Waiting for you to press Connect</source>
-            <translation>Stav: Čaká sa, kým stlačíte Pripojiť</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <extracomment>Button that connects to the server computer typed</extracomment>
-            <translation>Pripojiť</translation>
-        </message>
-    </context>
-    <context>
-        <name>ConnectionNotice</name>
-        <message>
-            <source>(%1)</source>
-            <extracomment>A chat log line telling of the connection, set apart from what the players typed</extracomment>
-            <translation>(%1)</translation>
-        </message>
-    </context>
-    <context>
-        <name>DifficultyPanel</name>
-        <message>
-            <source>Select Computer Difficulty</source>
-            <translation>Vyberte obtiažnosť počítača</translation>
-        </message>
-        <message>
-            <source>Start Game</source>
-            <translation>Spustiť hru</translation>
-        </message>
-        <message>
-            <source>&lt; Back</source>
-            <translation>&lt; Späť</translation>
-        </message>
-    </context>
-    <context>
-        <name>GameFlow</name>
-        <message>
-            <source>No Brain</source>
-            <translation>Bez mozgu</translation>
-        </message>
-        <message>
-            <source>Fires at random and may fire at the same cell twice.</source>
-            <translation>Strieľa náhodne a môže vystreliť dvakrát na to isté políčko.</translation>
-        </message>
-        <message>
-            <source>Peanut Sized Brain</source>
-            <translation>Mozog ako oriešok</translation>
-        </message>
-        <message>
-            <source>Fires at random, never at the same cell twice.</source>
-            <translation>Strieľa náhodne, ale nikdy dvakrát na to isté políčko.</translation>
-        </message>
-        <message>
-            <source>Human</source>
-            <translation>Človek</translation>
-        </message>
-        <message>
-            <source>Searches at random and, after a hit, follows the ship along its column.</source>
-            <translation>Hľadá náhodne a po zásahu sleduje loď pozdĺž jej stĺpca.</translation>
-        </message>
-        <message>
-            <source>Brainbox</source>
-            <translation>Múdra hlava</translation>
-        </message>
-        <message>
-            <source>Never misses.</source>
-            <translation>Nikdy neminie.</translation>
-        </message>
-        <message>
-            <source>Mastermind</source>
-            <translation>Génius</translation>
-        </message>
-        <message>
-            <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
-            <translation>Strieľa tam, kde loď najpravdepodobnejšie leží, podľa všetkých zásahov, výstrelov vedľa a potopení, ktoré videl.</translation>
-        </message>
-        <message>
-            <source>Opponent</source>
-            <extracomment>The other player's name until their fleet arrives</extracomment>
-            <translation>Súper</translation>
-        </message>
-        <message>
-            <source>Game Ready... Your Turn</source>
-            <translation>Hra pripravená... Váš ťah</translation>
-        </message>
-    </context>
-    <context>
-        <name>GameTypePanel</name>
-        <message>
-            <source>Select Game Type</source>
-            <translation>Vyberte typ hry</translation>
-        </message>
-        <message>
-            <source>Single Player</source>
-            <translation>Jeden hráč</translation>
-        </message>
-        <message>
-            <source>Multiplayer (Server)</source>
-            <translation>Viac hráčov (server)</translation>
-        </message>
-        <message>
-            <source>Multiplayer (Client)</source>
-            <translation>Viac hráčov (klient)</translation>
-        </message>
-        <message>
-            <source>Next &gt;</source>
-            <translation>Ďalej &gt;</translation>
-        </message>
-        <message>
-            <source>Log Off</source>
-            <translation>Odhlásiť</translation>
-        </message>
-    </context>
-    <context>
-        <name>Levels</name>
-        <message>
-            <source>Easy</source>
-            <translation>Ľahká</translation>
-        </message>
-        <message>
-            <source>Moderate</source>
-            <translation>Stredná</translation>
-        </message>
-        <message>
-            <source>Hard</source>
-            <translation>Ťažká</translation>
-        </message>
-        <message>
-            <source>Impossible</source>
-            <translation>Nemožná</translation>
-        </message>
-        <message>
-            <source>Admiral</source>
-            <translation>Admirál</translation>
-        </message>
-        <message>
-            <source>Network</source>
-            <extracomment>The records' row for games played over the network</extracomment>
-            <translation>Sieť</translation>
-        </message>
-    </context>
-    <context>
-        <name>LoginFlow</name>
-        <message>
-            <source>The Entered Password is Incorrect or Invalid</source>
-            <translation>Zadané heslo je nesprávne alebo neplatné</translation>
-        </message>
-        <message>
-            <source>The account could not be saved: %1</source>
-            <extracomment>A message box; %1 says why, as in "the disk is full"</extracomment>
-            <translation>Účet sa nepodarilo uložiť: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>LoginPanel</name>
-        <message>
-            <source>Login</source>
-            <comment>screen title</comment>
-            <extracomment>The log-in screen's name for a screen reader, and its title</extracomment>
-            <translation>Prihlásenie</translation>
-        </message>
-        <message>
-            <source>Username:</source>
-            <translation>Meno:</translation>
-        </message>
-        <message>
-            <source>Password:</source>
-            <translation>Heslo:</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>O hre</translation>
-        </message>
-        <message>
-            <source>Exit</source>
-            <translation>Ukončiť</translation>
-        </message>
-    </context>
-    <context>
-        <name>LoginRules</name>
-        <message>
-            <source>You Must Enter a Username</source>
-            <translation>Musíte zadať používateľské meno</translation>
-        </message>
-        <message>
-            <source>You Must Enter a Password</source>
-            <translation>Musíte zadať heslo</translation>
-        </message>
-        <message>
-            <source>A Username or Password Cannot Contain a Line Break</source>
-            <translation>Používateľské meno ani heslo nesmie obsahovať zalomenie riadka</translation>
-        </message>
-        <message>
-            <source>A Username or Password Can Only Use Western European (Latin-1) Characters</source>
-            <translation>Používateľské meno a heslo môžu obsahovať iba západoeurópske znaky (Latin-1)</translation>
-        </message>
-        <message>
-            <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
-            <translation>Používateľské meno ani heslo nesmie obsahovať znak ¶ (oddeľuje časti sieťových správ)</translation>
-        </message>
-        <message>
-            <source>No More Players Can Be Created: the Limit is %1</source>
-            <extracomment>%1 is the number of accounts the file can hold</extracomment>
-            <translation>Ďalších hráčov už nemožno vytvoriť: limit je %1</translation>
-        </message>
-        <message numerus="yes">
-            <source>A Username or Password Can Be at Most %n Characters Long</source>
-            <extracomment>%n is the longest a name or password may be, in characters</extracomment>
-            <translation>
-                <numerusform>Používateľské meno alebo heslo môže mať najviac %n znak</numerusform>
-                <numerusform>Používateľské meno alebo heslo môže mať najviac %n znaky</numerusform>
-                <numerusform>Používateľské meno alebo heslo môže mať najviac %n znakov</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Login</source>
-            <extracomment>The log-in button when the name typed is an account's</extracomment>
-            <translation>Prihlásiť</translation>
-        </message>
-        <message>
-            <source>Create Player</source>
-            <extracomment>The log-in button when the name typed is new</extracomment>
-            <translation>Vytvoriť hráča</translation>
-        </message>
-    </context>
-    <context>
-        <name>MultiplayerTexts</name>
-        <message>
-            <source>Multiplayer</source>
-            <extracomment>Title of the server and client screens</extracomment>
-            <translation>Hra po sieti</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <extracomment>Button that goes back to the choice of game</extracomment>
-            <translation>Zrušiť</translation>
-        </message>
-    </context>
-    <context>
-        <name>NetworkFlow</name>
-        <message>
-            <source>No host was entered.</source>
-            <translation>Nebol zadaný počítač.</translation>
-        </message>
-        <message>
-            <source>Status: Connected</source>
-            <translation>Stav: Pripojené</translation>
-        </message>
-        <message>
-            <source>Status: Not Listening</source>
-            <translation>Stav: Nepočúva</translation>
-        </message>
-        <message>
-            <source>Winsock Error: %1</source>
-            <extracomment>A message box; %1 says what went wrong with the connection</extracomment>
-            <translation>Chyba Winsock: %1</translation>
-        </message>
-        <message>
-            <source>The opponent has closed the connection.</source>
-            <translation>Súper ukončil spojenie.</translation>
-        </message>
-        <message>
-            <source>Connection Lost</source>
-            <extracomment>Status line of the game-over screen</extracomment>
-            <translation>Spojenie prerušené</translation>
-        </message>
-        <message>
-            <source>Waiting for Opponent... (%1)</source>
-            <extracomment>Status line; %1 is the opponent's name</extracomment>
-            <translation>Čaká sa na súpera... (%1)</translation>
-        </message>
-        <message>
-            <source>Game Ready... Your Turn (%1)</source>
-            <extracomment>Status line; %1 is the player's own name</extracomment>
-            <translation>Hra pripravená... Váš ťah (%1)</translation>
-        </message>
-        <message>
-            <source>Game Ready... Opponents Turn (%1)</source>
-            <extracomment>Status line; %1 is the opponent's name. "Opponents" without an apostrophe is how the game has always said it</extracomment>
-            <translation>Hra pripravená... Ťah súpera (%1)</translation>
-        </message>
-        <message>
-            <source>(A message from the opponent was rejected.)</source>
-            <extracomment>A chat log line</extracomment>
-            <translation>(Správa od súpera bola odmietnutá.)</translation>
-        </message>
-        <message>
-            <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
-            <translation>Súper poslal dáta, ktoré nepatria k hre. Spojenie bolo ukončené.</translation>
-        </message>
-        <message>
-            <source>%1 slapped you!</source>
-            <extracomment>A chat log line; %1 is the opponent's name</extracomment>
-            <translation>%1 vám dáva facku!</translation>
-        </message>
-        <message>
-            <source>%1 slapped %2</source>
-            <extracomment>A chat log line: the player's name, then the opponent's</extracomment>
-            <translation>%1 dáva facku hráčovi %2</translation>
-        </message>
-        <message>
-            <source>Status: Waiting for Connection</source>
-            <extracomment>The server screen's status line</extracomment>
-            <translation>Stav: Čaká sa na spojenie</translation>
-        </message>
-        <message>
-            <source>Your Computer: %1</source>
-            <extracomment>The server screen: %1 is this computer's host name and IP address, or 0.0.0.0 before it listens</extracomment>
-            <translation>Váš počítač: %1</translation>
-        </message>
-        <message>
-            <source>%1: %2</source>
-            <extracomment>A chat log line: who wrote, then what they wrote</extracomment>
-            <translation>%1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NetworkGame</name>
-        <message>
-            <source>%1 on %2 (%3)</source>
-            <extracomment>A row of the games found: the player's name, their computer's name, its address</extracomment>
-            <translation>%1 na %2 (%3)</translation>
-        </message>
-        <message>
-            <source>%1, announced as “%2”</source>
-            <extracomment>A row that reads like another, then the name the game was announced under</extracomment>
-            <translation>%1, pod názvom „%2“</translation>
-        </message>
-    </context>
-    <context>
-        <name>NetworkGamesList</name>
-        <message>
-            <source>Games on the network</source>
-            <translation>Hry v sieti</translation>
-        </message>
-        <message>
-            <source>Games on the network:</source>
-            <translation>Hry v sieti:</translation>
-        </message>
-        <message>
-            <source>Games on the network cannot be listed here.</source>
-            <translation>Hry v sieti tu nemožno zobraziť.</translation>
-        </message>
-        <message>
-            <source>Looking for games...</source>
-            <translation>Hľadajú sa hry...</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlacementFlow</name>
-        <message>
-            <source>Place Your Ships</source>
-            <translation>Rozmiestnite svoje lode</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlacementPanel</name>
-        <message>
-            <source>Clear Ship</source>
-            <translation>Odobrať loď</translation>
-        </message>
-        <message>
-            <source>Place for Me</source>
-            <translation>Náhodne</translation>
-        </message>
-        <message>
-            <source>Places every ship not yet placed at random.</source>
-            <translation>Náhodne rozmiestni všetky lode, ktoré ešte nie sú rozmiestnené.</translation>
-        </message>
-        <message>
-            <source>Finish</source>
-            <translation>Hotovo</translation>
-        </message>
-    </context>
-    <context>
-        <name>PlainFile</name>
-        <message>
-            <source>the disk is full</source>
-            <extracomment>Why a file could not be written, as in "The account could not be saved: the disk is full"</extracomment>
-            <translation>disk je plný</translation>
-        </message>
-        <message>
-            <source>the disk is read-only</source>
-            <translation>disk je iba na čítanie</translation>
-        </message>
-        <message>
-            <source>the folder %1 could not be created</source>
-            <translation>priečinok %1 sa nepodarilo vytvoriť</translation>
-        </message>
-        <message>
-            <source>the folder %1 is read-only</source>
-            <translation>priečinok %1 je iba na čítanie</translation>
-        </message>
-        <message>
-            <source>%1 is not a plain file</source>
-            <extracomment>%1 names the file, as in "the account file /home/sam/.tidewatch/accounts.txt"</extracomment>
-            <translation>%1 nie je obyčajný súbor</translation>
-        </message>
-        <message>
-            <source>%1 is read-only</source>
-            <translation>%1 je iba na čítanie</translation>
-        </message>
-        <message>
-            <source>%1 is a symbolic link, not a plain file</source>
-            <translation>%1 je symbolický odkaz, nie obyčajný súbor</translation>
-        </message>
-        <message>
-            <source>%1 is in use by another program</source>
-            <translation>%1 používa iný program</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecordBook</name>
-        <message>
-            <source>%1 is too large to be a record file</source>
-            <extracomment>%1 is the record file's name</extracomment>
-            <translation>%1 je príliš veľký na súbor výsledkov</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecordsView</name>
-        <message>
-            <source>Played</source>
-            <translation>Odohrané</translation>
-        </message>
-        <message>
-            <source>Won</source>
-            <translation>Vyhrané</translation>
-        </message>
-        <message>
-            <source>Lost</source>
-            <translation>Prehrané</translation>
-        </message>
-        <message>
-            <source>Not finished</source>
-            <translation>Nedohrané</translation>
-        </message>
-        <message>
-            <source>Fewest shots</source>
-            <translation>Najmenej striel</translation>
-        </message>
-        <message>
-            <source>Hits</source>
-            <extracomment>Column header: the share of shots that hit</extracomment>
-            <translation>Zásahy</translation>
-        </message>
-        <message>
-            <source>Records of %1</source>
-            <extracomment>The records view's heading; %1 is the player's name</extracomment>
-            <translation>Výsledky hráča %1</translation>
-        </message>
-        <message>
-            <source>%1 %</source>
-            <extracomment>A share of shots, as in "37.5 %"</extracomment>
-            <translation>%1 %</translation>
-        </message>
-        <message>
-            <source>Records</source>
-            <extracomment>Title of the records view and caption of the button that opens it</extracomment>
-            <translation>Výsledky</translation>
-        </message>
-        <message>
-            <source>The records could not be read: %1.</source>
-            <translation>Výsledky sa nepodarilo načítať: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ServerPanel</name>
-        <message>
-            <source>Multiplayer server</source>
-            <translation>Server sieťovej hry</translation>
-        </message>
-        <message>
-            <source>Start Game</source>
-            <translation>Spustiť hru</translation>
-        </message>
-    </context>
-    <context>
-        <name>Ships</name>
-        <message>
-            <source>Destroyer</source>
-            <translation>Torpédoborec</translation>
-        </message>
-        <message>
-            <source>Cruiser</source>
-            <translation>Krížnik</translation>
-        </message>
-        <message>
-            <source>Missile Launcher</source>
-            <translation>Raketomet</translation>
-        </message>
-        <message>
-            <source>Aircraft Carrier</source>
-            <translation>Lietadlová loď</translation>
-        </message>
-        <message>
-            <source>Battleship</source>
-            <translation>Bojová loď</translation>
-        </message>
-    </context>
-    <context>
-        <name>UncountedGames</name>
-        <message>
-            <source>Not counted in your records: %1.</source>
-            <extracomment>The end of a game that could not be counted; %1 says why</extracomment>
-            <translation>Nezapočítané do vašich výsledkov: %1.</translation>
-        </message>
-        <message>
-            <source>1 game</source>
-            <extracomment>Fills in "Not counted here: %1 played since Tidewatch started"; "%n games" is used for every other count</extracomment>
-            <translation>1 hra</translation>
-        </message>
-        <message numerus="yes">
-            <source>%n games</source>
-            <translation>
-                <numerusform>%n hra</numerusform>
-                <numerusform>%n hry</numerusform>
-                <numerusform>%n hier</numerusform>
-            </translation>
-        </message>
-        <message>
-            <source>Not counted here: %1 played since Tidewatch started (%2).</source>
-            <extracomment>The records view's note; %1 is a number of games, %2 why they were not counted</extracomment>
-            <translation>Hry odohrané od spustenia Tidewatch, ktoré tu nie sú započítané: %1 (%2).</translation>
-        </message>
-    </context>
-    <context>
-        <name>Winsock</name>
-        <message>
-            <source>The network library %1 could not be loaded: %2</source>
-            <translation>Sieťovú knižnicu %1 sa nepodarilo načítať: %2</translation>
-        </message>
-        <message>
-            <source>There is no pending connection request %1.</source>
-            <translation>Neexistuje žiadna čakajúca požiadavka na spojenie %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>frmMain</name>
-        <message>
-            <source>Radar</source>
-            <translation>Radar</translation>
-        </message>
-        <message>
-            <source>Warship</source>
-            <translation>Vojnová loď</translation>
-        </message>
-        <message>
-            <source>Main Menu</source>
-            <translation>Hlavná ponuka</translation>
-        </message>
-        <message>
-            <source>Your Fleet</source>
-            <translation>Vaša flotila</translation>
-        </message>
-        <message>
-            <source>Opponent's Fleet</source>
-            <translation>Flotila súpera</translation>
-        </message>
-    </context>
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>Tidewatch emblem</source>
+        <translation>Znak hry Tidewatch</translation>
+    </message>
+    <message>
+        <source>A sea battle for one or two players. Version 0.0.3</source>
+        <translation>Námorná bitka pre 1 alebo 2 hráčov. Verzia 0.0.3</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Reelpane</source>
+        <translation>O Reelpane</translation>
+    </message>
+</context>
+<context>
+    <name>AccountFile</name>
+    <message>
+        <source>the account file %1</source>
+        <extracomment>How error texts name the account file; %1 is its path</extracomment>
+        <translation>súbor účtov %1</translation>
+    </message>
+    <message>
+        <source>a name or password cannot hold a line break</source>
+        <translation>meno ani heslo nesmie obsahovať zalomenie riadka</translation>
+    </message>
+    <message>
+        <source>a name or password can only use Latin-1 characters</source>
+        <translation>meno a heslo môžu obsahovať iba znaky Latin-1</translation>
+    </message>
+    <message numerus="yes">
+        <source>a name or password is longer than %n characters</source>
+        <extracomment>%n is the longest a name or password may be, in characters</extracomment>
+        <translation>
+            <numerusform>meno alebo heslo je dlhšie ako %n znak</numerusform>
+            <numerusform>meno alebo heslo je dlhšie ako %n znaky</numerusform>
+            <numerusform>meno alebo heslo je dlhšie ako %n znakov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The account file %1 was readable by other users; it is now readable by you only.</source>
+        <translation>Súbor účtov %1 mohli čítať aj iní používatelia; teraz ho môžete čítať iba vy.</translation>
+    </message>
+</context>
+<context>
+    <name>BattleFlow</name>
+    <message>
+        <source>Opponents Turn</source>
+        <extracomment>Status line while the computer aims (no apostrophe, as the game always wrote it)</extracomment>
+        <translation>Ťah súpera</translation>
+    </message>
+    <message>
+        <source>Your Turn (%1)</source>
+        <extracomment>%1 is the player&apos;s own name</extracomment>
+        <translation>Váš ťah (%1)</translation>
+    </message>
+    <message>
+        <source>Opponents Turn (%1)</source>
+        <extracomment>%1 is the other player&apos;s name</extracomment>
+        <translation>Ťah súpera (%1)</translation>
+    </message>
+    <message>
+        <source>Your Turn</source>
+        <translation>Váš ťah</translation>
+    </message>
+    <message>
+        <source>Game Over. You Lose</source>
+        <extracomment>Shown when the other player announces the win (written without a full stop)</extracomment>
+        <translation>Koniec hry. Prehrali ste</translation>
+    </message>
+    <message>
+        <source>You Won</source>
+        <translation>Vyhrali ste</translation>
+    </message>
+    <message>
+        <source>Game Over. You Win.</source>
+        <translation>Koniec hry. Vyhrali ste.</translation>
+    </message>
+    <message>
+        <source>Game Over. You Lose.</source>
+        <translation>Koniec hry. Prehrali ste.</translation>
+    </message>
+    <message>
+        <source>Opponent Won</source>
+        <translation>Súper vyhral</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>hit</source>
+        <translation>zásah</translation>
+    </message>
+    <message>
+        <source>miss</source>
+        <translation>vedľa</translation>
+    </message>
+    <message>
+        <source>water</source>
+        <translation>voda</translation>
+    </message>
+    <message>
+        <source>%1 does not fit here</source>
+        <extracomment>Read out on the cell where the chosen ship does not fit; %1 is the ship</extracomment>
+        <translation>%1 sa sem nezmestí</translation>
+    </message>
+</context>
+<context>
+    <name>ChatLogLimits</name>
+    <message>
+        <source>%1 … (line cut)</source>
+        <extracomment>The end of a chat log line too long to show whole; %1 is its beginning</extracomment>
+        <translation>%1 … (riadok skrátený)</translation>
+    </message>
+</context>
+<context>
+    <name>ChatPane</name>
+    <message>
+        <source>Chat log</source>
+        <translation>Záznam chatu</translation>
+    </message>
+    <message>
+        <source>Chat message</source>
+        <translation>Správa do chatu</translation>
+    </message>
+</context>
+<context>
+    <name>ClientPanel</name>
+    <message>
+        <source>Multiplayer client</source>
+        <translation>Klient sieťovej hry</translation>
+    </message>
+    <message>
+        <source>Server Computer:</source>
+        <translation>Počítač servera:</translation>
+    </message>
+    <message>
+        <source>Status: Waiting for you to press Connect</source>
+        <translation>Stav: Čaká sa, kým stlačíte Pripojiť</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <extracomment>Button that connects to the server computer typed</extracomment>
+        <translation>Pripojiť</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionNotice</name>
+    <message>
+        <source>(%1)</source>
+        <extracomment>A chat log line telling of the connection, set apart from what the players typed</extracomment>
+        <translation>(%1)</translation>
+    </message>
+</context>
+<context>
+    <name>DifficultyPanel</name>
+    <message>
+        <source>Select Computer Difficulty</source>
+        <translation>Vyberte obtiažnosť počítača</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spustiť hru</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Späť</translation>
+    </message>
+</context>
+<context>
+    <name>GameFlow</name>
+    <message>
+        <source>No Brain</source>
+        <translation>Bez mozgu</translation>
+    </message>
+    <message>
+        <source>Fires at random and may fire at the same cell twice.</source>
+        <translation>Strieľa náhodne a môže vystreliť dvakrát na to isté políčko.</translation>
+    </message>
+    <message>
+        <source>Peanut Sized Brain</source>
+        <translation>Mozog ako oriešok</translation>
+    </message>
+    <message>
+        <source>Fires at random, never at the same cell twice.</source>
+        <translation>Strieľa náhodne, ale nikdy dvakrát na to isté políčko.</translation>
+    </message>
+    <message>
+        <source>Human</source>
+        <translation>Človek</translation>
+    </message>
+    <message>
+        <source>Searches at random and, after a hit, follows the ship along its column.</source>
+        <translation>Hľadá náhodne a po zásahu sleduje loď pozdĺž jej stĺpca.</translation>
+    </message>
+    <message>
+        <source>Brainbox</source>
+        <translation>Múdra hlava</translation>
+    </message>
+    <message>
+        <source>Never misses.</source>
+        <translation>Nikdy neminie.</translation>
+    </message>
+    <message>
+        <source>Mastermind</source>
+        <translation>Génius</translation>
+    </message>
+    <message>
+        <source>Fires where a ship most likely lies, by every hit, miss and sinking it has seen.</source>
+        <translation>Strieľa tam, kde loď najpravdepodobnejšie leží, podľa všetkých zásahov, výstrelov vedľa a potopení, ktoré videl.</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <extracomment>The other player&apos;s name until their fleet arrives</extracomment>
+        <translation>Súper</translation>
+    </message>
+    <message>
+        <source>Game Ready... Your Turn</source>
+        <translation>Hra pripravená... Váš ťah</translation>
+    </message>
+</context>
+<context>
+    <name>GameTypePanel</name>
+    <message>
+        <source>Select Game Type</source>
+        <translation>Vyberte typ hry</translation>
+    </message>
+    <message>
+        <source>Single Player</source>
+        <translation>Jeden hráč</translation>
+    </message>
+    <message>
+        <source>Multiplayer (Server)</source>
+        <translation>Viac hráčov (server)</translation>
+    </message>
+    <message>
+        <source>Multiplayer (Client)</source>
+        <translation>Viac hráčov (klient)</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Ďalej &gt;</translation>
+    </message>
+    <message>
+        <source>Log Off</source>
+        <translation>Odhlásiť</translation>
+    </message>
+</context>
+<context>
+    <name>Levels</name>
+    <message>
+        <source>Easy</source>
+        <translation>Ľahká</translation>
+    </message>
+    <message>
+        <source>Moderate</source>
+        <translation>Stredná</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Ťažká</translation>
+    </message>
+    <message>
+        <source>Impossible</source>
+        <translation>Nemožná</translation>
+    </message>
+    <message>
+        <source>Admiral</source>
+        <translation>Admirál</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <extracomment>The records&apos; row for games played over the network</extracomment>
+        <translation>Sieť</translation>
+    </message>
+</context>
+<context>
+    <name>LoginFlow</name>
+    <message>
+        <source>The Entered Password is Incorrect or Invalid</source>
+        <translation>Zadané heslo je nesprávne alebo neplatné</translation>
+    </message>
+    <message>
+        <source>The account could not be saved: %1</source>
+        <extracomment>A message box; %1 says why, as in &quot;the disk is full&quot;</extracomment>
+        <translation>Účet sa nepodarilo uložiť: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LoginPanel</name>
+    <message>
+        <source>Login</source>
+        <comment>screen title</comment>
+        <extracomment>The log-in screen&apos;s name for a screen reader, and its title</extracomment>
+        <translation>Prihlásenie</translation>
+    </message>
+    <message>
+        <source>Username:</source>
+        <translation>Meno:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Heslo:</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O hre</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ukončiť</translation>
+    </message>
+</context>
+<context>
+    <name>LoginRules</name>
+    <message>
+        <source>You Must Enter a Username</source>
+        <translation>Musíte zadať používateľské meno</translation>
+    </message>
+    <message>
+        <source>You Must Enter a Password</source>
+        <translation>Musíte zadať heslo</translation>
+    </message>
+    <message>
+        <source>A Username or Password Cannot Contain a Line Break</source>
+        <translation>Používateľské meno ani heslo nesmie obsahovať zalomenie riadka</translation>
+    </message>
+    <message>
+        <source>A Username or Password Can Only Use Western European (Latin-1) Characters</source>
+        <translation>Používateľské meno a heslo môžu obsahovať iba západoeurópske znaky (Latin-1)</translation>
+    </message>
+    <message>
+        <source>A Username or Password Cannot Contain ¶ (It Separates the Parts of Network Messages)</source>
+        <translation>Používateľské meno ani heslo nesmie obsahovať znak ¶ (oddeľuje časti sieťových správ)</translation>
+    </message>
+    <message>
+        <source>No More Players Can Be Created: the Limit is %1</source>
+        <extracomment>%1 is the number of accounts the file can hold</extracomment>
+        <translation>Ďalších hráčov už nemožno vytvoriť: limit je %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>A Username or Password Can Be at Most %n Characters Long</source>
+        <extracomment>%n is the longest a name or password may be, in characters</extracomment>
+        <translation>
+            <numerusform>Používateľské meno alebo heslo môže mať najviac %n znak</numerusform>
+            <numerusform>Používateľské meno alebo heslo môže mať najviac %n znaky</numerusform>
+            <numerusform>Používateľské meno alebo heslo môže mať najviac %n znakov</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <extracomment>The log-in button when the name typed is an account&apos;s</extracomment>
+        <translation>Prihlásiť</translation>
+    </message>
+    <message>
+        <source>Create Player</source>
+        <extracomment>The log-in button when the name typed is new</extracomment>
+        <translation>Vytvoriť hráča</translation>
+    </message>
+</context>
+<context>
+    <name>MultiplayerTexts</name>
+    <message>
+        <source>Multiplayer</source>
+        <extracomment>Title of the server and client screens</extracomment>
+        <translation>Hra po sieti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button that goes back to the choice of game</extracomment>
+        <translation>Zrušiť</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkFlow</name>
+    <message>
+        <source>No host was entered.</source>
+        <translation>Nebol zadaný počítač.</translation>
+    </message>
+    <message>
+        <source>Status: Connected</source>
+        <translation>Stav: Pripojené</translation>
+    </message>
+    <message>
+        <source>Status: Not Listening</source>
+        <translation>Stav: Nepočúva</translation>
+    </message>
+    <message>
+        <source>Winsock Error: %1</source>
+        <extracomment>A message box; %1 says what went wrong with the connection</extracomment>
+        <translation>Chyba Winsock: %1</translation>
+    </message>
+    <message>
+        <source>The opponent has closed the connection.</source>
+        <translation>Súper ukončil spojenie.</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <extracomment>Status line of the game-over screen</extracomment>
+        <translation>Spojenie prerušené</translation>
+    </message>
+    <message>
+        <source>Waiting for Opponent... (%1)</source>
+        <extracomment>Status line; %1 is the opponent&apos;s name</extracomment>
+        <translation>Čaká sa na súpera... (%1)</translation>
+    </message>
+    <message>
+        <source>Game Ready... Your Turn (%1)</source>
+        <extracomment>Status line; %1 is the player&apos;s own name</extracomment>
+        <translation>Hra pripravená... Váš ťah (%1)</translation>
+    </message>
+    <message>
+        <source>Game Ready... Opponents Turn (%1)</source>
+        <extracomment>Status line; %1 is the opponent&apos;s name. &quot;Opponents&quot; without an apostrophe is how the game has always said it</extracomment>
+        <translation>Hra pripravená... Ťah súpera (%1)</translation>
+    </message>
+    <message>
+        <source>(A message from the opponent was rejected.)</source>
+        <extracomment>A chat log line</extracomment>
+        <translation>(Správa od súpera bola odmietnutá.)</translation>
+    </message>
+    <message>
+        <source>The opponent sent data that is not part of the game. The connection has been closed.</source>
+        <translation>Súper poslal dáta, ktoré nepatria k hre. Spojenie bolo ukončené.</translation>
+    </message>
+    <message>
+        <source>%1 slapped you!</source>
+        <extracomment>A chat log line; %1 is the opponent&apos;s name</extracomment>
+        <translation>%1 vám dáva facku!</translation>
+    </message>
+    <message>
+        <source>%1 slapped %2</source>
+        <extracomment>A chat log line: the player&apos;s name, then the opponent&apos;s</extracomment>
+        <translation>%1 dáva facku hráčovi %2</translation>
+    </message>
+    <message>
+        <source>Status: Waiting for Connection</source>
+        <extracomment>The server screen&apos;s status line</extracomment>
+        <translation>Stav: Čaká sa na spojenie</translation>
+    </message>
+    <message>
+        <source>Your Computer: %1</source>
+        <extracomment>The server screen: %1 is this computer&apos;s host name and IP address, or 0.0.0.0 before it listens</extracomment>
+        <translation>Váš počítač: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A chat log line: who wrote, then what they wrote</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGame</name>
+    <message>
+        <source>%1 on %2 (%3)</source>
+        <extracomment>A row of the games found: the player&apos;s name, their computer&apos;s name, its address</extracomment>
+        <translation>%1 na %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1, announced as “%2”</source>
+        <extracomment>A row that reads like another, then the name the game was announced under</extracomment>
+        <translation>%1, pod názvom „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGamesList</name>
+    <message>
+        <source>Games on the network</source>
+        <translation>Hry v sieti</translation>
+    </message>
+    <message>
+        <source>Games on the network:</source>
+        <translation>Hry v sieti:</translation>
+    </message>
+    <message>
+        <source>Games on the network cannot be listed here.</source>
+        <translation>Hry v sieti tu nemožno zobraziť.</translation>
+    </message>
+    <message>
+        <source>Looking for games...</source>
+        <translation>Hľadajú sa hry...</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementFlow</name>
+    <message>
+        <source>Place Your Ships</source>
+        <translation>Rozmiestnite svoje lode</translation>
+    </message>
+</context>
+<context>
+    <name>PlacementPanel</name>
+    <message>
+        <source>Clear Ship</source>
+        <translation>Odobrať loď</translation>
+    </message>
+    <message>
+        <source>Place for Me</source>
+        <translation>Náhodne</translation>
+    </message>
+    <message>
+        <source>Places every ship not yet placed at random.</source>
+        <translation>Náhodne rozmiestni všetky lode, ktoré ešte nie sú rozmiestnené.</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>PlainFile</name>
+    <message>
+        <source>the disk is full</source>
+        <extracomment>Why a file could not be written, as in &quot;The account could not be saved: the disk is full&quot;</extracomment>
+        <translation>disk je plný</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>disk je iba na čítanie</translation>
+    </message>
+    <message>
+        <source>the folder %1 could not be created</source>
+        <translation>priečinok %1 sa nepodarilo vytvoriť</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>priečinok %1 je iba na čítanie</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <extracomment>%1 names the file, as in &quot;the account file /home/sam/.tidewatch/accounts.txt&quot;</extracomment>
+        <translation>%1 nie je obyčajný súbor</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 je iba na čítanie</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link, not a plain file</source>
+        <translation>%1 je symbolický odkaz, nie obyčajný súbor</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program</source>
+        <translation>%1 používa iný program</translation>
+    </message>
+</context>
+<context>
+    <name>RecordBook</name>
+    <message>
+        <source>%1 is too large to be a record file</source>
+        <extracomment>%1 is the record file&apos;s name</extracomment>
+        <translation>%1 je príliš veľký na súbor výsledkov</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsView</name>
+    <message>
+        <source>Played</source>
+        <translation>Odohrané</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vyhrané</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Prehrané</translation>
+    </message>
+    <message>
+        <source>Not finished</source>
+        <translation>Nedohrané</translation>
+    </message>
+    <message>
+        <source>Fewest shots</source>
+        <translation>Najmenej striel</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <extracomment>Column header: the share of shots that hit</extracomment>
+        <translation>Zásahy</translation>
+    </message>
+    <message>
+        <source>Records of %1</source>
+        <extracomment>The records view&apos;s heading; %1 is the player&apos;s name</extracomment>
+        <translation>Výsledky hráča %1</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share of shots, as in &quot;37.5 %&quot;</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <extracomment>Title of the records view and caption of the button that opens it</extracomment>
+        <translation>Výsledky</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1.</source>
+        <translation>Výsledky sa nepodarilo načítať: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ServerPanel</name>
+    <message>
+        <source>Multiplayer server</source>
+        <translation>Server sieťovej hry</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spustiť hru</translation>
+    </message>
+</context>
+<context>
+    <name>Ships</name>
+    <message>
+        <source>Destroyer</source>
+        <translation>Torpédoborec</translation>
+    </message>
+    <message>
+        <source>Cruiser</source>
+        <translation>Krížnik</translation>
+    </message>
+    <message>
+        <source>Missile Launcher</source>
+        <translation>Raketomet</translation>
+    </message>
+    <message>
+        <source>Aircraft Carrier</source>
+        <translation>Lietadlová loď</translation>
+    </message>
+    <message>
+        <source>Battleship</source>
+        <translation>Bojová loď</translation>
+    </message>
+</context>
+<context>
+    <name>UncountedGames</name>
+    <message>
+        <source>Not counted in your records: %1.</source>
+        <extracomment>The end of a game that could not be counted; %1 says why</extracomment>
+        <translation>Nezapočítané do vašich výsledkov: %1.</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <extracomment>Fills in &quot;Not counted here: %1 played since Tidewatch started&quot;; &quot;%n games&quot; is used for every other count</extracomment>
+        <translation>1 hra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n games</source>
+        <translation>
+            <numerusform>%n hra</numerusform>
+            <numerusform>%n hry</numerusform>
+            <numerusform>%n hier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not counted here: %1 played since Tidewatch started (%2).</source>
+        <extracomment>The records view&apos;s note; %1 is a number of games, %2 why they were not counted</extracomment>
+        <translation>Hry odohrané od spustenia Tidewatch, ktoré tu nie sú započítané: %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Winsock</name>
+    <message>
+        <source>The network library %1 could not be loaded: %2</source>
+        <translation>Sieťovú knižnicu %1 sa nepodarilo načítať: %2</translation>
+    </message>
+    <message>
+        <source>There is no pending connection request %1.</source>
+        <translation>Neexistuje žiadna čakajúca požiadavka na spojenie %1.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Radar</source>
+        <translation>Radar</translation>
+    </message>
+    <message>
+        <source>Warship</source>
+        <translation>Vojnová loď</translation>
+    </message>
+    <message>
+        <source>Main Menu</source>
+        <translation>Hlavná ponuka</translation>
+    </message>
+    <message>
+        <source>Your Fleet</source>
+        <translation>Vaša flotila</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s Fleet</source>
+        <translation>Flotila súpera</translation>
+    </message>
+</context>
 </TS>
