@@ -152,6 +152,41 @@ private slots:
         QCOMPARE(window->flow().player1Grid().cell(58), CellPicture::shipSegment(5, 6));
     }
 
+    // Rows: the cell the Aircraft Carrier is previewed at (61: it does not fit), then the
+    // pointer leaves the board or the player chooses an option.
+    void noPreviewStaysWhereNoShipLies_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("the pointer leaves") << 7 << "";
+        QTest::newRow("the pointer leaves where it does not fit") << 61 << "";
+        QTest::newRow("Clear Ship") << 7 << "optSelectedShipClear";
+        QTest::newRow("Clear Ship where it does not fit") << 61 << "optSelectedShipClear";
+        QTest::newRow("another ship") << 7 << "optSelectedShip2";
+    }
+    void noPreviewStaysWhereNoShipLies()
+    {
+        QFETCH(int, cell);
+        QFETCH(QString, option);
+        auto window = inPlacement();
+        const auto *board = control<BoardWidget>(*window, kOwnGrid);
+        const BoardModel &grid = window->flow().player1Grid();
+        pressCell(*window, kOwnGrid, 10); // the Battleship, 10..60, stays drawn
+        hoverCell(*window, kOwnGrid, cell);
+        QVERIFY(grid.cell(cell) == CellPicture::shipSegment(4, 1) || board->noFitCell() == cell);
+        if (option.isEmpty()) // onto the board's own panel, just left of the grid
+            QTest::mouseMove(window->windowHandle(), board->mapTo(window.get(), QPoint(-4, 150)));
+        else
+            click(*window, option);
+        for (int index = 1; index <= 100; ++index)
+            QCOMPARE(grid.cell(index), index % 10 == 0 && index <= 60
+                                           ? CellPicture::shipSegment(5, index / 10)
+                                           : CellPicture::water());
+        QCOMPARE(board->noFitCell(), 0);
+        if (option.isEmpty())
+            QCOMPARE(boardCursor(*window).shape(), Qt::ArrowCursor);
+    }
+
     void shipsMayLieSideBySideButNotCrossEachOther()
     {
         auto window = inPlacement();

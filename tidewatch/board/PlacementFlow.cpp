@@ -42,6 +42,9 @@ void PlacementFlow::select(int option)
 {
     if (option == 0 || (ShipKinds::isShipNumber(option) && !placed(option)))
         mSelected = option;
+    // The old choice's preview would look like a placed ship; the next move or arrow
+    // key previews the new one.
+    clearPreview();
     showChoices();
 }
 
@@ -49,6 +52,21 @@ void PlacementFlow::paintFleet()
 {
     ClearGrid(mOwnGrid);
     ReDrawShips(mState.gPlayerShips);
+}
+
+void PlacementFlow::clearPreview()
+{
+    if (!isOpen())
+        return;
+    paintFleet();
+    mView.setNoFit(0, 0);
+}
+
+void PlacementFlow::leave()
+{
+    clearPreview();
+    if (isOpen())
+        mView.setPlacementCursor(PlacementCursor::Arrow); // nothing is under the pointer
 }
 
 void PlacementFlow::hover(int cell)

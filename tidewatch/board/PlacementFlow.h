@@ -23,6 +23,8 @@ public:
     // The player picks an option: 0 "Clear Ship", 1..5 a ship not yet placed.
     void select(int option);
     void hover(int cell);
+    // The pointer has left the own board: no preview stays where nothing is placed.
+    void leave();
     void press(int cell);
     // "Place for Me": every ship not yet placed, at random.
     void placeForMe(RandomSource &random);
@@ -42,6 +44,7 @@ private:
     void selectNextShip();
     void showChoices();
     void paintFleet();
+    void clearPreview();
 
     GameState &mState;
     PlacementView &mView;

@@ -124,6 +124,12 @@ void BoardWidget::mouseMoveEvent(QMouseEvent *event)
         emit cellHovered(index);
 }
 
+void BoardWidget::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    emit pointerLeft();
+}
+
 void BoardWidget::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {

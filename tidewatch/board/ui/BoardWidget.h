@@ -6,7 +6,8 @@
 class BoardModel;
 
 // Shows a board's 10 x 10 cells from its model and reports presses and pointer
-// moves by cell index (1..100). Any mouse button counts as a press.
+// moves by cell index (1..100), and the pointer leaving it. Any mouse button counts
+// as a press.
 // From the keyboard a focused board shows a cursor cell: the arrow keys move it,
 // each move reports the pointer over the new cell, and Space or Enter presses it and
 // then reports the pointer there again, as the mouse's next move would.
@@ -38,12 +39,14 @@ public:
 signals:
     void cellPressed(int index);
     void cellHovered(int index);
+    void pointerLeft();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

@@ -56,6 +56,8 @@ void PlacementPanel::build(BoardPanel &ownBoard)
     connect(cmdFinishPlacingShips, &QPushButton::clicked, this, [this] { mFlow.finishPlacing(); });
     connect(ownBoard.grid(), &BoardWidget::cellHovered, this,
             [this](int index) { mFlow.placement().hover(index); });
+    connect(ownBoard.grid(), &BoardWidget::pointerLeft, this,
+            [this] { mFlow.placement().leave(); });
     connect(ownBoard.grid(), &BoardWidget::cellPressed, this,
             [this](int index) { mFlow.placement().press(index); });
 }
