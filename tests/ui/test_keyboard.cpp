@@ -73,6 +73,7 @@ class KeyboardTest : public QObject
     Q_OBJECT
 
     static constexpr int kDown = Qt::Key_Down, kUp = Qt::Key_Up, kTab = Qt::Key_Tab, kEnter = Qt::Key_Return;
+    static constexpr int kBack = Qt::Key_Backtab, kSpace = Qt::Key_Space;
     static void addKeyColumns()
     {
         QTest::addColumn<Screen>("screen");
@@ -85,7 +86,9 @@ class KeyboardTest : public QObject
         QFETCH(QList<int>, keys);
         auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
         createAndLogIn(*window, QStringLiteral("Kim"), QStringLiteral("pw"));
-        if (screen != Screen::GameType) {
+        if (screen == Screen::Placement) {
+            startSinglePlayer(*window, 2);
+        } else if (screen != Screen::GameType) {
             click(*window, QStringLiteral("optGameType%1").arg(screen == Screen::Difficulty ? 0 : 2));
             click(*window, QStringLiteral("cmdNext"));
         }
@@ -124,6 +127,13 @@ private slots:
         QTest::newRow("game type, back") << Screen::GameType << QList{kDown, kTab, kTab} << "cmdLogOff";
         QTest::newRow("difficulty, back") << Screen::Difficulty << QList{kDown, kTab, kTab} << "cmdBackSinglePlayer";
         QTest::newRow("client, forward") << Screen::Client << QList{kTab} << "cmdMultiplayerClientStartGame";
+        // Placement starts on the own board; Space there places the chosen ship.
+        QTest::newRow("own board, to the ship") << Screen::Placement << QList{kTab} << "optSelectedShip5";
+        QTest::newRow("own board, to the ship chosen since") << Screen::Placement << QList{kTab, kBack, kSpace, kTab} << "optSelectedShip4";
+        QTest::newRow("own board, Place for Me") << Screen::Placement << QList{kTab, kTab} << "cmdPlaceForMe";
+        QTest::newRow("own board, Finish") << Screen::Placement << QList{kTab, kTab, kSpace, kTab} << "cmdFinishPlacingShips";
+        QTest::newRow("ship, back") << Screen::Placement << QList{kTab, kBack} << "imgPlayer1Grid";
+        QTest::newRow("Place for Me, back to Clear Ship") << Screen::Placement << QList{kTab, kTab, kSpace, kBack} << "optSelectedShipClear";
     }
     void tabGoesToTheOptionsThenForwardThenBack()
     {

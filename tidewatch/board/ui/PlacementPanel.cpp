@@ -68,6 +68,10 @@ void PlacementPanel::showPlacementChoices(const PlacementChoices &choices)
     for (int ship = 1; ship <= ShipKinds::kShipCount; ++ship)
         optSelectedShip[ship]->setEnabled(choices.enabled[std::size_t(ship)]);
     optSelectedShipGroup->button(choices.selected)->setChecked(true);
+    // Qt moves a radio group's Tab stop only when an option takes the focus; the flow
+    // also chooses, so Tab from the board reaches the option chosen now.
+    for (QAbstractButton *option : optSelectedShipGroup->buttons())
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     cmdFinishPlacingShips->setEnabled(choices.finishEnabled);
 }
 
