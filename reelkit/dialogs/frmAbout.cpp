@@ -10,6 +10,7 @@
 #include "Twips.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -83,12 +84,27 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     connect(lblWebSite, &LinkLabel::clicked, this, &frmAbout::lblWebSite_Click);
     connect(lblProductSite, &LinkLabel::clicked, this, &frmAbout::lblProductSite_Click);
 
-    auto *cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipsRect(4200, 3360, 1095, 375));
     cmdOK->setDefault(true);
     cmdOK->setFocus(); // Enter presses OK; the links wait until Tab reaches them
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Enter is the dialog's, for OK, wherever the keyboard is; a link opens with Space.
+    lblWebSite->installEventFilter(this);
+    lblProductSite->installEventFilter(this);
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdOK->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAbout::showEvent(QShowEvent *event)

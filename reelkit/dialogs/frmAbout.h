@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 class QLabel;
+class QPushButton;
 
 namespace reelkit {
 
@@ -26,6 +27,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -37,6 +39,7 @@ private:
     QLabel *lblVersion = nullptr;
     LinkLabel *lblWebSite = nullptr;
     LinkLabel *lblProductSite = nullptr;
+    QPushButton *cmdOK = nullptr;
 };
 
 } // namespace reelkit

@@ -158,28 +158,50 @@ private slots:
         QCOMPARE(versions, (QStringList{QStringLiteral("Version 0.0.3"), QStringLiteral("Version 0.0.3")}));
     }
 
-    // Enter where the keyboard starts presses OK; it opens no address.
+    // Enter presses OK and Escape closes, wherever the keyboard is in the about box (empty:
+    // where it starts); they open no address. Space on a link opens it and the box stays.
+    void enterInTheAboutBoxPressesOk_data()
+    {
+        QTest::addColumn<QString>("focusOn");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Enter where the keyboard starts") << QString() << int(Qt::Key_Return) << true;
+        for (const char *name : {"cmdOK", "lblWebSite", "lblProductSite"}) {
+            QTest::addRow("Enter on %s", name) << name << int(Qt::Key_Return) << true;
+            QTest::addRow("keypad Enter on %s", name) << name << int(Qt::Key_Enter) << true;
+            QTest::addRow("Escape on %s", name) << name << int(Qt::Key_Escape) << true;
+        }
+        QTest::newRow("Space on a link opens it") << "lblProductSite" << int(Qt::Key_Space) << false;
+    }
     void enterInTheAboutBoxPressesOk()
     {
+        QFETCH(QString, focusOn);
+        QFETCH(int, key);
+        QFETCH(bool, closes);
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "openUrl");
         const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
         Reelpane pane;
         QString startsOn;
+        bool closed = false;
         QPointer<QWidget> about;
         whenModalShows([&](QWidget *dialog) {
             about = dialog;
             giveKeyboardTo(*dialog);
+            if (!focusOn.isEmpty())
+                dialog->findChild<QWidget *>(focusOn)->setFocus(Qt::TabFocusReason);
             QWidget *focused = dialog->focusWidget();
             startsOn = focused ? focused->objectName() : QString();
-            QTest::keyClick(focused ? focused : dialog, Qt::Key_Return);
+            QTest::keyClick(focused ? focused : dialog, Qt::Key(key));
+            closed = !dialog->isVisible();
             if (dialog->isVisible())
                 click(dialog, "cmdOK");
         });
         pane.About();
-        QCOMPARE(startsOn, QStringLiteral("cmdOK"));
-        QVERIFY(recorder.opened.isEmpty());
-        QVERIFY(!about); // pressed OK: the dialog is gone
+        QCOMPARE(startsOn, focusOn.isEmpty() ? QStringLiteral("cmdOK") : focusOn);
+        QCOMPARE(closed, closes);
+        QCOMPARE(recorder.opened.isEmpty(), closes);
+        QVERIFY(!about); // closed: the dialog is gone
     }
 
     // Every text fits its place in both dialogs, in every language the library ships,
