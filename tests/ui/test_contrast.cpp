@@ -9,9 +9,11 @@
 #include "main/ui/widgets/MessageBoxes.h"
 
 #include <QDialog>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStyle>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -61,7 +63,13 @@ QString leastReadable(QWidget *top)
     QString where;
     for (QWidget *widget : top->findChildren<QWidget *>()) {
         QString text = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPlainTextEdit *>(widget)
-                || qobject_cast<QListWidget *>(widget) ? "(field)" : "";
+                || qobject_cast<QAbstractItemView *>(widget) ? "(field)" : "";
+        // A table's cells and its headers' captions: painted with these, not the widget's own.
+        QPalette::ColorRole role = widget->foregroundRole();
+        if (qobject_cast<QHeaderView *>(widget))
+            role = QPalette::ButtonText;
+        else if (qobject_cast<QTableView *>(widget))
+            role = QPalette::Text;
         if (auto *label = qobject_cast<QLabel *>(widget))
             text = label->text();
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
@@ -71,7 +79,7 @@ QString leastReadable(QWidget *top)
         const QColor behind = mostPainted(image, QRect(widget->mapTo(top, QPoint()), widget->size()) & image.rect());
         const auto groups = widget->isEnabled() ? QList{QPalette::Active, QPalette::Inactive} : QList{QPalette::Disabled};
         for (QPalette::ColorGroup group : groups)
-            if (const double ratio = contrast(widget->palette().color(group, widget->foregroundRole()), behind); ratio < worst) {
+            if (const double ratio = contrast(widget->palette().color(group, role), behind); ratio < worst) {
                 worst = ratio;
                 where = QStringLiteral("%1  %2 %3").arg(ratio, 0, 'f', 2).arg(widget->objectName(), text);
             }
@@ -102,7 +110,7 @@ private slots:
         QTest::addColumn<QString>("screen");
         for (bool dark : {false, true})
             for (const char *screen : {"login", "game type", "client", "placement", "about view", "warning box",
-                                       "information box", "about dialog", "error dialog"})
+                                       "information box", "about dialog", "error dialog", "records view"})
                 QTest::addRow("%s, %s desktop", screen, dark ? "dark" : "light") << dark << QString::fromLatin1(screen);
     }
     void everyTextIsReadableOnAnyDesktop()
@@ -121,7 +129,8 @@ private slots:
             }
         });
         measure.start(5);
-        if (screen == QLatin1String("game type") || screen == QLatin1String("placement") || screen == QLatin1String("client"))
+        if (screen == QLatin1String("game type") || screen == QLatin1String("placement") || screen == QLatin1String("client")
+            || screen == QLatin1String("records view"))
             createAndLogIn(*window, QStringLiteral("Lee"), QStringLiteral("pw"));
         if (screen == QLatin1String("client")) { // with the games list and its one line
             click(*window, QStringLiteral("optGameType2"));
@@ -141,7 +150,9 @@ private slots:
             window->startRadar(QStringLiteral("/no/such/radar.gif"));
             createAndLogIn(*window, QStringLiteral("Lee"), QStringLiteral("pw"));
         }
-        if (screen.endsWith(QLatin1String("box")))
+        if (screen == QLatin1String("records view"))
+            click(*window, QStringLiteral("cmdRecords"));
+        if (screen.endsWith(QLatin1String("box")) || screen == QLatin1String("records view"))
             QTRY_VERIFY(!found.isEmpty()); // boxes open without holding up the caller
         if (found.isEmpty())
             found = leastReadable(window.get());

@@ -9,7 +9,13 @@
 #include "board/BoardProcedures.h"
 #include "core/ScriptedRandom.h"
 
+#include <QAccessible>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -74,6 +80,7 @@ class KeyboardTest : public QObject
 
     static constexpr int kDown = Qt::Key_Down, kUp = Qt::Key_Up, kTab = Qt::Key_Tab, kEnter = Qt::Key_Return;
     static constexpr int kBack = Qt::Key_Backtab, kSpace = Qt::Key_Space;
+    static constexpr int kRight = Qt::Key_Right;
     static void addKeyColumns()
     {
         QTest::addColumn<Screen>("screen");
@@ -158,6 +165,97 @@ private slots:
         QFETCH(QString, box);
         QTRY_COMPARE(boxes.last().text, box);
         QTEST(window->flow().screen(), "reached");
+    }
+
+    // Rows: how the records view is opened from the game-type screen, and closed.
+    void theFirstArrowKeyAfterTheRecordsMovesTheChoice_data()
+    {
+        QTest::addColumn<QString>("chosenBefore"); // clicked before the view opens; empty: none
+        QTest::addColumn<bool>("bySpace"); // Tab to Records and Space, or a click
+        QTest::addColumn<bool>("byCloseButton"); // or Escape
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("clicked, Escape") << "" << false << false << "optGameType1";
+        QTest::newRow("Space, Escape") << "" << true << false << "optGameType1";
+        QTest::newRow("clicked, Close") << "" << false << true << "optGameType1";
+        QTest::newRow("after a choice") << "optGameType1" << true << true << "optGameType2";
+    }
+    void theFirstArrowKeyAfterTheRecordsMovesTheChoice()
+    {
+        QFETCH(QString, chosenBefore);
+        QFETCH(bool, bySpace);
+        QFETCH(bool, byCloseButton);
+        QFETCH(QString, chosen);
+        auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
+        createAndLogIn(*window, QStringLiteral("Kim"), QStringLiteral("pw"));
+        if (!chosenBefore.isEmpty())
+            click(*window, chosenBefore);
+        QVERIFY(giveKeyboardTo(*window));
+        if (bySpace && tabTo(*window, QStringLiteral("cmdRecords")))
+            key(Qt::Key_Space);
+        else if (!bySpace)
+            click(*window, QStringLiteral("cmdRecords"));
+        QDialog *view = nullptr;
+        QTRY_VERIFY((view = qobject_cast<QDialog *>(QApplication::activeModalWidget())));
+        if (byCloseButton)
+            QTest::mouseClick(view->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close), Qt::LeftButton);
+        else
+            QTest::keyClick(view->focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(giveKeyboardTo(*window)); // a desktop does this when the view closes; offscreen does not
+        key(Qt::Key_Down);
+        QCOMPARE(focused(), control(*window, chosen));
+        QVERIFY(control<QAbstractButton>(*window, chosen)->isChecked());
+    }
+
+    // The records table is read, not edited: one whole row is highlighted, which Up and
+    // Down move; Left and Right move the current cell within it, which a screen reader reads.
+    void theRecordsTableHighlightsOneRow_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // with their modifiers
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        const int shiftDown = (Qt::SHIFT | Qt::Key_Down).toCombined();
+        QTest::newRow("where it starts") << QList<int>{} << 0 << 0;
+        QTest::newRow("down, down, up") << QList{kDown, kDown, kUp} << 1 << 0;
+        QTest::newRow("right: the same row") << QList{kRight, kRight} << 0 << 2;
+        QTest::newRow("shift and down: one row") << QList{shiftDown, shiftDown} << 2 << 0;
+        QTest::newRow("select all: one row") << QList{(Qt::CTRL | Qt::Key_A).toCombined()} << 0 << 0;
+        QTest::newRow("typing edits nothing") << QList{int(Qt::Key_F2), int(Qt::Key_7)} << 0 << 0;
+    }
+    void theRecordsTableHighlightsOneRow()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        auto window = openGame(mDir.filePath(QStringLiteral("players.txt")));
+        createAndLogIn(*window, QStringLiteral("Kim"), QStringLiteral("pw"));
+        click(*window, QStringLiteral("cmdRecords"));
+        QDialog *view = nullptr;
+        QTRY_VERIFY((view = qobject_cast<QDialog *>(QApplication::activeModalWidget())));
+        auto *table = view->findChild<QTableWidget *>(QStringLiteral("tblRecords"));
+        QCOMPARE(view->focusWidget(), table);
+        const auto cells = [table] {
+            QStringList texts;
+            for (int at = 0; at < table->rowCount() * table->columnCount(); ++at)
+                texts << table->item(at / table->columnCount(), at % table->columnCount())->text();
+            return texts;
+        };
+        const QStringList before = cells();
+        for (int pressed : keys) {
+            const QKeyCombination combination = QKeyCombination::fromCombined(pressed);
+            QTest::keyClick(table, combination.key(), combination.keyboardModifiers());
+        }
+        const QModelIndexList highlighted = table->selectionModel()->selectedIndexes();
+        QCOMPARE(highlighted.size(), table->columnCount());
+        for (const QModelIndex &cell : highlighted)
+            QCOMPARE(cell.row(), row);
+        QCOMPARE(table->currentRow(), row);
+        QCOMPARE(table->currentColumn(), column);
+        QVERIFY(!table->viewport()->findChild<QLineEdit *>()); // no cell editor opened
+        QCOMPARE(cells(), before);
+        QAccessibleInterface *read = QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(row, column);
+        QCOMPARE(read->text(QAccessible::Name), table->item(row, column)->text());
+        view->reject();
     }
 
     void aSinglePlayerGameIsWonWithTheKeyboardAlone()

@@ -35,7 +35,7 @@ private slots:
     void everyControlDrawsWithTheWindowStyle_data()
     {
         QTest::addColumn<QString>("screen");
-        for (const char *screen : {"login", "combo list", "game type", "placement", "about view", "warning box"})
+        for (const char *screen : {"login", "combo list", "game type", "placement", "about view", "warning box", "records view"})
             QTest::newRow(screen) << QString::fromLatin1(screen);
     }
     void everyControlDrawsWithTheWindowStyle()
@@ -48,14 +48,15 @@ private slots:
         QString stray = QStringLiteral("no box");
         QTimer box;
         connect(&box, &QTimer::timeout, this, [&] {
-            if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            if (auto *shown = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 stray = strayControl(shown, style);
                 shown->accept();
             }
         });
         if (screen == QLatin1String("combo list"))
             control<QComboBox>(*window, QStringLiteral("cboPlayers"))->showPopup();
-        if (screen == QLatin1String("game type") || screen == QLatin1String("placement"))
+        if (screen == QLatin1String("game type") || screen == QLatin1String("placement")
+            || screen == QLatin1String("records view"))
             createAndLogIn(*window, QStringLiteral("Lee"), QStringLiteral("pw"));
         if (screen == QLatin1String("placement"))
             startSinglePlayer(*window, 1);
@@ -64,6 +65,10 @@ private slots:
         if (screen == QLatin1String("warning box")) {
             box.start(5);
             click(*window, QStringLiteral("cmdLogin")); // "You Must Enter a Username"
+        } else if (screen == QLatin1String("records view")) {
+            box.start(5);
+            click(*window, QStringLiteral("cmdRecords"));
+            QTRY_VERIFY(stray != QLatin1String("no box"));
         } else {
             stray = strayControl(window.get(), style);
         }

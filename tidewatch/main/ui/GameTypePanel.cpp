@@ -52,6 +52,12 @@ int GameTypePanel::chosenType() const
     return optGameType->checkedId();
 }
 
+void GameTypePanel::focusChoice()
+{
+    QAbstractButton *chosen = optGameType->checkedButton();
+    (chosen ? chosen : optGameType->button(0))->setFocus(Qt::OtherFocusReason);
+}
+
 void GameTypePanel::clearChoice()
 {
     cmdNext->setEnabled(false);

@@ -17,6 +17,9 @@ public:
 
     QWidget *firstControl() const;
     int chosenType() const; // 0 single, 1 server, 2 client; -1 none
+    // Gives the keyboard back to the choice, the chosen option or else the first, so
+    // that the next arrow key moves it.
+    void focusChoice();
     void clearChoice();
 
 private:

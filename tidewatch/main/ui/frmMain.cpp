@@ -225,7 +225,13 @@ void frmMain::clearChoices()
 void frmMain::showRecords(const QString &player, const QString &recordFile, const QString &note,
                           std::function<void()> closed)
 {
-    openRecordsView(this, player, recordFile, note, std::move(closed));
+    // Opened from the game-type screen, whose Records button has the keyboard by now:
+    // the screen's choice takes it back, so the first arrow key after the view moves it.
+    openRecordsView(this, player, recordFile, note, [this, closed = std::move(closed)] {
+        mParts.gameType->focusChoice();
+        if (closed)
+            closed();
+    });
 }
 
 void frmMain::setRecordNotice(const QString &text)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/ui/RecordsView.h"
 
+#include "main/ui/widgets/WindowStyle.h"
 #include "records/RecordBook.h"
 
 #include <QCoreApplication>
@@ -58,8 +59,11 @@ QTableWidget *recordTable(const QString &player, const RecordBook &book, QWidget
     table->setObjectName(QStringLiteral("tblRecords"));
     table->setAccessibleName(recordsOf(player));
     table->setHorizontalHeaderLabels(headers);
+    // Read, not edited: the highlight is a whole row, one at a time, while the current
+    // cell still moves with the arrow keys, so a screen reader reads each cell.
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setTabKeyNavigation(false); // Tab leaves the table for the Close button
     QStringList rows;
     for (int kind = 1; kind <= kRecordKinds; ++kind) {
@@ -68,6 +72,7 @@ QTableWidget *recordTable(const QString &player, const RecordBook &book, QWidget
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table->setItem(kind - 1, column, item);
         }
     }
@@ -87,6 +92,7 @@ RecordsView::RecordsView(const QString &player, const RecordBook &book, const QS
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgRecords"));
+    WindowStyle::applyToBox(this); // dark like the game's boxes, before its controls are made
     setWindowTitle(title());
     auto *layout = new QVBoxLayout(this);
     auto *heading = new QLabel(recordsOf(player), this);

@@ -7,10 +7,11 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,9 +30,10 @@ constexpr int kDesignPoints = 9;
 // Space between a message box button's border and its caption.
 constexpr QSize kBoxButtonPadding(12, 3);
 
+// The game's own dialogs: its window is no dialog.
 bool inBox(const QWidget *widget)
 {
-    return widget && qobject_cast<const QMessageBox *>(widget->window());
+    return widget && qobject_cast<const QDialog *>(widget->window());
 }
 
 // The light fields: line edits, the player list, the chat log, the games found.
@@ -92,6 +94,19 @@ void polishComboBox(QWidget *comboBox)
     comboBox->setPalette(palette);
 }
 
+// A table in a box, and its headers: the box's colours rather than a light sheet's.
+void polishBoxTable(QWidget *table)
+{
+    QPalette palette = table->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::AlternateBase, QPalette::Window})
+        palette.setColor(role, kBox);
+    palette.setColor(QPalette::Text, kText);
+    palette.setColor(QPalette::Button, kButton);
+    palette.setColor(QPalette::ButtonText, kButtonText);
+    palette.setColor(QPalette::WindowText, kText);
+    table->setPalette(palette);
+}
+
 // Scroll bars keep the desktop's look rather than the window's sea picture.
 QPalette desktopPalette(const QWidget *widget)
 {
@@ -139,7 +154,7 @@ void WindowStyle::applyToWindow(QWidget *window)
     instance()->adopt(window);
 }
 
-void WindowStyle::applyToBox(QMessageBox *box)
+void WindowStyle::applyToBox(QDialog *box)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, kBox);
@@ -182,6 +197,8 @@ void WindowStyle::polish(QWidget *widget)
     else if (qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<QListWidget *>(widget))
         // The field's frame paints it, focus border and all.
         static_cast<QAbstractScrollArea *>(widget)->viewport()->setAutoFillBackground(false);
+    else if (qobject_cast<QAbstractItemView *>(widget) && inBox(widget))
+        polishBoxTable(widget);
     else if (qobject_cast<QScrollBar *>(widget))
         widget->setPalette(desktopPalette(widget));
 }
@@ -290,6 +307,8 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWi
 {
     if (hint == SH_LineEdit_PasswordCharacter)
         return QLatin1Char('*').unicode();
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0; // the desktop's icons are drawn for its own dialogs, not for dark ones
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

@@ -3,7 +3,7 @@
 
 #include <QProxyStyle>
 
-class QMessageBox;
+class QDialog;
 
 // The window's look over Fusion: light text over translucent steel panels, steel
 // buttons with a yellow focus border, light fields. Every text colour is set here, so
@@ -15,9 +15,10 @@ class WindowStyle : public QProxyStyle
 public:
     // The game window, before its controls are made.
     static void applyToWindow(QWidget *window);
-    // A message box of the game: the same controls on a dark box of its own, so the
-    // window's light text never lands on the desktop's dialog background.
-    static void applyToBox(QMessageBox *box);
+    // A message box or view of the game: the same controls on a dark box of its own, so
+    // the window's light text never lands on the desktop's dialog background. A table in
+    // it is dark too, with light text.
+    static void applyToBox(QDialog *box);
 
     void polish(QWidget *widget) override;
     using QProxyStyle::polish;
